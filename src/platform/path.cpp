@@ -1,0 +1,133 @@
+#include "platform/path.h"
+
+#include <cstdio>
+#include <filesystem>
+#include <system_error>
+
+namespace torvale {
+namespace fs = std::filesystem;
+
+namespace {
+
+char AsciiLower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
+
+bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
+  if (a.size() != b.size()) return false;
+  for (size_t i = 0; i < a.size(); ++i)
+    if (AsciiLower(a[i]) != AsciiLower(b[i])) return false;
+  return true;
+}
+
+// Finds the entry of `folder` whose name equals `name` ignoring case; empty when none.
+std::string FindEntryIgnoringCase(const std::string& folder, std::string_view name) {
+  std::error_code ec;
+  fs::directory_iterator it(folder.empty() ? "." : folder, ec);
+  if (ec) return {};
+  for (const auto& entry : it) {
+    std::string candidate = entry.path().filename().string();
+    if (EqualsIgnoringCase(candidate, name)) return candidate;
+  }
+  return {};
+}
+
+bool Exists(const std::string& path) {
+  std::error_code ec;
+  return fs::symlink_status(path, ec).type() != fs::file_type::not_found && !ec;
+}
+
+}  // namespace
+
+std::string ResolvePath(std::string_view path) {
+  std::string unified(path);
+  for (char& c : unified)
+    if (c == '\\') c = '/';
+  if (unified.empty() || Exists(unified)) return unified;
+
+  std::string result;
+  size_t pos = 0;
+  if (unified[0] == '/') {
+    result = "/";
+    pos = 1;
+  }
+  bool resolving = true;  // once a component is missing, the rest is kept as written
+  while (pos <= unified.size()) {
+    size_t slash = unified.find('/', pos);
+    if (slash == std::string::npos) slash = unified.size();
+    std::string_view component(unified.data() + pos, slash - pos);
+    if (!component.empty()) {
+      std::string folder = result.empty() ? std::string() : result;
+      std::string next = (result.empty() || result.back() == '/') ? result + std::string(component)
+                                                                   : result + "/" + std::string(component);
+      if (resolving && component != "." && component != ".." && !Exists(next)) {
+        std::string match = FindEntryIgnoringCase(folder, component);
+        if (match.empty()) {
+          resolving = false;
+        } else {
+          next = (result.empty() || result.back() == '/') ? result + match : result + "/" + match;
+        }
+      }
+      result = std::move(next);
+    }
+    if (slash == unified.size()) break;
+    pos = slash + 1;
+  }
+  if (!unified.empty() && unified.back() == '/' && (result.empty() || result.back() != '/')) result += '/';
+  return result;
+}
+
+std::string NormalizePath(std::string_view path) {
+  std::string out(path);
+  for (char& c : out) {
+    unsigned char u = static_cast<unsigned char>(c);
+    if (c == '\\') c = '/';
+    else if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    else if (u == 0xC4) c = static_cast<char>(0xE4);  // Ä -> ä
+    else if (u == 0xD6) c = static_cast<char>(0xF6);  // Ö -> ö
+    else if (u == 0xDC) c = static_cast<char>(0xFC);  // Ü -> ü
+  }
+  if (out.size() == 3 && out[1] == ':' && out[2] == '/') out.pop_back();
+  return out;
+}
+
+std::string JoinPath(std::string_view folder, std::string_view name) {
+  if (folder.empty()) return std::string(name);
+  std::string out(folder);
+  if (out.back() != '/' && out.back() != '\\') out += '/';
+  out += name;
+  return out;
+}
+
+bool FileExists(std::string_view path) {
+  std::error_code ec;
+  return fs::is_regular_file(ResolvePath(path), ec);
+}
+
+bool DirectoryExists(std::string_view path) {
+  std::error_code ec;
+  return fs::is_directory(ResolvePath(path), ec);
+}
+
+bool ReadWholeFile(std::string_view path, std::string& out) {
+  std::FILE* f = std::fopen(ResolvePath(path).c_str(), "rb");
+  if (!f) return false;
+  out.clear();
+  bool ok = true;
+  if (std::fseek(f, 0, SEEK_END) == 0) {
+    long size = std::ftell(f);
+    if (size > 0) out.reserve(static_cast<size_t>(size));
+    std::rewind(f);
+  }
+  char chunk[1 << 16];
+  for (;;) {
+    size_t n = std::fread(chunk, 1, sizeof chunk, f);
+    out.append(chunk, n);
+    if (n < sizeof chunk) {
+      ok = !std::ferror(f);
+      break;
+    }
+  }
+  std::fclose(f);
+  return ok;
+}
+
+}  // namespace torvale

@@ -1,0 +1,29 @@
+#pragma once
+// Every file access of the editor goes through ResolvePath: the game's data and the
+// databases were made on a case-insensitive file system with '\' separators, so names in
+// files and on the command line rarely match the spelling on disk here.
+
+#include <string>
+#include <string_view>
+
+namespace torvale {
+
+// Turns '\' into '/' and, where the exact spelling does not exist, resolves each path
+// component ignoring ASCII letter case (an exact match is preferred). Components that do not
+// exist at all are kept as written, so the result can name a file that is about to be made.
+std::string ResolvePath(std::string_view path);
+
+// The database folder rule: '\' becomes '/', letters are lowered (including the Windows-1252
+// umlauts Ä, Ö, Ü), and a bare drive root ("c:/") loses its trailing '/'.
+std::string NormalizePath(std::string_view path);
+
+// Joins two path parts with a single '/'.
+std::string JoinPath(std::string_view folder, std::string_view name);
+
+bool FileExists(std::string_view path);
+bool DirectoryExists(std::string_view path);
+
+// Reads a whole file (resolved) into out; false when it cannot be opened or read.
+bool ReadWholeFile(std::string_view path, std::string& out);
+
+}  // namespace torvale

@@ -1,0 +1,375 @@
+#include "storage/record_stream.h"
+
+#include <charconv>
+#include <cstring>
+
+#include "platform/path.h"
+
+namespace torvale {
+
+namespace {
+
+constexpr std::string_view kSectionBegin = "%INDEX%";
+constexpr std::string_view kSectionEnd = "%INDEXEND%";
+constexpr size_t kWriteFlushSize = 1 << 20;
+
+bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r'; }
+
+int HexDigit(char c) {
+  if (c >= '0' && c <= '9') return c - '0';
+  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+  return -1;
+}
+
+}  // namespace
+
+CKLFile::~CKLFile() { Close(); }
+
+bool CKLFile::OpenRead(std::string_view path, const char* /*mode*/) {
+  Close();
+  if (!ReadWholeFile(path, data_)) {
+    data_.clear();
+    return false;
+  }
+  reading_ = true;
+  position_ = 0;
+  return true;
+}
+
+bool CKLFile::OpenReadFromMemory(std::string data) {
+  Close();
+  data_ = std::move(data);
+  reading_ = true;
+  position_ = 0;
+  return true;
+}
+
+bool CKLFile::OpenWrite(std::string_view path, const char* /*mode*/) {
+  Close();
+  auto out = std::make_unique<AtomicFile>();
+  if (!out->Open(path)) return false;
+  out_ = std::move(out);
+  writing_ = true;
+  writeFailed_ = false;
+  data_.clear();
+  data_.reserve(kWriteFlushSize + 4096);
+  return true;
+}
+
+bool CKLFile::OpenWriteToMemory() {
+  Close();
+  writing_ = true;
+  toMemory_ = true;
+  writeFailed_ = false;
+  data_.clear();
+  return true;
+}
+
+std::string CKLFile::TakeWritten() {
+  std::string text = std::move(data_);
+  data_.clear();
+  return text;
+}
+
+bool CKLFile::Close() {
+  bool ok = true;
+  if (writing_ && out_) {
+    if (!data_.empty() && !out_->Write(data_)) writeFailed_ = true;
+    ok = !writeFailed_ && out_->Commit();
+    if (!ok) out_->Abort();
+    out_.reset();
+    data_.clear();
+  }
+  if (reading_) {
+    data_.clear();
+    data_.shrink_to_fit();
+  }
+  reading_ = false;
+  writing_ = false;
+  toMemory_ = false;
+  position_ = 0;
+  return ok;
+}
+
+// ---------------------------------------------------------------- writing
+
+void CKLFile::FlushIfLarge() {
+  if (toMemory_ || data_.size() < kWriteFlushSize) return;
+  if (!out_->Write(data_)) writeFailed_ = true;
+  data_.clear();
+}
+
+bool CKLFile::WriteLine(std::string_view text) {
+  if (!writing_) return false;
+  data_.append(text);
+  data_.append("\r\n", 2);
+  FlushIfLarge();
+  return true;
+}
+
+bool CKLFile::BeginSection(std::string_view name) {
+  if (!writing_) return false;
+  data_.append(kSectionBegin);
+  return WriteLine(name);
+}
+
+bool CKLFile::EndSection(std::string_view name) {
+  if (!writing_) return false;
+  data_.append(kSectionEnd);
+  return WriteLine(name);
+}
+
+bool CKLFile::WriteString(std::string_view text) {
+  if (!writing_) return false;
+  // A value is one line, and a line starting with ';' or '%' would be read as a comment or a
+  // section line, shifting every later field of the record. Such texts are kept readable by
+  // a leading blank, and line breaks inside a text become blanks.
+  if (!text.empty() && (text[0] == ';' || text[0] == '%')) data_.push_back(' ');
+  size_t start = data_.size();
+  data_.append(text);
+  for (size_t i = start; i < data_.size(); ++i)
+    if (data_[i] == '\n' || data_[i] == '\r') data_[i] = ' ';
+  data_.append("\r\n", 2);
+  FlushIfLarge();
+  return true;
+}
+
+bool CKLFile::WriteInt(int32_t value) {
+  if (!writing_) return false;
+  char buf[16];
+  auto res = std::to_chars(buf, buf + sizeof buf, value);
+  return WriteLine(std::string_view(buf, static_cast<size_t>(res.ptr - buf)));
+}
+
+bool CKLFile::WriteHex(uint32_t value) {
+  if (!writing_) return false;
+  char buf[16];
+  auto res = std::to_chars(buf, buf + sizeof buf, value, 16);
+  return WriteLine(std::string_view(buf, static_cast<size_t>(res.ptr - buf)));
+}
+
+bool CKLFile::WriteBool(uint32_t flag) { return WriteLine(flag ? "1" : "0"); }
+
+bool CKLFile::WriteByteList(const uint8_t* bytes, size_t count) {
+  if (!writing_) return false;
+  if (count == 0) return WriteLine("");
+  std::string line;
+  line.reserve(count * 4);
+  char buf[8];
+  for (size_t i = 0; i < count; ++i) {
+    if (i) line.push_back(',');
+    auto res = std::to_chars(buf, buf + sizeof buf, static_cast<unsigned>(bytes[i]));
+    line.append(buf, res.ptr);
+  }
+  return WriteLine(line);
+}
+
+bool CKLFile::WriteByteLines(const uint8_t* bytes, size_t count) {
+  if (!writing_) return false;
+  for (size_t i = 0; i < count; ++i) WriteInt(static_cast<int32_t>(bytes[i]));
+  return true;
+}
+
+bool CKLFile::WriteQuotedList(const char* slots, size_t count, size_t slotWidth) {
+  if (!writing_) return false;
+  std::string line;
+  for (size_t i = 0; i < count; ++i) {
+    const char* slot = slots + i * slotWidth;
+    if (i) line.push_back(',');
+    line.push_back('"');
+    line.append(slot, strnlen(slot, slotWidth));
+    line.push_back('"');
+  }
+  for (char& c : line)
+    if (c == '\n' || c == '\r') c = ' ';
+  return WriteLine(line);
+}
+
+bool CKLFile::WriteComment(std::string_view text) {
+  if (!writing_) return false;
+  data_.push_back(';');
+  return WriteLine(text);
+}
+
+// ---------------------------------------------------------------- reading
+
+bool CKLFile::ReadLine(std::string_view& line) {
+  if (!reading_ || position_ >= data_.size()) return false;
+  const char* begin = data_.data() + position_;
+  size_t remaining = data_.size() - position_;
+  const void* nl = std::memchr(begin, '\n', remaining);
+  size_t length;
+  if (nl) {
+    length = static_cast<size_t>(static_cast<const char*>(nl) - begin);
+    position_ += length + 1;
+    if (length && begin[length - 1] == '\r') --length;
+  } else {
+    // The last line may lack its line end.
+    length = remaining;
+    position_ = data_.size();
+    unsigned char last = length ? static_cast<unsigned char>(begin[length - 1]) : 0;
+    if (last >= 1 && last <= 31) --length;
+  }
+  line = std::string_view(begin, length);
+  return true;
+}
+
+bool CKLFile::ReadValueLine(std::string_view& line) {
+  size_t saved = position_;
+  std::string_view raw;
+  while (ReadLine(raw)) {
+    if (!raw.empty() && raw[0] == ';') continue;
+    if (!raw.empty() && raw[0] == '%') break;
+    line = raw;
+    return true;
+  }
+  position_ = saved;
+  return false;
+}
+
+bool CKLFile::ReadString(char* buffer, size_t size) {
+  std::string_view line;
+  if (!ReadValueLine(line)) return false;
+  if (size == 0) return true;
+  size_t n = std::min(line.size(), size - 1);
+  std::memcpy(buffer, line.data(), n);
+  std::memset(buffer + n, 0, size - n);
+  return true;
+}
+
+bool CKLFile::ReadString(std::string& text) {
+  std::string_view line;
+  if (!ReadValueLine(line)) return false;
+  text.assign(line);
+  return true;
+}
+
+int32_t CKLFile::ParseInt(std::string_view text) {
+  size_t i = 0;
+  while (i < text.size() && IsBlank(text[i])) ++i;
+  bool negative = false;
+  if (i < text.size() && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
+  uint64_t value = 0;
+  for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) {
+    if (value < (uint64_t{1} << 60)) value = value * 10 + static_cast<uint64_t>(text[i] - '0');
+  }
+  uint64_t wrapped = negative ? (~value + 1) : value;
+  return static_cast<int32_t>(static_cast<uint32_t>(wrapped));
+}
+
+bool CKLFile::ReadInt32(int32_t& value) {
+  std::string_view line;
+  if (!ReadValueLine(line)) {
+    value = 0;
+    return false;
+  }
+  value = ParseInt(line);
+  return true;
+}
+
+bool CKLFile::ReadHex(uint32_t& value) {
+  std::string_view line;
+  value = 0;
+  if (!ReadValueLine(line)) return false;
+  size_t i = 0;
+  while (i < line.size() && IsBlank(line[i])) ++i;
+  for (int digits = 0; digits < 8 && i < line.size(); ++digits, ++i) {
+    int d = HexDigit(line[i]);
+    if (d < 0) break;
+    value = (value << 4) | static_cast<uint32_t>(d);
+  }
+  return true;
+}
+
+bool CKLFile::ReadByteList(uint8_t* bytes, size_t count) {
+  std::memset(bytes, 0, count);
+  std::string_view line;
+  if (!ReadValueLine(line)) return false;
+  size_t index = 0;
+  size_t start = 0;
+  while (index < count && start <= line.size()) {
+    size_t comma = line.find(',', start);
+    if (comma == std::string_view::npos) comma = line.size();
+    bytes[index++] = static_cast<uint8_t>(ParseInt(line.substr(start, comma - start)));
+    if (comma == line.size()) break;
+    start = comma + 1;
+  }
+  return true;
+}
+
+bool CKLFile::ReadByteLines(uint8_t* bytes, size_t count) {
+  for (size_t i = 0; i < count; ++i) {
+    int32_t v = 0;
+    if (!ReadInt32(v)) {
+      std::memset(bytes + i, 0, count - i);
+      return false;
+    }
+    bytes[i] = static_cast<uint8_t>(v);
+  }
+  return true;
+}
+
+bool CKLFile::ExtractDelimited(const char*& position, char delimiter, char* buffer, size_t size) {
+  const char* first = std::strchr(position, delimiter);
+  const char* second = first ? std::strchr(first + 1, delimiter) : nullptr;
+  const char* from = second ? first + 1 : position;
+  size_t length = second ? static_cast<size_t>(second - from) : std::strlen(position);
+  if (size) {
+    size_t n = std::min(length, size - 1);
+    std::memcpy(buffer, from, n);
+    buffer[n] = '\0';
+  }
+  if (!second) return false;
+  position = second + 1;
+  return true;
+}
+
+// ---------------------------------------------------------------- sections
+
+bool CKLFile::FindSection(std::string_view name) {
+  size_t saved = position_;
+  std::string_view line;
+  while (ReadLine(line)) {
+    if (line.size() == kSectionBegin.size() + name.size() && line.starts_with(kSectionBegin) &&
+        line.substr(kSectionBegin.size()) == name)
+      return true;
+    if (line.starts_with(kSectionEnd)) break;
+  }
+  position_ = saved;
+  return false;
+}
+
+bool CKLFile::FindSectionEnd(std::string_view name) {
+  std::string_view line;
+  while (ReadLine(line)) {
+    if (line.size() == kSectionEnd.size() + name.size() && line.starts_with(kSectionEnd) &&
+        line.substr(kSectionEnd.size()) == name)
+      return true;
+  }
+  return false;
+}
+
+// ---------------------------------------------------------------- version
+
+bool WriteVersion(CKLFile& file) {
+  if (!file.IsOpenForWriting()) return false;
+  file.BeginSection("VERSION");
+  file.WriteInt(static_cast<int32_t>(CKLFile::kWrittenVersion));
+  return file.EndSection("VERSION");
+}
+
+bool ReadVersion(CKLFile& file) {
+  if (!file.FindSection("VERSION")) {
+    file.SetLoadedVersion(1);
+    return false;
+  }
+  int32_t raw = 0;
+  file.ReadInt(raw);
+  uint32_t version = static_cast<uint32_t>(raw);
+  if ((version >> 16) < (CKLFile::kWrittenVersion >> 16)) version |= 0xFFFF;
+  file.SetLoadedVersion(version);
+  return file.FindSectionEnd("VERSION");
+}
+
+}  // namespace torvale

@@ -1,0 +1,139 @@
+#pragma once
+// CKLFile: the record stream every database file is written in. A line-oriented text format
+// of named, nested sections ("%INDEX%name" ... "%INDEXEND%name") holding one value per line.
+//
+// Readers ask for sections in the order they were written; a missing section or value is not
+// an error but yields the field's default, and leaves the position where it was so that the
+// next read sees the same line. Unlike the game's own reader this one has no file-size or
+// line-length cap: a file is read whole, however large, and no value is ever cut short.
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <type_traits>
+
+#include "platform/atomic_file.h"
+
+namespace torvale {
+
+class CKLFile {
+ public:
+  // The data version this program writes: 0x2004 in the high half, 0x0008 in the low half.
+  static constexpr uint32_t kWrittenVersion = 0x20040008;
+
+  CKLFile() = default;
+  CKLFile(const CKLFile&) = delete;
+  CKLFile& operator=(const CKLFile&) = delete;
+  virtual ~CKLFile();
+
+  // ---- open / close ----
+  // `mode` is accepted for the callers' sake ("r", "w"); files are always read whole and
+  // written with CRLF line ends.
+  bool OpenRead(std::string_view path, const char* mode = "r");
+  // Reads a stream that is already in memory (archive entries, tests).
+  bool OpenReadFromMemory(std::string data);
+  // Opens for writing; the file replaces the old one only when Close succeeds.
+  bool OpenWrite(std::string_view path, const char* mode = "w");
+  // Writes into memory; TakeWritten hands the text over (archive export, tests).
+  bool OpenWriteToMemory();
+  std::string TakeWritten();
+  // Closes the file. For a file opened for writing, false means the data did not reach the
+  // disk (the old file, if any, is unchanged).
+  bool Close();
+  bool IsOpenForReading() const { return reading_; }
+  bool IsOpenForWriting() const { return writing_; }
+
+  // ---- writing primitives: false when no file is open for writing ----
+  bool BeginSection(std::string_view name);
+  bool EndSection(std::string_view name);
+  bool WriteString(std::string_view text);
+  bool WriteInt(int32_t value);
+  template <typename T>
+    requires std::is_integral_v<T>
+  bool WriteInt(T value) { return WriteInt(static_cast<int32_t>(value)); }
+  bool WriteHex(uint32_t value);
+  bool WriteBool(uint32_t flag);
+  bool WriteByteList(const uint8_t* bytes, size_t count);
+  bool WriteByteLines(const uint8_t* bytes, size_t count);
+  // `slots` holds `count` NUL-terminated texts of `slotWidth` bytes each.
+  bool WriteQuotedList(const char* slots, size_t count, size_t slotWidth);
+  bool WriteComment(std::string_view text);
+
+  // ---- reading primitives: false when no value line is there (the position is unchanged) ----
+  // Fixed buffer of `size` bytes: cut to size - 1, NUL-terminated and NUL-padded; unchanged
+  // when no value is there.
+  bool ReadString(char* buffer, size_t size);
+  template <size_t N>
+  bool ReadString(char (&buffer)[N]) { return ReadString(buffer, N); }
+  bool ReadString(std::string& text);
+  // The line's leading decimal integer (blanks and one sign allowed), cut to the target width;
+  // 0 when there is no value.
+  template <typename T>
+    requires std::is_integral_v<T>
+  bool ReadInt(T& value) {
+    int32_t v = 0;
+    bool ok = ReadInt32(v);
+    value = static_cast<T>(v);
+    return ok;
+  }
+  bool ReadHex(uint32_t& value);
+  template <typename T>
+    requires std::is_integral_v<T>
+  bool ReadBool(T& flag) {
+    int32_t v = 0;
+    bool ok = ReadInt32(v);
+    flag = static_cast<T>(v != 0 ? 1 : 0);
+    return ok;
+  }
+  bool ReadByteList(uint8_t* bytes, size_t count);
+  bool ReadByteLines(uint8_t* bytes, size_t count);
+  // The next value line as it is; the view stays valid until the file is closed.
+  bool ReadValueLine(std::string_view& line);
+
+  // Copies the text between the next two occurrences of `delimiter` into buffer (cut to
+  // size - 1) and moves `position` past the second one. Without two delimiters: the whole rest
+  // of the text, position unchanged, false.
+  static bool ExtractDelimited(const char*& position, char delimiter, char* buffer, size_t size);
+
+  // ---- sections ----
+  // True when the next section begins with `name` before any section end; otherwise the
+  // position is unchanged.
+  bool FindSection(std::string_view name);
+  // Skips everything up to and including the end line of `name`.
+  bool FindSectionEnd(std::string_view name);
+  // One raw line (comments included) without its line end; false at the end of the data.
+  bool ReadLine(std::string_view& line);
+  bool AtEnd() const { return position_ >= data_.size(); }
+
+  // ---- data version of the stream being read ----
+  uint32_t LoadedVersion() const { return loadedVersion_; }
+  uint16_t GetLoadedVersionMajor() const { return static_cast<uint16_t>(loadedVersion_ >> 16); }
+  uint16_t GetLoadedVersionMinor() const { return static_cast<uint16_t>(loadedVersion_ & 0xFFFF); }
+  void SetLoadedVersion(uint32_t version) { loadedVersion_ = version; }
+
+  // Parses the leading decimal integer of a text the way ReadInt does.
+  static int32_t ParseInt(std::string_view text);
+
+ private:
+  bool ReadInt32(int32_t& value);
+  bool WriteLine(std::string_view text);
+  void FlushIfLarge();
+
+  bool reading_ = false;
+  bool writing_ = false;
+  bool toMemory_ = false;
+  std::string data_;      // the whole stream when reading, pending output when writing
+  size_t position_ = 0;   // read position in data_
+  std::unique_ptr<AtomicFile> out_;
+  bool writeFailed_ = false;
+  uint32_t loadedVersion_ = kWrittenVersion;
+};
+
+// "VERSION" section with the written data version.
+bool WriteVersion(CKLFile& file);
+// Reads "VERSION" into the file's loaded data version: 1 when the section is missing; a file
+// of an older major version gets 0xFFFF as its minor half.
+bool ReadVersion(CKLFile& file);
+
+}  // namespace torvale
