@@ -100,16 +100,15 @@ void UnpackLzFast(const uint8_t* stream, size_t streamLength, size_t& in, uint8_
   while (ip < ipLimit && op < opLimit) {
     const uint32_t b0 = ip[0];
     size_t literals, length, distance;
-    if (b0 < 0x80) {
-      literals = b0 & 0x03;
-      length = ((b0 >> 2) & 0x07) + 3;
-      distance = ((b0 & 0x60) << 3) + ip[1] + 1;
-      ip += 2;
-    } else if (b0 < 0xC0) {
-      literals = ip[1] >> 6;
-      length = (b0 & 0x3F) + 4;
-      distance = ((ip[1] & 0x3F) << 8) + ip[2] + 1;
-      ip += 3;
+    if (b0 < 0xC0) {
+      // The 2- and 3-byte forms make up nearly every command of text and follow each other
+      // unpredictably; decoding both and selecting keeps the branch predictor out of it.
+      const uint32_t b1 = ip[1], b2 = ip[2];
+      const bool threeBytes = b0 >= 0x80;
+      literals = threeBytes ? b1 >> 6 : b0 & 0x03;
+      length = threeBytes ? (b0 & 0x3F) + 4 : ((b0 >> 2) & 0x07) + 3;
+      distance = (threeBytes ? ((b1 & 0x3F) << 8) + b2 : ((b0 & 0x60) << 3) + b1) + 1;
+      ip += threeBytes ? 3 : 2;
     } else if (b0 < 0xE0) {
       literals = b0 & 0x03;
       length = ((b0 & 0x0C) << 6) + ip[3] + 5;
@@ -132,7 +131,11 @@ void UnpackLzFast(const uint8_t* stream, size_t streamLength, size_t& in, uint8_
       corrupt = true;
       break;
     }
-    CopyMatchWild(op, distance, length);
+    if (distance >= 16 && length <= 16) {
+      std::memcpy(op, op - distance, 16);
+    } else {
+      CopyMatchWild(op, distance, length);
+    }
     op += length;
   }
   in = static_cast<size_t>(ip - stream);
