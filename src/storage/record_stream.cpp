@@ -265,17 +265,32 @@ bool CKLFile::ReadString(std::string& text) {
   return true;
 }
 
-int32_t CKLFile::ParseInt(std::string_view text) {
-  size_t i = 0;
-  while (i < text.size() && IsBlank(text[i])) ++i;
+namespace {
+
+// The leading decimal integer at `p` (blanks and one sign allowed); `p` ends behind its digits.
+// Digits beyond 32 bits wrap around, so an unsigned 32-bit number ("4294967295") reads back as
+// the bit pattern it was written from.
+int32_t ParseLeadingInt(const char*& p, const char* end) {
   bool negative = false;
-  if (i < text.size() && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
-  // Digits beyond 32 bits wrap around, so an unsigned 32-bit number ("4294967295") reads back
-  // as the bit pattern it was written from.
+  if (p < end && !IsDigit(*p)) {
+    while (p < end && IsBlank(*p)) ++p;
+    if (p < end && (*p == '+' || *p == '-')) negative = *p++ == '-';
+  }
   uint32_t value = 0;
-  for (; i < text.size() && IsDigit(text[i]); ++i) value = value * 10u + static_cast<uint32_t>(text[i] - '0');
+  for (; p < end; ++p) {
+    uint32_t digit = static_cast<uint32_t>(static_cast<unsigned char>(*p)) - '0';
+    if (digit > 9) break;
+    value = value * 10u + digit;
+  }
   if (negative) value = 0u - value;
   return static_cast<int32_t>(value);
+}
+
+}  // namespace
+
+int32_t CKLFile::ParseInt(std::string_view text) {
+  const char* p = text.data();
+  return ParseLeadingInt(p, p + text.size());
 }
 
 bool CKLFile::ReadInt32(int32_t& value) {
@@ -303,18 +318,21 @@ bool CKLFile::ReadHex(uint32_t& value) {
 }
 
 bool CKLFile::ReadByteList(uint8_t* bytes, size_t count) {
-  if (count) std::memset(bytes, 0, count);
   std::string_view line;
-  if (!ReadValueLine(line)) return false;
-  size_t index = 0;
-  size_t start = 0;
-  while (index < count && start <= line.size()) {
-    size_t comma = line.find(',', start);
-    if (comma == std::string_view::npos) comma = line.size();
-    bytes[index++] = static_cast<uint8_t>(ParseInt(line.substr(start, comma - start)));
-    if (comma == line.size()) break;
-    start = comma + 1;
+  if (!ReadValueLine(line)) {
+    if (count) std::memset(bytes, 0, count);
+    return false;
   }
+  const char* p = line.data();
+  const char* end = p + line.size();
+  size_t index = 0;
+  while (index < count) {
+    bytes[index++] = static_cast<uint8_t>(ParseLeadingInt(p, end));
+    while (p < end && *p != ',') ++p;  // whatever follows the number in its field is ignored
+    if (p == end) break;
+    ++p;
+  }
+  if (index < count) std::memset(bytes + index, 0, count - index);
   return true;
 }
 
