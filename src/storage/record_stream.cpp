@@ -169,16 +169,21 @@ bool CKLFile::WriteBool(uint32_t flag) { return WriteLine(flag ? "1" : "0"); }
 
 bool CKLFile::WriteByteList(const uint8_t* bytes, size_t count) {
   if (!writing_) return false;
-  if (count == 0) return WriteLine("");
-  std::string line;
-  line.reserve(count * 4);
-  char buf[8];
+  // Formatted in pieces on the stack: byte lists (abilities, kits) are the bulk of a database.
+  char piece[256];
+  size_t used = 0;
   for (size_t i = 0; i < count; ++i) {
-    if (i) line.push_back(',');
-    auto res = std::to_chars(buf, buf + sizeof buf, static_cast<unsigned>(bytes[i]));
-    line.append(buf, res.ptr);
+    if (used > sizeof piece - 4) {
+      data_.append(piece, used);
+      used = 0;
+    }
+    if (i) piece[used++] = ',';
+    unsigned value = bytes[i];
+    if (value >= 100) piece[used++] = static_cast<char>('0' + value / 100);
+    if (value >= 10) piece[used++] = static_cast<char>('0' + value / 10 % 10);
+    piece[used++] = static_cast<char>('0' + value % 10);
   }
-  return WriteLine(line);
+  return WriteLine(std::string_view(piece, used));
 }
 
 bool CKLFile::WriteByteLines(const uint8_t* bytes, size_t count) {

@@ -2,6 +2,7 @@
 
 #include <sys/resource.h>
 
+#include <algorithm>
 #include <csignal>
 #include <cstdlib>
 #include <cstring>
@@ -71,6 +72,23 @@ TEST(RecordStream, WritesEveryPrimitiveInItsTextForm) {
             "%INDEX%VERSION\r\n537133064\r\n%INDEXEND%VERSION\r\n"
             "%INDEX%CLUB7\r\nText mit Blanks\r\n\r\n-2000000000\r\n-300\r\n-1\r\n65535\r\n255\r\n"
             "1af\r\n0\r\n1\r\n0\r\n3,0,12\r\n3\r\n0\r\n\"a\",\"b\",\"c\"\r\n%INDEXEND%CLUB7\r\n");
+}
+
+TEST(RecordStream, LongByteListsRoundTrip) {
+  std::vector<uint8_t> bytes(600);
+  for (size_t i = 0; i < bytes.size(); ++i) bytes[i] = static_cast<uint8_t>(i * 7);
+  CKLFile out;
+  ASSERT_TRUE(out.OpenWriteToMemory());
+  out.WriteByteList(bytes.data(), bytes.size());
+  const std::string text = out.TakeWritten();
+  EXPECT_TRUE(text.starts_with("0,7,14,21,28,35,42,49,56,63,70,77,84,91,98,105,112,"));
+  EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 1);
+
+  CKLFile in;
+  ASSERT_TRUE(in.OpenReadFromMemory(text));
+  std::vector<uint8_t> back(bytes.size());
+  EXPECT_TRUE(in.ReadByteList(back.data(), back.size()));
+  EXPECT_EQ(back, bytes);
 }
 
 TEST(RecordStream, ReadsEveryPrimitiveFromItsText) {
