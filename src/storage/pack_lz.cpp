@@ -171,6 +171,7 @@ bool UnpackLz(const uint8_t* stream, size_t streamLength, uint8_t* out, size_t s
 }
 
 void LzCommandWriter::Put(const uint8_t* bytes, size_t count) {
+  if (count == 0) return;
   if (write_) {
     if (count > capacity_ - length_) {
       overflowed_ = true;
