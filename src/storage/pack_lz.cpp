@@ -99,23 +99,31 @@ void UnpackLzFast(const uint8_t* stream, size_t streamLength, size_t& in, uint8_
   uint8_t* const opLimit = out + size - kFastOutputMargin;
   while (ip < ipLimit && op < opLimit) {
     const uint32_t b0 = ip[0];
-    size_t literals, length, distance;
-    if (b0 < 0xC0) {
-      // The 2- and 3-byte forms make up nearly every command of text and follow each other
-      // unpredictably; decoding both and selecting keeps the branch predictor out of it.
-      const uint32_t b1 = ip[1], b2 = ip[2];
-      const bool threeBytes = b0 >= 0x80;
-      literals = threeBytes ? b1 >> 6 : b0 & 0x03;
-      length = threeBytes ? (b0 & 0x3F) + 4 : ((b0 >> 2) & 0x07) + 3;
-      distance = (threeBytes ? ((b1 & 0x3F) << 8) + b2 : ((b0 & 0x60) << 3) + b1) + 1;
-      ip += threeBytes ? 3 : 2;
+    size_t length, distance;
+    if (b0 < 0x80) {
+      const size_t literals = b0 & 0x03;
+      length = ((b0 >> 2) & 0x07) + 3;
+      distance = ((b0 & 0x60) << 3) + ip[1] + 1;
+      std::memcpy(op, ip + 2, 4);
+      ip += 2 + literals;
+      op += literals;
+    } else if (b0 < 0xC0) {
+      const uint32_t b1 = ip[1];
+      const size_t literals = b1 >> 6;
+      length = (b0 & 0x3F) + 4;
+      distance = ((b1 & 0x3F) << 8) + ip[2] + 1;
+      std::memcpy(op, ip + 3, 4);
+      ip += 3 + literals;
+      op += literals;
     } else if (b0 < 0xE0) {
-      literals = b0 & 0x03;
+      const size_t literals = b0 & 0x03;
       length = ((b0 & 0x0C) << 6) + ip[3] + 5;
       distance = ((b0 & 0x10) << 12) + (ip[1] << 8) + ip[2] + 1;
-      ip += 4;
+      std::memcpy(op, ip + 4, 4);
+      ip += 4 + literals;
+      op += literals;
     } else if (b0 < 0xFC) {
-      literals = ((b0 & 0x1F) + 1) * 4;
+      const size_t literals = ((b0 & 0x1F) + 1) * 4;
       ++ip;
       for (size_t i = 0; i < literals; i += 16) std::memcpy(op + i, ip + i, 16);
       ip += literals;
@@ -124,9 +132,6 @@ void UnpackLzFast(const uint8_t* stream, size_t streamLength, size_t& in, uint8_
     } else {
       break;  // the end command
     }
-    std::memcpy(op, ip, 4);
-    ip += literals;
-    op += literals;
     if (distance > static_cast<size_t>(op - out)) {
       corrupt = true;
       break;
