@@ -25,6 +25,7 @@ constexpr uint32_t kHashModulus = 7331;
 constexpr int64_t kWindowSize = 16384;
 constexpr int64_t kWindowMask = kWindowSize - 1;
 constexpr int32_t kNoPosition = -1;
+constexpr size_t kMaxPackInput = 0x7FFFFFFF;
 
 inline uint32_t HashAt(const uint8_t* p) {
   const uint32_t mixed = ((~uint32_t{p[2]} & 0xFF) | (uint32_t{p[0]} << 16)) ^ ((uint32_t{p[1]} ^ 0xAA) << 8);
@@ -170,7 +171,8 @@ class GreedyMatcher {
 
 size_t PACK_pack(const uint8_t* source, size_t length, uint8_t* destination,
                  size_t destinationLength, bool write) {
-  if (length > 0xFFFFFFFFu || (length > 0 && source == nullptr)) return 0;
+  // Chain entries are 32-bit positions; no chunk comes anywhere near 2 GiB.
+  if (length > kMaxPackInput || (length > 0 && source == nullptr)) return 0;
   if (write && (destination == nullptr || destinationLength < PACK_packedBound(length))) return 0;
 
   GreedyMatcher matcher(source, length);
