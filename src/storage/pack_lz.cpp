@@ -83,10 +83,10 @@ inline void CopyMatchWild(uint8_t* out, size_t distance, size_t length) {
 }
 
 // Room the fast loop keeps before the ends, so that a whole command (at most 4 command bytes
-// and 112 literals in, 3 literals and a 1028-byte copy out) plus 16 bytes of wild copying can
-// never cross them.
-constexpr size_t kFastInputMargin = 4 + kLzMaxLiteralRun + 16;
-constexpr size_t kFastOutputMargin = kLzMaxLiteralRun + kLzMaxCopy + 3 + 16;
+// and 112 literals in, 3 literals and a 1028-byte copy out) plus up to 32 bytes of wild
+// copying can never cross them.
+constexpr size_t kFastInputMargin = 4 + kLzMaxLiteralRun + 32;
+constexpr size_t kFastOutputMargin = kLzMaxLiteralRun + kLzMaxCopy + 3 + 32;
 
 // Decodes while both ends are far away, without per-byte bounds checks. Stops before the end
 // command and before getting close to either end; the careful loop finishes.
@@ -98,27 +98,28 @@ void UnpackLzFast(const uint8_t* stream, size_t streamLength, size_t& in, uint8_
   uint8_t* op = out + produced;
   uint8_t* const opLimit = out + size - kFastOutputMargin;
   while (ip < ipLimit && op < opLimit) {
-    const uint32_t b0 = ip[0];
+    const size_t b0 = ip[0];
     size_t length, distance;
-    if (b0 < 0x80) {
-      const size_t literals = b0 & 0x03;
-      length = ((b0 >> 2) & 0x07) + 3;
-      distance = ((b0 & 0x60) << 3) + ip[1] + 1;
-      std::memcpy(op, ip + 2, 4);
-      ip += 2 + literals;
-      op += literals;
-    } else if (b0 < 0xC0) {
-      const uint32_t b1 = ip[1];
-      const size_t literals = b1 >> 6;
-      length = (b0 & 0x3F) + 4;
-      distance = ((b1 & 0x3F) << 8) + ip[2] + 1;
-      std::memcpy(op, ip + 3, 4);
-      ip += 3 + literals;
-      op += literals;
+    if (b0 < 0xC0) {
+      // The 2- and 3-byte forms carry nearly every copy of text and alternate unpredictably,
+      // so both are decoded and the right one selected without a branch. Their literals are
+      // rare, so the branch around them keeps the next command's address off the critical path.
+      const size_t threeBytes = b0 >> 7;
+      const size_t pick3 = 0 - threeBytes, pick2 = ~pick3;
+      const size_t b1 = ip[1], b2 = ip[2];
+      const size_t literals = ((b1 >> 6) & pick3) | (b0 & 0x03 & pick2);
+      length = (((b0 & 0x3F) + 4) & pick3) | ((((b0 >> 2) & 0x07) + 3) & pick2);
+      distance = ((((b1 & 0x3F) << 8) + b2) & pick3) + ((((b0 & 0x60) << 3) + b1) & pick2) + 1;
+      ip += 2 + threeBytes;
+      if (literals != 0) {
+        std::memcpy(op, ip, 4);
+        ip += literals;
+        op += literals;
+      }
     } else if (b0 < 0xE0) {
       const size_t literals = b0 & 0x03;
       length = ((b0 & 0x0C) << 6) + ip[3] + 5;
-      distance = ((b0 & 0x10) << 12) + (ip[1] << 8) + ip[2] + 1;
+      distance = ((b0 & 0x10) << 12) + (size_t{ip[1]} << 8) + ip[2] + 1;
       std::memcpy(op, ip + 4, 4);
       ip += 4 + literals;
       op += literals;
@@ -136,8 +137,12 @@ void UnpackLzFast(const uint8_t* stream, size_t streamLength, size_t& in, uint8_
       corrupt = true;
       break;
     }
-    if (distance >= 16 && length <= 16) {
-      std::memcpy(op, op - distance, 16);
+    const uint8_t* from = op - distance;
+    if (distance >= 32) {
+      // Nearly every copy of text is at most 32 bytes long and from further back than that.
+      std::memcpy(op, from, 16);
+      std::memcpy(op + 16, from + 16, 16);
+      for (size_t i = 32; i < length; i += 16) std::memcpy(op + i, from + i, 16);
     } else {
       CopyMatchWild(op, distance, length);
     }
