@@ -37,7 +37,7 @@ inline uint32_t HashAt(const uint8_t* p) {
 // B + 1 bytes can replace it, and all of those sit in the chain of any prefix length up to
 // B + 1, in the same most-recent-first order as in the 3-byte chain. Repetitive text (record
 // streams are full of "0" lines) otherwise walks thousands of hopeless candidates per byte.
-constexpr size_t kShortcutLengths[] = {4, 8, 16, 32};
+constexpr size_t kShortcutLengths[] = {4, 8};
 constexpr size_t kShortcutLevels = std::size(kShortcutLengths);
 constexpr int kMaxShortcutHashBits = 15;
 // Short inputs have short chains anyway; they are not worth the tables.
@@ -50,15 +50,15 @@ inline uint64_t Load64(const uint8_t* p) {
 }
 
 inline uint32_t ShortcutHash(const uint8_t* p, size_t prefixLength, int hashBits) {
-  uint64_t hash = 0;
+  uint64_t prefix;
   if (prefixLength == 4) {
     uint32_t word;
     std::memcpy(&word, p, sizeof word);
-    hash = word * 0x9E3779B97F4A7C15ull;
+    prefix = word;
   } else {
-    for (size_t i = 0; i < prefixLength; i += 8) hash = (hash ^ Load64(p + i)) * 0x9E3779B97F4A7C15ull;
+    prefix = Load64(p);
   }
-  return static_cast<uint32_t>(hash >> (64 - hashBits));
+  return static_cast<uint32_t>((prefix * 0x9E3779B97F4A7C15ull) >> (64 - hashBits));
 }
 
 // Bytes in which `a` and `b` agree, at most `limit`.
