@@ -275,7 +275,7 @@ namespace {
 // The leading decimal integer at `p` (blanks and one sign allowed); `p` ends behind its digits.
 // Digits beyond 32 bits wrap around, so an unsigned 32-bit number ("4294967295") reads back as
 // the bit pattern it was written from.
-int32_t ParseLeadingInt(const char*& p, const char* end) {
+inline int32_t ParseLeadingInt(const char*& p, const char* end) {
   bool negative = false;
   if (p < end && !IsDigit(*p)) {
     while (p < end && IsBlank(*p)) ++p;
