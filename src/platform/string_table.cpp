@@ -16,6 +16,7 @@ struct Entry {
 
 // Sorted by number. Add new entries in order; a test checks the order and uniqueness.
 constexpr Entry kEntries[] = {
+    {760, " nicht vorhanden"},
     {798, "Es trat mindestens ein Fehler beim Schreiben der Dateien auf. Stellen Sie sicher, dass Sie Schreibrechte auf das Verzeichnis haben."},
     {799, "ger"},
     {888, "Das aktuelle Verzeichnis oder das \"Eigene Dokumente\" Verzeichnis enthält Unicodezeichen. Der Editor unterstütz Unicode Verzeichnisnamen nicht."},
