@@ -49,6 +49,21 @@ struct CStadium {
   friend bool operator==(const CStadium&, const CStadium&) = default;
 };
 
+// Stadium numbers that records store (a club's venues, a country's cup final) are written as
+// the stadium's position in its country's list, which is the number it gets on reloading.
+// The country implements this; it knows which numbers exist.
+class StadiumPositionMapper {
+ public:
+  virtual ~StadiumPositionMapper() = default;
+  virtual int32_t SavedStadiumPosition(int32_t number) const = 0;
+};
+
+// Numbers written as they are: for lists numbered 1, 2, 3, ... without holes, and tests.
+class IdentityStadiumPositions final : public StadiumPositionMapper {
+ public:
+  int32_t SavedStadiumPosition(int32_t number) const override { return number; }
+};
+
 bool WriteStadium(CKLFile& file, const CStadium& stadium);
 // Leaves `stadium` unchanged when the section is missing.
 bool ReadStadium(CKLFile& file, CStadium& stadium);
