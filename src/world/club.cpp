@@ -94,6 +94,10 @@ bool CClub::HasPlayer(uint32_t playerId) const {
   return std::find(ids.begin(), ids.end(), playerId) != ids.end();
 }
 
+CPlayer* CClub::FindPlayer(uint32_t playerId) const {
+  return world_ && HasPlayer(playerId) ? world_->FindPlayer(playerId) : nullptr;
+}
+
 int CClub::CountPlayers(int team) const {
   if (!world_) return 0;
   int count = 0;

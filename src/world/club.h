@@ -17,6 +17,7 @@ namespace torvale {
 
 class CKLFile;
 class CPersonTable;
+class CPlayer;
 class ClubIdMapper;
 class StadiumPositionMapper;
 struct PlayerReadContext;
@@ -202,6 +203,8 @@ class CClub : public ClubFields {
   bool AddPlayer(uint32_t playerId);
   void RemovePlayer(uint32_t playerId);
   bool HasPlayer(uint32_t playerId) const;
+  // The person when the id is listed and the world has it.
+  CPlayer* FindPlayer(uint32_t playerId) const;
   std::span<const uint32_t> PlayerIds() const { return {players.data(), static_cast<size_t>(playerCount)}; }
   // Players (role 0) of the first team (kFirstTeam) or the reserve team (kReserveTeam).
   int CountPlayers(int team) const;

@@ -419,6 +419,13 @@ TEST(Club, PersonListKeeps256AndReadingCreatesEveryPerson) {
   EXPECT_EQ(club.players[4], 6u);
   EXPECT_EQ(club.players[255], 0u);
   EXPECT_FALSE(club.HasPlayer(5));
+  EXPECT_EQ(club.FindPlayer(6), nullptr);  // listed, but the world has no such person
+  const uint32_t listed = world.AddPerson(PersonBuilder(), 5000).id;
+  const uint32_t unlisted = world.AddPerson(PersonBuilder(), 5001).id;
+  club.AddPlayer(listed);
+  EXPECT_NE(club.FindPlayer(listed), nullptr);
+  EXPECT_EQ(club.FindPlayer(unlisted), nullptr);
+  club.RemovePlayer(listed);
   club.players[10] = 7;  // the same id twice goes twice
   club.RemovePlayer(7);
   EXPECT_EQ(club.playerCount, 253);
