@@ -5,7 +5,7 @@
 
 namespace torvale {
 
-constexpr int kLanguageCount = 78;
+constexpr int kLanguageCount = 58;
 
 // The German name of language n as Windows-1252; empty for a number outside the list.
 std::string LanguageName(int n);
