@@ -1,5 +1,7 @@
 #include "support/test_world.h"
 
+#include <string>
+
 #include "world/fixed_text.h"
 #include "world/strength.h"
 
@@ -86,6 +88,43 @@ PersonBuilder& PersonBuilder::Languages(uint8_t first, uint8_t second, uint8_t t
   return *this;
 }
 
+ClubBuilder::ClubBuilder(uint8_t country, uint16_t number) {
+  club_.clubId = MakeClubId(country, number);
+  Named("Club " + std::to_string(number));
+  club_.youthOrigin = country;
+}
+
+ClubBuilder& ClubBuilder::Named(std::string_view name) {
+  for (int language = 0; language < kClubLanguages; ++language) club_.SetName(language, name);
+  return *this;
+}
+
+ClubBuilder& ClubBuilder::ShortName(std::string_view shortName) {
+  for (int language = 0; language < kClubLanguages; ++language)
+    club_.SetShortName(language, shortName);
+  return *this;
+}
+
+ClubBuilder& ClubBuilder::Town(std::string_view town) {
+  for (int language = 0; language < kClubLanguages; ++language) club_.SetTown(language, town);
+  return *this;
+}
+
+ClubBuilder& ClubBuilder::Person(const PersonBuilder& person) {
+  persons_.push_back(person);
+  return *this;
+}
+
+ClubBuilder& ClubBuilder::Persons(int count, const PersonBuilder& like) {
+  const std::string surname(FixedText(like.Get().surname));
+  for (int i = 1; i <= count; ++i) {
+    PersonBuilder person = like;
+    person.Named(FixedText(like.Get().firstName), surname + " " + std::to_string(i));
+    persons_.push_back(person);
+  }
+  return *this;
+}
+
 std::optional<SiblingClubEntry> FakeSiblingLists::FindSiblingClub(std::string_view clubName) const {
   auto it = clubs.find(clubName);
   if (it == clubs.end()) return std::nullopt;
@@ -123,6 +162,20 @@ CPlayer& TestWorld::AddPerson(const PersonBuilder& builder, uint32_t id) {
   static_cast<PlayerFields&>(*person) = builder.Get();
   person->id = filedId;
   return *person;
+}
+
+CClub& TestWorld::AddClub(const ClubBuilder& builder) {
+  auto club = std::make_unique<CClub>(builder.Get());
+  club->SetWorld(&persons_);
+  for (const PersonBuilder& person : builder.PersonsToAdd()) club->AddPlayer(AddPerson(person).id);
+  CClub& filed = *club;
+  clubs_[filed.clubId] = std::move(club);
+  return filed;
+}
+
+CClub* TestWorld::FindClub(uint32_t clubId) {
+  auto it = clubs_.find(clubId);
+  return it == clubs_.end() ? nullptr : it->second.get();
 }
 
 PlayerReadContext TestWorld::ReadContext() {

@@ -4,11 +4,15 @@
 
 #include <cstdint>
 #include <map>
+#include <memory>
+#include <optional>
 #include <random>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "storage/record_stream.h"
+#include "world/club.h"
 #include "world/person_table.h"
 #include "world/player.h"
 #include "world/sibling_lookup.h"
@@ -43,6 +47,28 @@ class PersonBuilder {
   CPlayer person_;
 };
 
+// Builds one club and the persons it lists; the persons are created when the club is added to
+// a TestWorld.
+class ClubBuilder {
+ public:
+  // Named "Club <number>" in every language, its youth from its own country.
+  ClubBuilder(uint8_t country, uint16_t number);
+
+  ClubBuilder& Named(std::string_view name);  // every language
+  ClubBuilder& ShortName(std::string_view shortName);
+  ClubBuilder& Town(std::string_view town);
+  ClubBuilder& Person(const PersonBuilder& person);
+  // `count` persons like `like`, told apart by a running number after the surname.
+  ClubBuilder& Persons(int count, const PersonBuilder& like);
+
+  const CClub& Get() const { return club_; }
+  const std::vector<PersonBuilder>& PersonsToAdd() const { return persons_; }
+
+ private:
+  CClub club_;
+  std::vector<PersonBuilder> persons_;
+};
+
 // The sibling game's lists as a test sets them up.
 class FakeSiblingLists final : public SiblingGameLookup {
  public:
@@ -68,6 +94,11 @@ class TestWorld final : public CountryLanguageLookup {
   // Files a copy of the built person under `id` (a free id when 0 or taken).
   CPlayer& AddPerson(const PersonBuilder& builder, uint32_t id = 0);
 
+  // Files a copy of the built club under its id (replacing a club of that id), creates its
+  // persons in the person table and lists them.
+  CClub& AddClub(const ClubBuilder& builder);
+  CClub* FindClub(uint32_t clubId);
+
   FakeSiblingLists& SiblingLists() { return sibling_; }
   // Reading context over this world's countries and lists, ages taken on the base date.
   PlayerReadContext ReadContext();
@@ -78,6 +109,7 @@ class TestWorld final : public CountryLanguageLookup {
   FakeSiblingLists sibling_;
   std::minstd_rand random_{20030706};
   CPersonTable persons_{*this};
+  std::map<uint32_t, std::unique_ptr<CClub>> clubs_;
 };
 
 // The text a writer produces on a stream in memory.

@@ -165,5 +165,21 @@ TEST(PersonTable, NewPersonsGetTheDefaults) {
   EXPECT_EQ(p->weight, 75);
 }
 
+TEST(TestWorldHelper, ClubListsItsOwnDistinctPersons) {
+  TestWorld world;
+  world.AddPerson(PersonBuilder().Named("Ohne", "Verein"));
+  CClub& club = world.AddClub(testing::ClubBuilder(14, 3).Named("FC Test").Persons(
+      30, PersonBuilder().Named("Max", "Muster").Position(kPositionStriker)));
+  EXPECT_EQ(world.FindClub(MakeClubId(14, 3)), &club);
+  EXPECT_EQ(club.Name(4), "FC Test");
+  ASSERT_EQ(club.playerCount, 30);
+  EXPECT_EQ(world.Persons().Count(), 31u);
+  const CPlayer* last = world.Persons().FindPlayer(club.players[29]);
+  ASSERT_NE(last, nullptr);
+  EXPECT_EQ(last->ShortName(), "Muster 30, M.");
+  EXPECT_EQ(last->mainPosition, kPositionStriker);
+  EXPECT_EQ(club.CountPlayers(kFirstTeam), 30);
+}
+
 }  // namespace
 }  // namespace torvale
