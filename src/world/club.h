@@ -4,6 +4,7 @@
 // facilities, position on the map, history, the persons under contract, its kits and badge.
 // Clubs hold player ids only; the persons live in the world's person table.
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <span>
@@ -143,7 +144,7 @@ struct ClubFields {
   std::string cityGraphic;
   uint8_t preferredCountries[2] = {};
   uint8_t youthOrigin = 0;
-  int32_t totalPlayerValue = 0;  // working sum, not stored
+  int32_t totalPlayerValue = 0;  // working sum of the persons' market values; not stored, reset on reading
 
   bool operator==(const ClubFields&) const = default;
 };
@@ -205,7 +206,9 @@ class CClub : public ClubFields {
   bool HasPlayer(uint32_t playerId) const;
   // The person when the id is listed and the world has it.
   CPlayer* FindPlayer(uint32_t playerId) const;
-  std::span<const uint32_t> PlayerIds() const { return {players.data(), static_cast<size_t>(playerCount)}; }
+  std::span<const uint32_t> PlayerIds() const {
+    return {players.data(), static_cast<size_t>(std::clamp(playerCount, 0, kMaxClubPersons))};
+  }
   // Players (role 0) of the first team (kFirstTeam) or the reserve team (kReserveTeam).
   int CountPlayers(int team) const;
   float AverageStrength(int team) const;
@@ -239,8 +242,9 @@ class CClub : public ClubFields {
 
   // ---- record stream ----
   bool WriteClub(CKLFile& file, int number, const ClubWriteContext& context) const;
-  // Reads "CLUB<number>"; nothing changes when the section is missing. Persons are created
-  // in the club's world (none are read without one).
+  // Reads "CLUB<number>"; nothing changes when the section is missing. The club id must be
+  // set first: the oldest files take the club's country for fields they lack. Persons are
+  // created in the club's world (without one they are read and dropped).
   bool ReadClub(CKLFile& file, int number, const ClubReadContext& context);
 
   bool operator==(const CClub& other) const { return static_cast<const ClubFields&>(*this) == other; }

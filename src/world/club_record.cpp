@@ -111,8 +111,9 @@ void RenameBitmapBadge(char (&badge)[40]) {
   SetFixedText(badge, text);
 }
 
-// Older editions stored a southern latitude (or western longitude) with only the degrees in
-// the negated part; the minutes stayed in the low half of the raw value.
+// Editions before 0x2004 did not store the second hemisphere as the negated packed value:
+// the degrees are taken from the magnitude and the minutes from the low half of the raw
+// value, then packed and negated the current way with the usual clamps.
 int32_t RepairOldPosition(int32_t value, bool latitude) {
   if (value >= 0) return value;
   const int64_t magnitude = -static_cast<int64_t>(value);
