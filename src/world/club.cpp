@@ -19,9 +19,14 @@ std::string_view LanguageText(const char (&slots)[kClubLanguages][N], int langua
   return ValidLanguage(language) ? FixedText(slots[language]) : std::string_view();
 }
 
+// The five slots are stored as one line of double-quoted texts, so a double quote inside a
+// text would shift every later slot on reloading; it is kept as an apostrophe instead.
 template <size_t N>
 void SetLanguageText(char (&slots)[kClubLanguages][N], int language, std::string_view text, size_t maxChars) {
-  if (ValidLanguage(language)) SetFixedText(slots[language], text, maxChars);
+  if (!ValidLanguage(language)) return;
+  std::string safe(text);
+  std::replace(safe.begin(), safe.end(), '"', '\'');
+  SetFixedText(slots[language], safe, maxChars);
 }
 
 // A person's team field says 0 for the first team and 1 for the reserve team.

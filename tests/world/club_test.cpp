@@ -596,6 +596,8 @@ TEST(Club, NewClubsAndTextLimits) {
   EXPECT_EQ(first.Abbreviation(0), "ABCD");
   first.SetName(2, Repeat('n', 40));
   EXPECT_EQ(first.Name(2).size(), 28u);
+  first.SetTown(1, "\"Am See\"");
+  EXPECT_EQ(first.Town(1), "'Am See'");
   first.SetShortName(5, "x");  // no sixth language
   EXPECT_EQ(first.ShortName(5), "");
 }
