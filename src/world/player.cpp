@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <iterator>
 
 #include "world/fixed_text.h"
 #include "world/person_names.h"
@@ -39,13 +40,22 @@ int CPlayer::SpecialCount() const {
   return count;
 }
 
+namespace {
+constexpr float kLeagueFactor[] = {-1.0f, -0.5f, 0.0f, 0.5f, 1.0f, 1.5f, 2.0f};
+constexpr float kInternationalFactor[] = {-0.5f, 0.0f, 0.5f, 1.0f, 1.5f};
+}  // namespace
+
+float LeagueExperienceFactor(uint8_t experience) {
+  return kLeagueFactor[std::min<size_t>(experience, std::size(kLeagueFactor) - 1)];
+}
+
+float InternationalExperienceFactor(uint8_t experience) {
+  return kInternationalFactor[std::min<size_t>(experience, std::size(kInternationalFactor) - 1)];
+}
+
 float CPlayer::ExperienceBonus(int area, bool international) const {
-  static constexpr float kLeagueFactor[] = {-1.0f, -0.5f, 0.0f, 0.5f, 1.0f, 1.5f, 2.0f};
-  static constexpr float kInternationalFactor[] = {-0.5f, 0.0f, 0.5f, 1.0f, 1.5f};
-  // Experience beyond the scale counts as its top step.
-  const float factor =
-      international ? kInternationalFactor[std::min<int>(internationalExperience, 4)]
-                    : kLeagueFactor[std::min<int>(leagueExperience, 6)];
+  const float factor = international ? InternationalExperienceFactor(internationalExperience)
+                                     : LeagueExperienceFactor(leagueExperience);
   const uint8_t best = BestRating();
   if (best == 0) return factor;
   return static_cast<float>(Rating(area)) * factor / static_cast<float>(best);

@@ -107,6 +107,11 @@ constexpr uint8_t kNationalTeamCurrent = 0x02;   // currently in the national te
 constexpr int kSeasonSpecialShift = 2;           // bits 2-4: the special at season start
 constexpr uint8_t kSeasonSpecialMask = 0x07;
 
+// Experience as a factor of strength: league experience 0-6 gives -1.0 to 2.0 in half steps,
+// international experience 0-4 gives -0.5 to 1.5. Values beyond the scale count as its top.
+float LeagueExperienceFactor(uint8_t experience);
+float InternationalExperienceFactor(uint8_t experience);
+
 // The first language spoken in a country; the world's countries answer it. A person without
 // a language of its own takes its nationality's.
 class CountryLanguageLookup {

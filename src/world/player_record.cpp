@@ -229,6 +229,7 @@ void CPlayer::ReadPlayer(CKLFile& file, const PlayerReadContext& context) {
     }
 
     if (edition < kEdition2004) {
+      // Versions before 0x2003 (and files without any) carry the first edition's numbering.
       const LegacyAppearance now = ConvertLegacyAppearance(
           edition < kEdition2003 ? LegacyEdition::kUnversioned : LegacyEdition::kEdition2003,
           LegacyAppearance{hairColour, face, hairStyle, facialHair});

@@ -20,8 +20,6 @@ constexpr int kSideRight = 1;
 constexpr int kSideLeft = 2;
 // Ability 0-10 as a step: poor abilities cost, good ones gain, the middle is neutral.
 constexpr int kAbilityStep[11] = {0, -1, -1, -1, 0, 0, 0, 1, 1, 1, 2};
-constexpr float kInternationalFactor[5] = {-0.5f, 0.0f, 0.5f, 1.0f, 1.5f};
-constexpr float kLeagueFactor[7] = {-1.0f, -0.5f, 0.0f, 0.5f, 1.0f, 1.5f, 2.0f};
 
 // How much each ability counts in each main position (columns in ability order; the last six
 // are the goalkeeper abilities).
@@ -148,8 +146,8 @@ float Strength(const CPlayer& p, DATE reference) {
   const float rating = static_cast<float>(p.Rating(kRatingGroup[position]));
   const float best = static_cast<float>(p.BestRating());
 
-  float international = kInternationalFactor[std::min<int>(p.internationalExperience, 4)];
-  float league = kLeagueFactor[std::min<int>(p.leagueExperience, 6)];
+  float international = InternationalExperienceFactor(p.internationalExperience);
+  float league = LeagueExperienceFactor(p.leagueExperience);
   if (best > 0.0f) {
     international *= rating / best;
     league *= rating / best;

@@ -105,6 +105,17 @@ TEST(Strength, AbilityStepsByValue) {
     EXPECT_FLOAT_EQ(p.Ability(kPassing, v).Get().Strength() - base, expected[v]) << int(v);
 }
 
+TEST(Strength, DamagedValuesStayInsideTheTables) {
+  // Old files may hold abilities up to 42; a position or experience beyond the scales only
+  // comes from damaged data. Each counts as the nearest value the tables know.
+  const CPlayer reference = Neutral().Position(0).Ratings(2, 0, 0, 0).Experience(6, 4)
+                                .Ability(kTechnique, 10).Build();
+  const CPlayer damaged = Neutral().Position(200).Ratings(2, 0, 0, 0).Experience(9, 9)
+                              .Ability(kTechnique, 42).Build();
+  EXPECT_FLOAT_EQ(damaged.Strength(), reference.Strength());
+  EXPECT_FLOAT_EQ(reference.Strength(), 2.0f + 1.5f + 2.0f + 2.0f);
+}
+
 struct TypeCase {
   const char* what;
   PersonBuilder person;
