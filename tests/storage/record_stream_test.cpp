@@ -353,6 +353,8 @@ TEST(RecordStream, AcceptsLineFeedsOnlyAndALastLineWithoutLineFeed) {
   ASSERT_TRUE(in.OpenReadFromMemory(""));
   EXPECT_FALSE(in.ReadString(text));
   EXPECT_FALSE(in.OpenRead(folder.File("missing.sav")));
+  fs::create_directory(folder.File("Country5.sav"));
+  EXPECT_FALSE(in.OpenRead(folder.File("Country5.sav")));
 }
 
 TEST(RecordStream, WritesReplaceTheFileOnlyWhenComplete) {
