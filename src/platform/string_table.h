@@ -11,7 +11,10 @@ std::string LoadString(int id);
 // True when the table has entry `id`.
 bool HasString(int id);
 
-// The caption of every message box.
-constexpr int IDS_MESSAGE_CAPTION = 899;
+// Entries used by name in the code.
+constexpr int IDS_UNICODE_FOLDER = 888;           // working or documents folder not in the code page
+constexpr int IDS_NEEDS_FULL_INSTALLATION = 896;  // the game's data archive is missing
+constexpr int IDS_PRODUCT_NAME = 898;             // "TORVALE", the install-folder settings key
+constexpr int IDS_MESSAGE_CAPTION = 899;          // the caption of every message box
 
 }  // namespace torvale
