@@ -9,10 +9,7 @@ namespace torvale {
 
 namespace {
 
-struct Entry {
-  int id;
-  const char* utf8;
-};
+using Entry = StringTableEntry;
 
 // Sorted by number. Add new entries in order; a test checks the order and uniqueness.
 constexpr Entry kEntries[] = {
@@ -38,5 +35,7 @@ std::string LoadString(int id) {
 }
 
 bool HasString(int id) { return Find(id) != nullptr; }
+
+std::span<const StringTableEntry> StringTableEntries() { return kEntries; }
 
 }  // namespace torvale

@@ -2,6 +2,7 @@
 // The editor's user-interface texts, keyed by their string-table numbers. Texts come back as
 // Windows-1252 bytes like all world text, so they can be formatted together with names.
 
+#include <span>
 #include <string>
 
 namespace torvale {
@@ -10,6 +11,13 @@ namespace torvale {
 std::string LoadString(int id);
 // True when the table has entry `id`.
 bool HasString(int id);
+
+struct StringTableEntry {
+  int id;
+  const char* utf8;
+};
+// The whole table in its stored order, for checks of the table itself.
+std::span<const StringTableEntry> StringTableEntries();
 
 // Entries used by name in the code.
 constexpr int IDS_UNICODE_FOLDER = 888;           // working or documents folder not in the code page
