@@ -62,7 +62,7 @@ int CDunmoreApp::Run(int& argc, char** argv) {
   }
 
   PlatformLibrary platform(fatal_);
-  platform.Start();
+  if (!platform.Start()) return kExitFatalError;  // only when a report was vetoed
   int status = options.master_mode ? RunMasterMode(options) : RunInteractive();
   platform.Stop();
   return status;

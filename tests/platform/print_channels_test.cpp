@@ -6,14 +6,6 @@
 
 namespace torvale {
 
-TEST(PrintChannels, KnowsSixteenChannelsAndThreeDevicesByName) {
-  EXPECT_EQ(PrintChannelName(PrintChannel::kAll), "all");
-  EXPECT_EQ(PrintChannelName(PrintChannel::kFile), "file");
-  EXPECT_EQ(PrintChannelName(PrintChannel::k3d), "3d");
-  EXPECT_EQ(PrintChannelName(PrintChannel::kCapture), "capture");
-  EXPECT_EQ(PrintDeviceName(PrintDevice::kFileLog), "file log");
-}
-
 TEST(PrintChannels, WritesEnabledChannelsToTheLogFile) {
   test::ScratchDir dir;
   PrintChannels print;
