@@ -123,7 +123,8 @@ TEST(PackLzReference, WritesTheSameBytesAsThePlainGreedyMatcher) {
     Bytes bytes(20000 + random() % 100000);
     const uint32_t alphabet = 2 + random() % 30;
     for (size_t k = 0; k < bytes.size(); ++k) {
-      bytes[k] = (k > 100 && random() % 3) ? bytes[k - 1 - random() % (i < 3 ? 40 : 20000)]
+      const size_t reach = std::min<size_t>(k, i < 3 ? 40 : 20000);
+      bytes[k] = (k > 100 && random() % 3) ? bytes[k - 1 - random() % reach]
                                            : static_cast<uint8_t>(random() % alphabet);
     }
     inputs.push_back(bytes);
