@@ -70,15 +70,21 @@ void CopyMatchExact(uint8_t* out, size_t distance, size_t length) {
   }
 }
 
-// The same with the freedom to write up to 15 bytes beyond `length`.
+// The same with the freedom to write up to 31 bytes beyond `length`.
 inline void CopyMatchWild(uint8_t* out, size_t distance, size_t length) {
   const uint8_t* from = out - distance;
   if (distance >= 16) {
     for (size_t i = 0; i < length; i += 16) std::memcpy(out + i, from + i, 16);
-  } else if (distance >= 8) {
-    for (size_t i = 0; i < length; i += 8) std::memcpy(out + i, from + i, 8);
+  } else if (distance == 1) {
+    std::memset(out, *from, length);
   } else {
-    CopyMatchExact(out, distance, length);
+    // A short period (pixels of an image, say) repeats with every multiple of it as well:
+    // lay down the first 16 bytes or more one by one, then copy whole chunks from one
+    // multiple of the period back.
+    const size_t period = (16 + distance - 1) / distance * distance;
+    const size_t head = std::min(period, length);
+    for (size_t i = 0; i < head; ++i) out[i] = from[i];
+    for (size_t i = head; i < length; i += 16) std::memcpy(out + i, out + i - period, 16);
   }
 }
 
