@@ -6,6 +6,7 @@
 
 #include "platform/path.h"
 #include "platform/text_encoding.h"
+#include "storage/byte_order.h"
 #include "storage/pack.h"
 
 namespace torvale {
@@ -16,8 +17,6 @@ constexpr size_t kHeaderSize = 16;
 constexpr size_t kMinRecordSize = 9;    // offset, length and a NUL for an empty name
 constexpr size_t kMaxNameLength = 258;  // longer names end the opening without a message
 
-uint32_t Be32(const uint8_t* p) { return (uint32_t(p[0]) << 24) | (p[1] << 16) | (p[2] << 8) | p[3]; }
-uint32_t Le32(const uint8_t* p) { return (uint32_t(p[3]) << 24) | (p[2] << 16) | (p[1] << 8) | p[0]; }
 
 bool StartsPacked(const uint8_t* p) { return p[0] == 0x10 && p[1] == kPackMarker; }
 
@@ -121,11 +120,11 @@ bool CQZBig::Open(std::string_view pathArg, bool readOnly) {
     }
   }
 
-  const uint32_t count = Be32(header + 8);
-  const uint32_t directoryLength = Be32(header + 12);
-  uint32_t archiveLength = Le32(header + 4);
+  const uint32_t count = LoadBe32(header + 8);
+  const uint32_t directoryLength = LoadBe32(header + 12);
+  uint32_t archiveLength = LoadLe32(header + 4);
   // The game's tools wrote the length field in either byte order.
-  if (archiveLength != *fileLength) archiveLength = Be32(header + 4);
+  if (archiveLength != *fileLength) archiveLength = LoadBe32(header + 4);
   const bool validHeader = header[0] == 'B' && header[1] == 'I' && header[2] == 'G' && header[3] == 'F' &&
                            archiveLength <= *fileLength && directoryLength <= *fileLength;
   if (!validHeader) {
@@ -196,8 +195,8 @@ bool CQZBig::ReadDirectory(std::FILE* file, uint64_t fileLength, uint32_t count,
       ReportError(BigError::kInvalid, shownPath);
       return false;
     }
-    entry.offset = Be32(fields);
-    entry.length = Be32(fields + 4);
+    entry.offset = LoadBe32(fields);
+    entry.length = LoadBe32(fields + 4);
     int c;
     while ((c = std::fgetc(file)) > 0 && entry.name.size() <= kMaxNameLength) entry.name.push_back(static_cast<char>(c));
     if (entry.name.size() > kMaxNameLength) return false;  // too long: closed without a message

@@ -1,6 +1,7 @@
 #include "assets/big_writer.h"
 
 #include "platform/atomic_file.h"
+#include "storage/byte_order.h"
 #include "storage/pack.h"
 
 namespace torvale {
@@ -10,14 +11,6 @@ namespace {
 constexpr size_t kHeaderSize = 16;
 constexpr size_t kMaxNameLength = 258;
 constexpr size_t kDirectoryTail = 3;  // zero bytes behind the last record, counted in its length
-
-void PutBe32(std::vector<uint8_t>& out, size_t at, uint32_t v) {
-  for (int i = 0; i < 4; ++i) out[at + i] = static_cast<uint8_t>(v >> (24 - 8 * i));
-}
-
-void PutLe32(std::vector<uint8_t>& out, size_t at, uint32_t v) {
-  for (int i = 0; i < 4; ++i) out[at + i] = static_cast<uint8_t>(v >> (8 * i));
-}
 
 bool ValidName(const std::string& name) {
   return !name.empty() && name.size() <= kMaxNameLength && name.find('\0') == std::string::npos;
@@ -46,15 +39,15 @@ std::vector<uint8_t> BuildBigArchive(const std::vector<BigWriterEntry>& entries,
   out[1] = 'I';
   out[2] = 'G';
   out[3] = 'F';
-  if (options.lengthBigEndian) PutBe32(out, 4, static_cast<uint32_t>(total));
-  else PutLe32(out, 4, static_cast<uint32_t>(total));
-  PutBe32(out, 8, static_cast<uint32_t>(entries.size()));
-  PutBe32(out, 12, static_cast<uint32_t>(directoryLength));
+  if (options.lengthBigEndian) StoreBe32(out.data() + 4, static_cast<uint32_t>(total));
+  else StoreLe32(out.data() + 4, static_cast<uint32_t>(total));
+  StoreBe32(out.data() + 8, static_cast<uint32_t>(entries.size()));
+  StoreBe32(out.data() + 12, static_cast<uint32_t>(directoryLength));
   size_t record = kHeaderSize;
   uint64_t offset = dataStart;
   for (size_t i = 0; i < entries.size(); ++i) {
-    PutBe32(out, record, static_cast<uint32_t>(offset));
-    PutBe32(out, record + 4, static_cast<uint32_t>(stored[i].size()));
+    StoreBe32(out.data() + record, static_cast<uint32_t>(offset));
+    StoreBe32(out.data() + record + 4, static_cast<uint32_t>(stored[i].size()));
     std::copy(entries[i].name.begin(), entries[i].name.end(), out.begin() + record + 8);
     record += 8 + entries[i].name.size() + 1;
     offset += stored[i].size();

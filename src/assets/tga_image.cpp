@@ -1,5 +1,7 @@
 #include "assets/tga_image.h"
 
+#include "storage/byte_order.h"
+
 namespace torvale {
 
 namespace {
@@ -8,18 +10,6 @@ constexpr size_t kTgaHeaderSize = 18;
 constexpr uint8_t kTypeRunLength = 10;
 constexpr uint8_t kDescriptorTopOrigin = 0x20;
 constexpr size_t kMaxRunLengthPixels = 128;  // a packet byte counts 1..128 pixels
-
-uint16_t Le16(const uint8_t* p) { return static_cast<uint16_t>(p[0] | (p[1] << 8)); }
-
-void PutLe16(uint8_t* p, uint32_t v) {
-  p[0] = static_cast<uint8_t>(v);
-  p[1] = static_cast<uint8_t>(v >> 8);
-}
-
-void PutLe32(uint8_t* p, uint32_t v) {
-  PutLe16(p, v);
-  PutLe16(p + 2, v >> 16);
-}
 
 struct TgaHeader {
   size_t pixelOffset = 0;
@@ -33,14 +23,14 @@ struct TgaHeader {
 bool ParseHeader(const uint8_t* bytes, size_t length, TgaHeader& header) {
   if (!bytes || length < kTgaHeaderSize) return false;
   header.type = bytes[2];
-  header.width = static_cast<int16_t>(Le16(bytes + 12));
-  header.height = static_cast<int16_t>(Le16(bytes + 14));
+  header.width = static_cast<int16_t>(LoadLe16(bytes + 12));
+  header.height = static_cast<int16_t>(LoadLe16(bytes + 14));
   header.depth = bytes[16];
   header.topOrigin = (bytes[17] & kDescriptorTopOrigin) != 0;
   // A colour map, when the file declares one, sits between the identification field and the
   // pixels; true-colour badges have none, but skipping it keeps other writers' files aligned.
   size_t colourMapBytes = 0;
-  if (bytes[1] == 1) colourMapBytes = size_t{Le16(bytes + 5)} * ((bytes[7] + 7u) / 8u);
+  if (bytes[1] == 1) colourMapBytes = size_t{LoadLe16(bytes + 5)} * ((bytes[7] + 7u) / 8u);
   header.pixelOffset = kTgaHeaderSize + bytes[0] + colourMapBytes;
   return header.width > 0 && header.height > 0 && header.pixelOffset <= length;
 }
@@ -58,7 +48,7 @@ bool FileCanHoldPixels(const TgaHeader& header, size_t data) {
 void ConvertPixel(const uint8_t* src, int depth, uint8_t* dst) {
   if (depth == 16) {
     // A1R5G5B5, little-endian; each 5-bit channel is widened so that 31 becomes 255.
-    const unsigned v = Le16(src);
+    const unsigned v = LoadLe16(src);
     const auto widen = [](unsigned c) { return static_cast<uint8_t>((c << 3) | (c >> 2)); };
     dst[0] = widen(v & 31);
     dst[1] = widen((v >> 5) & 31);
@@ -128,14 +118,14 @@ bool DecodeRunLength(const uint8_t* data, size_t size, size_t pixelBytes, DibPix
 void WriteDibHeaders(uint8_t* p, int width, int height, uint32_t totalSize) {
   p[0] = 'B';
   p[1] = 'M';
-  PutLe32(p + 2, totalSize);
-  PutLe32(p + 10, kDibHeaderSize);
-  PutLe32(p + 14, 40);
-  PutLe32(p + 18, static_cast<uint32_t>(width));
-  PutLe32(p + 22, static_cast<uint32_t>(height));
-  PutLe16(p + 26, 1);
-  PutLe16(p + 28, 24);
-  PutLe32(p + 34, totalSize - static_cast<uint32_t>(kDibHeaderSize));
+  StoreLe32(p + 2, totalSize);
+  StoreLe32(p + 10, kDibHeaderSize);
+  StoreLe32(p + 14, 40);
+  StoreLe32(p + 18, static_cast<uint32_t>(width));
+  StoreLe32(p + 22, static_cast<uint32_t>(height));
+  StoreLe16(p + 26, 1);
+  StoreLe16(p + 28, 24);
+  StoreLe32(p + 34, totalSize - static_cast<uint32_t>(kDibHeaderSize));
 }
 
 }  // namespace

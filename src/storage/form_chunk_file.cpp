@@ -6,6 +6,7 @@
 
 #include "platform/atomic_file.h"
 #include "platform/path.h"
+#include "storage/byte_order.h"
 
 namespace torvale {
 
@@ -15,8 +16,6 @@ namespace {
 
 constexpr uint32_t kFirstCountry = 1;
 constexpr uint32_t kLastCountry = 206;
-
-uint32_t Le32(const uint8_t* p) { return (uint32_t(p[3]) << 24) | (p[2] << 16) | (p[1] << 8) | p[0]; }
 
 // A relative name made only of ordinary components; '\' counts as a separator like '/'.
 bool IsSafeRelativeName(std::string name) {
@@ -74,7 +73,7 @@ bool WriteChunkAsFile(const CFormChunk& chunk, const FormChunkFolders& folders) 
   switch (chunk.tagIndex) {
     case kFormTagCountry: {
       if (chunk.data.size() < 4 || folders.database.empty()) return false;
-      const uint32_t country = Le32(chunk.data.data());
+      const uint32_t country = LoadLe32(chunk.data.data());
       if (country < kFirstCountry || country > kLastCountry) return false;
       const std::string path = JoinPath(folders.database, "Country" + std::to_string(country) + ".sav");
       return WriteChunkDataFile(path, chunk.data.data() + 4, chunk.data.size() - 4, false);

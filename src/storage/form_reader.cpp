@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "platform/path.h"
+#include "storage/byte_order.h"
 #include "storage/pack.h"
 
 namespace torvale {
@@ -13,8 +14,6 @@ namespace {
 
 constexpr uint32_t kFileHeaderSize = 8;
 constexpr uint32_t kChunkHeaderSize = 8;
-
-uint32_t Le32(const uint8_t* p) { return (uint32_t(p[3]) << 24) | (p[2] << 16) | (p[1] << 8) | p[0]; }
 
 }  // namespace
 
@@ -30,7 +29,7 @@ bool CFormReader::Open(std::string_view path) {
   if (::fseeko(file_, 0, SEEK_END) == 0) end = ::ftello(file_);
   const bool valid = end >= off_t{kFileHeaderSize} && ::fseeko(file_, 0, SEEK_SET) == 0 &&
                      std::fread(header, 1, sizeof header, file_) == sizeof header &&
-                     std::memcmp(header, "FORM", 4) == 0 && Le32(header + 4) == uint64_t(end);
+                     std::memcmp(header, "FORM", 4) == 0 && LoadLe32(header + 4) == uint64_t(end);
   if (!valid) {
     Close();
     return false;
@@ -47,7 +46,7 @@ std::optional<CFormChunk> CFormReader::ReadNextChunk() {
   uint8_t header[kChunkHeaderSize];
   if (length_ - position_ < kChunkHeaderSize || std::fread(header, 1, sizeof header, file_) != sizeof header)
     return std::nullopt;
-  const uint32_t packedLength = Le32(header + 4);
+  const uint32_t packedLength = LoadLe32(header + 4);
   if (packedLength < 1 || packedLength > length_ - position_ - kChunkHeaderSize) return std::nullopt;
 
   std::vector<uint8_t> block(packedLength);

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "platform/path.h"
+#include "storage/byte_order.h"
 #include "storage/pack.h"
 
 namespace torvale {
@@ -13,10 +14,6 @@ namespace {
 constexpr size_t kFileHeaderSize = 8;
 constexpr size_t kChunkHeaderSize = 8;
 constexpr uint64_t kMaxFileLength = UINT32_MAX;  // the header's length field is 32 bits
-
-void PutLe32(uint8_t* p, uint32_t v) {
-  for (int i = 0; i < 4; ++i) p[i] = static_cast<uint8_t>(v >> (8 * i));
-}
 
 }  // namespace
 
@@ -37,7 +34,7 @@ bool CFormWriter::WriteChunk(uint32_t tagIndex, const uint8_t* data, size_t size
   const size_t packed = PACK_pack(data, size, block.data() + kChunkHeaderSize, block.size() - kChunkHeaderSize, true);
   if (packed == 0 || length_ + kChunkHeaderSize + packed > kMaxFileLength) return false;
   std::copy(kFormTagBytes[tagIndex].begin(), kFormTagBytes[tagIndex].end(), block.begin());
-  PutLe32(block.data() + 4, static_cast<uint32_t>(packed));
+  StoreLe32(block.data() + 4, static_cast<uint32_t>(packed));
   if (!file_.Write(block.data(), kChunkHeaderSize + packed)) {
     failed_ = true;  // the file is no longer a sequence of whole chunks
     return false;
@@ -51,7 +48,7 @@ bool CFormWriter::WriteFileChunk(uint32_t tagIndex, uint32_t number, std::string
   std::string content;
   if (!ReadWholeFile(path, content)) return false;
   std::vector<uint8_t> data(4 + content.size());
-  PutLe32(data.data(), number);
+  StoreLe32(data.data(), number);
   std::copy(content.begin(), content.end(), data.begin() + 4);
   return WriteChunk(tagIndex, data.data(), data.size());
 }
@@ -59,7 +56,7 @@ bool CFormWriter::WriteFileChunk(uint32_t tagIndex, uint32_t number, std::string
 bool CFormWriter::Close() {
   if (!IsOpen()) return false;
   uint8_t length[4];
-  PutLe32(length, static_cast<uint32_t>(length_));
+  StoreLe32(length, static_cast<uint32_t>(length_));
   const bool ok = !failed_ && file_.WriteAt(4, length, sizeof length) && file_.Commit();
   if (!ok) file_.Abort();
   length_ = 0;
