@@ -61,10 +61,7 @@ TEST(BadgePath, TemplatesAndSizeNames) {
 
   EXPECT_EQ(BadgePathForSize("Grp\\BADGE180\\Badge180.tga", 74), "Grp\\Badge74\\Badge180.tga");
   EXPECT_EQ(BadgePathForSize("Grp\\Badge18\\x.tga", 74), "");
-  EXPECT_EQ(BadgeArchiveName("Grp/Badge14\\x.tga"), "Badges\\Grp\\Badge14\\x.tga");
   EXPECT_EQ(BadgeDisplayName("Grp\\Badge180\\St. Pauli.tga"), "St. Pauli");
-  EXPECT_EQ(BadgeDisplayName("plain"), "plain");
-  EXPECT_EQ(BadgeGroupOf("Grp\\Badge180\\x.tga"), "Grp");
 }
 
 TEST(BadgeLookup, CompletenessLooksInTheFolderThenTheArchive) {
