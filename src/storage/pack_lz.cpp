@@ -14,9 +14,6 @@ using namespace pack_detail;
 
 namespace {
 
-// Slack that lets the decoder copy in fixed 16-byte steps instead of exact lengths.
-constexpr size_t kWildSlack = 16;
-
 struct LzCommand {
   size_t commandBytes = 1;
   size_t literals = 0;
@@ -60,21 +57,89 @@ bool ReadCommand(const uint8_t* p, size_t available, LzCommand& c) {
   return true;
 }
 
-// Copies `length` bytes from `distance` back. A distance shorter than the length repeats the
-// last `distance` bytes, which is how the encoder writes runs.
-inline void CopyMatch(uint8_t* out, size_t distance, size_t length, bool roomForWildCopy) {
+// Copies `length` bytes from `distance` back, one byte after the other in effect: a distance
+// shorter than the length repeats the last `distance` bytes, which is how runs are written.
+void CopyMatchExact(uint8_t* out, size_t distance, size_t length) {
   const uint8_t* from = out - distance;
   if (distance == 1) {
     std::memset(out, *from, length);
-  } else if (roomForWildCopy && distance >= 16) {
-    for (size_t i = 0; i < length; i += 16) std::memcpy(out + i, from + i, 16);
-  } else if (roomForWildCopy && distance >= 8) {
-    for (size_t i = 0; i < length; i += 8) std::memcpy(out + i, from + i, 8);
   } else if (distance >= length) {
     std::memcpy(out, from, length);
   } else {
     for (size_t i = 0; i < length; ++i) out[i] = from[i];
   }
+}
+
+// The same with the freedom to write up to 15 bytes beyond `length`.
+inline void CopyMatchWild(uint8_t* out, size_t distance, size_t length) {
+  const uint8_t* from = out - distance;
+  if (distance >= 16) {
+    for (size_t i = 0; i < length; i += 16) std::memcpy(out + i, from + i, 16);
+  } else if (distance >= 8) {
+    for (size_t i = 0; i < length; i += 8) std::memcpy(out + i, from + i, 8);
+  } else {
+    CopyMatchExact(out, distance, length);
+  }
+}
+
+// Room the fast loop keeps before the ends, so that a whole command (at most 4 command bytes
+// and 112 literals in, 3 literals and a 1028-byte copy out) plus 16 bytes of wild copying can
+// never cross them.
+constexpr size_t kFastInputMargin = 4 + kLzMaxLiteralRun + 16;
+constexpr size_t kFastOutputMargin = kLzMaxLiteralRun + kLzMaxCopy + 3 + 16;
+
+// Decodes while both ends are far away, without per-byte bounds checks. Stops before the end
+// command and before getting close to either end; the careful loop finishes.
+void UnpackLzFast(const uint8_t* stream, size_t streamLength, size_t& in, uint8_t* out, size_t size,
+                  size_t& produced, bool& corrupt) {
+  if (streamLength < kFastInputMargin || size < kFastOutputMargin) return;
+  const uint8_t* ip = stream + in;
+  const uint8_t* const ipLimit = stream + streamLength - kFastInputMargin;
+  uint8_t* op = out + produced;
+  uint8_t* const opLimit = out + size - kFastOutputMargin;
+  while (ip < ipLimit && op < opLimit) {
+    const uint32_t b0 = ip[0];
+    size_t literals, length, distance;
+    if (b0 < 0xC0) {
+      // The 2- and 3-byte forms make up nearly every command of text and follow each other
+      // unpredictably; decoding both and selecting keeps the branch predictor out of it.
+      const uint32_t b1 = ip[1], b2 = ip[2];
+      const bool threeBytes = b0 >= 0x80;
+      literals = threeBytes ? b1 >> 6 : b0 & 0x03;
+      length = threeBytes ? (b0 & 0x3F) + 4 : ((b0 >> 2) & 0x07) + 3;
+      distance = (threeBytes ? ((b1 & 0x3F) << 8) + b2 : ((b0 & 0x60) << 3) + b1) + 1;
+      ip += threeBytes ? 3 : 2;
+    } else if (b0 < 0xE0) {
+      literals = b0 & 0x03;
+      length = ((b0 & 0x0C) << 6) + ip[3] + 5;
+      distance = ((b0 & 0x10) << 12) + (ip[1] << 8) + ip[2] + 1;
+      ip += 4;
+    } else if (b0 < 0xFC) {
+      literals = ((b0 & 0x1F) + 1) * 4;
+      ++ip;
+      for (size_t i = 0; i < literals; i += 16) std::memcpy(op + i, ip + i, 16);
+      ip += literals;
+      op += literals;
+      continue;
+    } else {
+      break;  // the end command
+    }
+    std::memcpy(op, ip, 4);
+    ip += literals;
+    op += literals;
+    if (distance > static_cast<size_t>(op - out)) {
+      corrupt = true;
+      break;
+    }
+    if (distance >= 16 && length <= 16) {
+      std::memcpy(op, op - distance, 16);
+    } else {
+      CopyMatchWild(op, distance, length);
+    }
+    op += length;
+  }
+  in = static_cast<size_t>(ip - stream);
+  produced = static_cast<size_t>(op - out);
 }
 
 }  // namespace
@@ -84,26 +149,22 @@ namespace pack_detail {
 bool UnpackLz(const uint8_t* stream, size_t streamLength, uint8_t* out, size_t size) {
   size_t in = 0;
   size_t produced = 0;
+  bool corrupt = false;
+  UnpackLzFast(stream, streamLength, in, out, size, produced, corrupt);
+  if (corrupt) return false;
   while (in < streamLength) {
     LzCommand c;
     if (!ReadCommand(stream + in, streamLength - in, c)) return false;
     in += c.commandBytes;
     if (c.literals > streamLength - in || c.literals > size - produced) return false;
     if (c.copyLength > size - produced - c.literals) return false;
-
-    const bool roomForWildCopy = streamLength - in >= c.literals + kWildSlack &&
-                                 size - produced >= c.literals + c.copyLength + kWildSlack;
-    if (roomForWildCopy && c.literals <= kWildSlack) {
-      std::memcpy(out + produced, stream + in, kWildSlack);
-    } else if (c.literals > 0) {
-      std::memcpy(out + produced, stream + in, c.literals);
-    }
+    if (c.literals > 0) std::memcpy(out + produced, stream + in, c.literals);
     in += c.literals;
     produced += c.literals;
     if (c.end) break;
     if (c.copyLength == 0) continue;
     if (c.distance > produced) return false;
-    CopyMatch(out + produced, c.distance, c.copyLength, roomForWildCopy);
+    CopyMatchExact(out + produced, c.distance, c.copyLength);
     produced += c.copyLength;
   }
   return produced == size;
