@@ -32,7 +32,8 @@ bool IsSafeRelativeName(std::string name) {
   return true;
 }
 
-bool IsInside(const fs::path& path, const fs::path& root) {
+bool IsInside(const fs::path& path, fs::path root) {
+  if (!root.has_filename()) root = root.parent_path();  // a root given with a trailing '/'
   const auto [rootEnd, pathIt] = std::mismatch(root.begin(), root.end(), path.begin(), path.end());
   return rootEnd == root.end();
 }

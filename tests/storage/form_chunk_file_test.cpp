@@ -54,6 +54,10 @@ TEST(FormChunkFile, EachKindLandsInItsFolder) {
   EXPECT_EQ(Read(install.root / "badges/GROUP/Badge180/X.TGA"), "tga");
   ASSERT_TRUE(WriteChunkAsFile(Named(kFormTagPicture, "faces\\p1.tga", "face"), install.folders));
   EXPECT_EQ(Read(install.root / "picture/faces/p1.tga"), "face");
+  FormChunkFolders slashed = install.folders;
+  slashed.pictures += "/";
+  ASSERT_TRUE(WriteChunkAsFile(Named(kFormTagPicture, "p2.tga", "face"), slashed));
+  EXPECT_EQ(Read(install.root / "picture/p2.tga"), "face");
 
   // An existing file of another letter case is the one replaced, as on the game's file system.
   install.root.WriteFile("badges/other/badge14/x.tga", "old");
