@@ -13,8 +13,9 @@ int CBadge::WriteChunks(CFormWriter& writer) const {
   int written = 0;
   for (int size : kBadgeSizes) {
     const std::string name = FormatBadgeTemplate(template_, size);
+    const std::string path = JoinPath(folder_, name);
     std::string content;
-    if (!ReadWholeFile(JoinPath(folder_, name), content)) continue;
+    if (!FileExists(path) || !ReadWholeFile(path, content)) continue;
     std::vector<uint8_t> data(name.begin(), name.end());
     data.push_back(0);
     data.insert(data.end(), content.begin(), content.end());

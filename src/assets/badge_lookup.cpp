@@ -11,8 +11,10 @@ namespace torvale {
 namespace {
 
 std::vector<uint8_t> ReadFolderFile(const BadgeRoots& roots, std::string_view badgePath) {
+  // Only regular files: a badge path naming a folder must not be read as one.
+  const std::string path = JoinPath(roots.folder, badgePath);
   std::string bytes;
-  if (roots.folder.empty() || !ReadWholeFile(JoinPath(roots.folder, badgePath), bytes)) return {};
+  if (roots.folder.empty() || !FileExists(path) || !ReadWholeFile(path, bytes)) return {};
   return {bytes.begin(), bytes.end()};
 }
 

@@ -46,7 +46,7 @@ bool CFormWriter::WriteChunk(uint32_t tagIndex, const uint8_t* data, size_t size
 bool CFormWriter::WriteFileChunk(uint32_t tagIndex, uint32_t number, std::string_view path) {
   if (!IsOpen()) return false;
   std::string content;
-  if (!ReadWholeFile(path, content)) return false;
+  if (!FileExists(path) || !ReadWholeFile(path, content)) return false;  // a folder is no file
   std::vector<uint8_t> data(4 + content.size());
   StoreLe32(data.data(), number);
   std::copy(content.begin(), content.end(), data.begin() + 4);

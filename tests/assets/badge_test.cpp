@@ -116,6 +116,7 @@ TEST(BadgeLookup, ImagesComeFromTheFolderBeforeTheArchive) {
   EXPECT_EQ(DibWidth(LoadBadgeImage(install.roots, brokenInFolder)), 3u) << "an unreadable file falls back";
   EXPECT_TRUE(LoadBadgeImage(install.roots, "Spanien\\Badge180\\Cadiz.tga").empty());
   EXPECT_TRUE(LoadBadgeImage(install.roots, "").empty());
+  EXPECT_TRUE(LoadBadgeImage(install.roots, "Spanien\\Badge180").empty()) << "a folder, not an image";
   EXPECT_EQ(ReadBadgeFile(install.roots, archiveOnly), SolidTga(3, 0x80));
   EXPECT_EQ(ReadBadgeFile(install.roots, both), SolidTga(2, 0x40));
 }

@@ -101,6 +101,7 @@ TEST(FormFile, WriterRefusesWhatItCannotWrite) {
   EXPECT_FALSE(writer.WriteChunk(kFormTagCountry, nullptr, 1));
   EXPECT_FALSE(writer.WriteChunk(kFormTagCount, &byte, 1));
   EXPECT_FALSE(writer.WriteFileChunk(kFormTagCountry, 1, folder / "missing.sav"));
+  EXPECT_FALSE(writer.WriteFileChunk(kFormTagCountry, 1, folder.Path()));
   EXPECT_EQ(writer.Length(), 8u);
   EXPECT_TRUE(writer.Close());
   EXPECT_FALSE(writer.Close());
