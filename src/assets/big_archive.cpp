@@ -8,6 +8,7 @@
 #include "platform/text_encoding.h"
 #include "storage/byte_order.h"
 #include "storage/pack.h"
+#include "storage/packed_size_limit.h"
 
 namespace torvale {
 
@@ -19,6 +20,13 @@ constexpr size_t kMaxNameLength = 258;  // longer names end the opening without 
 
 
 bool StartsPacked(const uint8_t* p) { return p[0] == 0x10 && p[1] == kPackMarker; }
+
+// Unpacks a block that starts 0x10 0xFB, unless its stated size is more than the block can hold.
+bool UnpackPlausible(std::vector<uint8_t>& bytes) {
+  if (bytes.size() < 5) return false;
+  const uint32_t stated = (uint32_t(bytes[2]) << 16) | (bytes[3] << 8) | bytes[4];
+  return IsPlausibleUnpackedSize(stated, bytes.size()) && PACK_unpackInPlace(bytes);
+}
 
 std::string AsciiLower(std::string_view text) {
   std::string out(text);
@@ -163,7 +171,7 @@ bool CQZBig::OpenPacked(const std::string& path, std::FILE*& file, uint64_t& fil
   const bool read = ReadAt(file, 0, bytes.data(), bytes.size());
   std::fclose(file);
   file = nullptr;
-  if (!read || !PACK_unpackInPlace(bytes) || bytes.size() < kHeaderSize) return false;
+  if (!read || !UnpackPlausible(bytes) || bytes.size() < kHeaderSize) return false;
 
   std::string tempPath;
   file = CreateTempFile(std::filesystem::path(path).parent_path().string(), tempPath);
@@ -252,7 +260,7 @@ std::optional<std::vector<uint8_t>> CQZBig::ReadEntry(int index, bool unpack) {
   const BigEntry& entry = entries_[static_cast<size_t>(index)];
   std::vector<uint8_t> bytes(entry.length);
   if (!ReadAt(file_, entry.offset, bytes.data(), bytes.size())) return std::nullopt;
-  if (unpack && bytes.size() >= 2 && StartsPacked(bytes.data()) && !PACK_unpackInPlace(bytes))
+  if (unpack && bytes.size() >= 2 && StartsPacked(bytes.data()) && !UnpackPlausible(bytes))
     return std::nullopt;
   return bytes;
 }

@@ -7,6 +7,7 @@
 #include "platform/path.h"
 #include "storage/byte_order.h"
 #include "storage/pack.h"
+#include "storage/packed_size_limit.h"
 
 namespace torvale {
 
@@ -52,7 +53,7 @@ std::optional<CFormChunk> CFormReader::ReadNextChunk() {
   std::vector<uint8_t> block(packedLength);
   if (std::fread(block.data(), 1, block.size(), file_) != block.size()) return std::nullopt;
   const uint32_t unpackedSize = PACK_size(block.data(), block.size());
-  if (unpackedSize == 0 || unpackedSize > uint64_t(packedLength) * kMaxExpansion) return std::nullopt;
+  if (unpackedSize == 0 || !IsPlausibleUnpackedSize(unpackedSize, packedLength)) return std::nullopt;
   CFormChunk chunk;
   chunk.tagIndex = FormTagIndex(header);
   chunk.data.resize(unpackedSize);

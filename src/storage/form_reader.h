@@ -1,7 +1,8 @@
 #pragma once
 // CFormReader reads a FORM chunk file chunk by chunk. A file whose stored length differs from
 // its real length is not opened at all; a chunk that is cut short or does not unpack ends the
-// reading, and the chunks before it stay valid.
+// reading, and the chunks before it stay valid. A chunk claiming more unpacked bytes than its
+// packed block can hold is refused before anything is allocated for it.
 
 #include <cstdint>
 #include <cstdio>
@@ -14,11 +15,6 @@ namespace torvale {
 
 class CFormReader {
  public:
-  // A packed block cannot expand beyond what its commands can describe: the LZ codec's densest
-  // command, four bytes, yields 1028. A chunk claiming more per packed byte is refused before
-  // anything is allocated for it.
-  static constexpr uint64_t kMaxExpansion = 257;
-
   CFormReader() = default;
   CFormReader(const CFormReader&) = delete;
   CFormReader& operator=(const CFormReader&) = delete;
