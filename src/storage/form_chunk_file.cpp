@@ -40,9 +40,10 @@ bool IsInside(const fs::path& path, fs::path root) {
 
 // Writes the file of a named chunk ("BADG", "PLIM") below `root`.
 bool WriteNamedFile(const CFormChunk& chunk, const std::string& root) {
+  if (root.empty() || chunk.data.empty()) return false;
   const uint8_t* begin = chunk.data.data();
   const uint8_t* nul = static_cast<const uint8_t*>(std::memchr(begin, 0, chunk.data.size()));
-  if (root.empty() || !nul) return false;
+  if (!nul) return false;
   const std::string name(reinterpret_cast<const char*>(begin), size_t(nul - begin));
   if (!IsSafeRelativeName(name)) return false;
 
