@@ -72,6 +72,12 @@ uint32_t CDBCompetition::CheckConsistency(int limit) const {
 
 int CDBCompetition::FindTeam(uint32_t) const { return 0; }
 
+bool CDBCompetition::AllMatchdaysPlaced() const {
+  int last = 0;
+  for (int d = kDays - 2; d >= 0 && last == 0; --d) last = days_[static_cast<size_t>(d)];
+  return last == MatchdayCount();
+}
+
 void CDBCompetition::SetMoney(std::span<const int32_t> values) {
   for (size_t i = 0; i < money_.size() && i < values.size(); ++i) money_[i] = values[i];
 }

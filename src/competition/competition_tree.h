@@ -121,6 +121,10 @@ class CDBCompetition {
  protected:
   explicit CDBCompetition(int nodeType);
 
+  // True when the matchday on the last marked day before day 399 is the last one the node
+  // needs (cups and rounds report 0x20000 otherwise).
+  bool AllMatchdaysPlaced() const;
+
   // Record pieces shared by the node kinds.
   void WriteHeader(CKLFile& file, std::string_view typeLine, int countryOverride) const;
   void WriteCommonTail(CKLFile& file, int countryOverride) const;
