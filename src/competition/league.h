@@ -10,6 +10,16 @@
 
 namespace torvale {
 
+// Problem bits of CheckConsistency. Cups and rounds report the calendar bit too.
+struct ConsistencyBit {
+  enum : uint32_t {
+    kFixturesIncomplete = 0x10000,     // a pairing of the fixture grid has an empty slot
+    kMatchdaysNotPlaced = 0x20000,     // not every matchday has a day in the calendar
+    kTeamCountWrong = 0x80000,         // the team list does not hold the league's size
+    kReserveTeamsNotAllowed = 0x100000,  // reserve teams in a league below the reserve level
+  };
+};
+
 class CDBLeague : public CDBLeagueBase {
  public:
   static constexpr int kMaxTeams = 100;
@@ -22,6 +32,11 @@ class CDBLeague : public CDBLeagueBase {
   void ReadText(CKLFile& file) override;
   void WriteText(CKLFile& file, int countryOverride, const ClubIdMapper& clubs) const override;
   int FindTeam(uint32_t team) const override;
+  // The league's own problems (ConsistencyBit). A league short of teams reports only that and
+  // the fixture and calendar bits; one with forbidden reserve teams likewise; otherwise its
+  // first successor's problems are added. `reserveLimit` is the country's reserve level:
+  // reserve teams may play from that level down.
+  uint32_t CheckConsistency(int reserveLimit) const override;
   // (E - 1) x rounds, E = number of teams rounded up to even (on 16 bits, as the game does).
   int MatchdayCount() const override;
 
@@ -30,9 +45,14 @@ class CDBLeague : public CDBLeagueBase {
   virtual int AddTeam(uint32_t team);
   // 22. Removes the first occurrence; always 1.
   virtual int RemoveTeam(uint32_t team);
+  // A negative position appends (AddTeam); otherwise the same checks, then the team goes to
+  // min(position, team count) and the teams behind it move down.
+  int InsertTeam(int position, uint32_t team);
 
   int TeamCount() const { return teamCount_; }
   uint32_t GetTeam(int i) const;
+  // Number of listed teams that are a club's reserve team.
+  int ReserveTeamCount() const;
   int NumberOfTeams() const { return numberOfTeams_; }
   // A new size replaces the fixture grid by an empty one; the team list is not cut.
   void SetNumberOfTeams(int n);
@@ -51,6 +71,13 @@ class CDBLeague : public CDBLeagueBase {
   // An empty grid of MatchdayCount rows and number of teams / 2 columns.
   void ResetFixtures();
 
+  // Carries a league into a rebuilt league system: the settings (names, size, level, rules,
+  // rounds, multipliers, money) and the predecessor and successor lists. The fixture grid is
+  // rebuilt empty for the copied size.
+  void CopyLeague(const CDBLeague& source);
+  // CopyLeague plus the teams, the day table and the fixture grid.
+  void CopyLeagueWithFixtures(const CDBLeague& source);
+
  protected:
   int32_t teamCount_ = 0;
   std::array<uint32_t, kMaxTeams> teams_{};
@@ -68,6 +95,9 @@ class CDBLeague : public CDBLeagueBase {
 class CDBRelScottland1 : public CDBLeague {
  public:
   int MatchdayCount() const override { return 5; }
+  // The split phase takes its teams and pairings from the league when the game splits it, so
+  // only its calendar can be wrong: all 5 matchdays must have a day.
+  uint32_t CheckConsistency(int reserveLimit) const override;
 };
 
 }  // namespace torvale
