@@ -21,10 +21,6 @@ int PreviousMatchday(ConstDayTable days, int day) {
   return -1;
 }
 
-int LastPlacedMatchday(ConstDayTable days) {
-  return std::max(PreviousMatchday(days, kSeasonDays - 1), 0);
-}
-
 PlaceMatchdayResult PlaceMatchday(DayTable days, int day, int matchdayCount) {
   if (!InSeason(day)) return PlaceMatchdayResult::kOutOfSeason;
   // A day with a matchday would be renumbered below and leave a gap in the numbering.

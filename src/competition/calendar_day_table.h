@@ -21,10 +21,6 @@ int MatchdayOnDay(ConstDayTable days, int day);
 // The matchday number of the last earlier day that carries one; -1 when none.
 int PreviousMatchday(ConstDayTable days, int day);
 
-// The matchday number on the last marked day before day 399; 0 when none is marked. A
-// competition has all its matchdays placed when this equals its matchday count.
-int LastPlacedMatchday(ConstDayTable days);
-
 enum class PlaceMatchdayResult {
   kPlaced,
   kAllPlaced,    // every matchday already has a day before this one: hand the day on

@@ -2,8 +2,6 @@
 
 #include <algorithm>
 
-#include "competition/calendar_day_table.h"
-
 namespace torvale {
 
 CDBLeague::CDBLeague() {
@@ -68,7 +66,7 @@ int CDBLeague::RemoveTeam(uint32_t team) {
 uint32_t CDBLeague::CheckConsistency(int reserveLimit) const {
   uint32_t problems = 0;
   if (!fixtures_.IsComplete()) problems |= ConsistencyBit::kFixturesIncomplete;
-  if (LastPlacedMatchday(days_) != MatchdayCount()) problems |= ConsistencyBit::kMatchdaysNotPlaced;
+  if (!AllMatchdaysPlaced()) problems |= ConsistencyBit::kMatchdaysNotPlaced;
   if (teamCount_ != numberOfTeams_) return problems | ConsistencyBit::kTeamCountWrong;
   if (Country() > 0 && level_ < reserveLimit && ReserveTeamCount() > 0) {
     return problems | ConsistencyBit::kReserveTeamsNotAllowed;
@@ -79,7 +77,7 @@ uint32_t CDBLeague::CheckConsistency(int reserveLimit) const {
 
 uint32_t CDBRelScottland1::CheckConsistency(int reserveLimit) const {
   uint32_t problems = 0;
-  if (LastPlacedMatchday(days_) != MatchdayCount()) problems |= ConsistencyBit::kMatchdaysNotPlaced;
+  if (!AllMatchdaysPlaced()) problems |= ConsistencyBit::kMatchdaysNotPlaced;
   if (const CDBCompetition* next = GetSuccessorNode(0)) problems |= next->CheckConsistency(reserveLimit);
   return problems;
 }

@@ -25,8 +25,7 @@ enum RelegationRule : int {
 
 constexpr int kRelegationRuleCount = 13;
 
-// String-table numbers of the rules' editor texts and of the extra competitions' name.
-constexpr int IDS_RELEGATION = 1300;
+// String-table numbers of the rules' texts in the editor's choice lists.
 constexpr int IDS_REL_RULE_0 = 1301;
 constexpr int IDS_REL_RULE_1 = 1302;
 constexpr int IDS_REL_RULE_2 = 1303;
