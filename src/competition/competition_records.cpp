@@ -337,10 +337,12 @@ void CDBLeague::WriteText(CKLFile& file, int countryOverride, const ClubIdMapper
   WriteMatchdaySection(file, kLastLeagueDay);
 
   file.WriteComment("");
+  // Readers expect one line per matchday with a pair per two teams, so the lines follow the
+  // league's size even when the grid has not caught up with a change of rounds yet.
   file.BeginSection(kSectionFixture);
-  for (int row = 0; row < fixtures_.Rows(); ++row) {
+  for (int row = 0; row < MatchdayCount(); ++row) {
     std::string line;
-    for (int column = 0; column < fixtures_.Columns(); ++column) {
+    for (int column = 0; column < numberOfTeams_ / 2; ++column) {
       auto pair = fixtures_.GetPair(row, column);
       if (column > 0) line += ',';
       line += std::to_string(pair.home) + ',' + std::to_string(pair.away);
