@@ -15,6 +15,7 @@
 #include "competition/competition_keywords.h"
 #include "competition/competition_registry.h"
 #include "competition/competition_round.h"
+#include "competition/competition_texts.h"
 #include "competition/cup.h"
 #include "competition/league.h"
 #include "storage/record_stream.h"
@@ -641,6 +642,30 @@ void WriteCountryCompetitions(CKLFile& file, const CompetitionRegistry& registry
   for (const CDBCompetition* node : nodes)
     WriteCompetitionSection(node, file, "COMP", counter, -1, clubs);
   file.EndSection("COMPETITION");
+}
+
+void WriteCompetitionPart(CKLFile& file, const CompetitionRegistry& registry, int country,
+                          std::span<const uint32_t> fallbackClubs, const ClubIdMapper& clubs) {
+  constexpr int kSummaryTeams = 8;
+  const auto* league =
+      registry.Find<CDBLeague>(MakeCompetitionId(country, CompKind::LEAGUE, 0));
+  const CDBCompetition* faCup =
+      registry.FindCompetition(MakeCompetitionId(country, CompKind::FA_CUP, 0));
+  file.BeginSection("COMPETITIONPART");
+  if (league) {
+    file.WriteString(league->Name());
+    file.WriteString(faCup ? faCup->Name() : "");
+  } else {
+    file.WriteString(kTextFirstLeague);
+    file.WriteString(kTextNationalCup);
+  }
+  for (int i = 0; i < kSummaryTeams; ++i) {
+    uint32_t team = 0;
+    if (league) team = league->GetTeam(i);
+    else if (static_cast<size_t>(i) < fallbackClubs.size()) team = fallbackClubs[static_cast<size_t>(i)];
+    file.WriteHex(team != 0 ? clubs.SavedClubId(team) : 0);
+  }
+  file.EndSection("COMPETITIONPART");
 }
 
 bool ReadCountryCompetitions(CKLFile& file, CompetitionRegistry& registry, int country) {

@@ -59,6 +59,14 @@ int32_t ReadRuleList(CKLFile& file, TeamSelectionRuleList& rules);
 // CHALLENGE_SHIELD and SUPERCUP where they exist.
 void WriteCountryCompetitions(CKLFile& file, const CompetitionRegistry& registry, int country,
                               int leagueCount, const ClubIdMapper& clubs);
+// The country's "COMPETITIONPART" section, a summary the game shows before it loads the
+// country (the country writes it only when it has at least 8 clubs; reading skips it): the
+// first league's name, the FA cup's name ("" without one) and the first 8 teams of the first
+// league. Without a first league: "1. Liga", "Nationaler Pokal" and `fallbackClubs` (the
+// country's clubs 1-8; missing entries are written as 0).
+void WriteCompetitionPart(CKLFile& file, const CompetitionRegistry& registry, int country,
+                          std::span<const uint32_t> fallbackClubs, const ClubIdMapper& clubs);
+
 // Replaces the country's competitions by the section's; the section must be the next one.
 // Returns false (and leaves a fresh root only) when the section is missing.
 bool ReadCountryCompetitions(CKLFile& file, CompetitionRegistry& registry, int country);

@@ -1,9 +1,12 @@
 #include "competition/competition_round.h"
 
+#include "competition/league.h"
+
 namespace torvale {
 
 uint32_t CDBRound::CheckConsistency(int limit) const {
-  return (AllMatchdaysPlaced() ? 0u : 0x20000u) | CDBCompetition::CheckConsistency(limit);
+  uint32_t own = AllMatchdaysPlaced() ? 0u : ConsistencyBit::kMatchdaysNotPlaced;
+  return own | CDBCompetition::CheckConsistency(limit);
 }
 
 int CDBPool::FindTeam(uint32_t team) const {

@@ -3,6 +3,7 @@
 #include "competition/competition_registry.h"
 #include "competition/competition_texts.h"
 #include "competition/cup_allocation.h"
+#include "competition/league.h"
 #include "storage/record_stream.h"
 
 namespace torvale {
@@ -42,7 +43,8 @@ std::string CDBCup::MatchdayLabel(int matchday) const {
 }
 
 uint32_t CDBCup::CheckConsistency(int limit) const {
-  return (AllMatchdaysPlaced() ? 0u : 0x20000u) | CDBCompetition::CheckConsistency(limit);
+  uint32_t own = AllMatchdaysPlaced() ? 0u : ConsistencyBit::kMatchdaysNotPlaced;
+  return own | CDBCompetition::CheckConsistency(limit);
 }
 
 void CDBCup::SetMoney(std::span<const int32_t> values) {

@@ -285,6 +285,25 @@ TEST_F(CompetitionRecordsTest, CupWithoutAllocationEndsAfterItsHeader) {
   EXPECT_EQ(file.TakeWritten(), "\r\n{ 14, SWITZERLAND, 0 }\r\nBarrage\r\nBarrage\r\n0\r\n2\r\n");
 }
 
+TEST_F(CompetitionRecordsTest, CompetitionPartSummarisesTheFirstLeague) {
+  ShiftingClubIdMapper saving;
+  const std::vector<uint32_t> clubs = {0x0E0001, 0x0E0002, 0x0E0003};
+  CKLFile file;
+  file.OpenWriteToMemory();
+  WriteCompetitionPart(file, original_, kCountry, clubs, saving);
+  EXPECT_EQ(file.TakeWritten(),
+            "%INDEX%COMPETITIONPART\r\n1. Liga\r\nNationaler Pokal\r\n"
+            "e0065\r\ne0066\r\ne0067\r\n0\r\n0\r\n0\r\n0\r\n0\r\n"
+            "%INDEXEND%COMPETITIONPART\r\n");
+
+  BuildCountry(original_);
+  file.OpenWriteToMemory();
+  WriteCompetitionPart(file, original_, kCountry, clubs, saving);
+  std::string text = file.TakeWritten();
+  EXPECT_TRUE(text.starts_with("%INDEX%COMPETITIONPART\r\nLiga 0\r\nDFB-Pokal\r\ne0065\r\n"));
+  EXPECT_NE(text.find("\r\ne006c\r\n%INDEXEND%COMPETITIONPART"), std::string::npos);
+}
+
 // An international structure file: a round with the international country written as -6, a
 // pool that lists more competitions than it keeps, node types that create nothing, a gap in
 // the numbering and a play-off whose type forces its kind.
