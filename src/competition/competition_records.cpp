@@ -608,6 +608,7 @@ int ReadCompetitionGroup(CKLFile& file, std::string_view prefix, std::span<int32
     }
     file.FindSectionEnd(section);
   }
+  registry.RemoveSuccessorCycles();
   return created;
 }
 
