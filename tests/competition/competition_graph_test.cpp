@@ -156,6 +156,14 @@ TEST(NationalCupTest, ChangingTheModeReplacesOrDeletesTheCup) {
   EXPECT_EQ(root->CupId(CompKind::FA_CUP), 0u);
   EXPECT_EQ(faMode, 0);
   EXPECT_NE(root->CupId(CompKind::SUPERCUP), 0u);
+
+  AddLeague(registry, 14, 0);
+  ResetCountryCompetitions(registry, 14);
+  EXPECT_EQ(registry.Size(), 2u);
+  root = registry.Find<CDBRoot>(MakeCompetitionId(14, CompKind::ROOT, 0));
+  ASSERT_NE(root, nullptr);
+  EXPECT_EQ(root->CupId(CompKind::SUPERCUP), 0u);
+  EXPECT_EQ(registry.Find<CDBCup>(root->CupId(CompKind::FA_CUP))->GetAllocation(), 1);
 }
 
 TEST(CompetitionGraphTest, ConsistencyAndActivityPassToSuccessors) {
