@@ -146,7 +146,7 @@ class CompetitionRecordsTest : public ::testing::Test {
   void SetUp() override {
     CKLFile file;
     file.OpenReadFromMemory(AllocationFile());
-    allocations_.Load(file);
+    allocations_.LoadCupAllocations(file);
     original_.SetCupAllocations(&allocations_);
     reread_.SetCupAllocations(&allocations_);
   }

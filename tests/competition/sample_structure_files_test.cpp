@@ -19,16 +19,16 @@ const std::string kScriptFolder = std::string(TORVALE_SOURCE_DIR) + "/data/insta
 
 TEST(SampleStructureFilesTest, CupFormatsCoverEveryAllocationTheEditorUses) {
   CupAllocationTable table;
-  ASSERT_TRUE(table.Load(kScriptFolder));
+  ASSERT_TRUE(table.LoadCupAllocations(kScriptFolder));
   for (int32_t n : {1, 2, 3, 4, 5, 6, 7, 8, 11, 12, 15, 16, 19, 20, 65543}) {
-    const CupAllocation* entry = table.Get(n);
+    const CupAllocation* entry = table.GetCupAllocation(n);
     ASSERT_NE(entry, nullptr) << n;
     EXPECT_GT(entry->RoundCount(), 0) << n;
     EXPECT_GE(entry->MatchdayCount(), entry->RoundCount()) << n;
     EXPECT_NE(entry->rounds[static_cast<size_t>(entry->RoundCount() - 1)].roundType, -1) << n;
   }
-  EXPECT_EQ(table.Get(2)->RoundCount(), 8);
-  EXPECT_EQ(table.Get(2)->MatchdayCount(), 14);  // six rounds with replays
+  EXPECT_EQ(table.GetCupAllocation(2)->RoundCount(), 8);
+  EXPECT_EQ(table.GetCupAllocation(2)->MatchdayCount(), 14);  // six rounds with replays
 }
 
 TEST(SampleStructureFilesTest, InternationalFilesBuildALinkedStructure) {
