@@ -71,7 +71,11 @@ uint32_t CDBLeague::CheckConsistency(int reserveLimit) const {
   if (Country() > 0 && level_ < reserveLimit && ReserveTeamCount() > 0) {
     return problems | ConsistencyBit::kReserveTeamsNotAllowed;
   }
-  if (const CDBCompetition* next = GetSuccessorNode(0)) problems |= next->CheckConsistency(reserveLimit);
+  if (const CDBCompetition* next = GetSuccessorNode(0); next && !checking_) {
+    checking_ = true;
+    problems |= next->CheckConsistency(reserveLimit);
+    checking_ = false;
+  }
   return problems;
 }
 

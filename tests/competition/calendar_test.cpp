@@ -119,6 +119,13 @@ TEST(CalendarTest, LinksInACircleEndTheHandOver) {
   EXPECT_EQ(a.IsActiveOnDay(21), 1);
   EXPECT_EQ(a.RemoveMatchday(21), 1);
   EXPECT_EQ(b.MatchdayOnDay(21), 0);
+  // The consistency check follows first successors, and stops when it comes round again.
+  for (CDBLeague* league : {&a, &b}) {
+    league->AddTeam(0x0E0001);
+    league->AddTeam(0x0E0002);
+  }
+  EXPECT_EQ(a.CheckConsistency(0) & ConsistencyBit::kMatchdaysNotPlaced,
+            ConsistencyBit::kMatchdaysNotPlaced);  // b's missing day
 }
 
 TEST(CalendarTest, ANodeWithoutMatchdaysTakesNone) {
