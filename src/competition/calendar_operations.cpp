@@ -8,18 +8,13 @@
 
 #include <vector>
 
+#include "competition/calendar_chain.h"
 #include "competition/calendar_day_table.h"
 #include "competition/competition_tree.h"
 
 namespace torvale {
 
 namespace {
-
-// A successor shares the node's calendar column when it plays on the node's level; a
-// successor without a level set (negative) goes with any node.
-bool SameLevel(const CDBCompetition& node, const CDBCompetition& successor) {
-  return successor.Level() == node.Level() || successor.Level() < 0;
-}
 
 bool Seen(const std::vector<const CDBCompetition*>& seen, const CDBCompetition* node) {
   for (const CDBCompetition* s : seen) {
@@ -33,12 +28,16 @@ CDBCompetition* NextSameLevel(const CDBCompetition& node,
                               const std::vector<const CDBCompetition*>& seen) {
   for (int i = 0; i < node.SuccessorCount(); ++i) {
     CDBCompetition* next = node.GetSuccessorNode(i);
-    if (next && SameLevel(node, *next) && !Seen(seen, next)) return next;
+    if (next && IsSameLevelSuccessor(node, *next) && !Seen(seen, next)) return next;
   }
   return nullptr;
 }
 
 }  // namespace
+
+bool IsSameLevelSuccessor(const CDBCompetition& node, const CDBCompetition& successor) {
+  return successor.Level() == node.Level() || successor.Level() < 0;
+}
 
 int CDBCompetition::MatchdayOnDay(int day) const { return torvale::MatchdayOnDay(days_, day); }
 
@@ -80,7 +79,7 @@ int CDBCompetition::AddMatchday(int day) {
     }
     for (int s = node->SuccessorCount() - 1; s >= 0; --s) {
       CDBCompetition* next = node->GetSuccessorNode(s);
-      if (next && SameLevel(*node, *next)) pending.push_back(next);
+      if (next && IsSameLevelSuccessor(*node, *next)) pending.push_back(next);
     }
   }
   return placed;
