@@ -108,7 +108,11 @@ bool DirectoryExists(std::string_view path) {
 }
 
 bool ReadWholeFile(std::string_view path, std::string& out) {
-  std::FILE* f = std::fopen(ResolvePath(path).c_str(), "rb");
+  const std::string resolved = ResolvePath(path);
+  // A folder opens like a file here and claims a size of 2^63 - 1 bytes.
+  std::error_code ec;
+  if (fs::is_directory(resolved, ec)) return false;
+  std::FILE* f = std::fopen(resolved.c_str(), "rb");
   if (!f) return false;
   // One read straight into the result: database files run to tens of megabytes, and a copy
   // through a chunk buffer costs as much as the read itself.

@@ -1,6 +1,7 @@
 #include "platform/string_table.h"
 
 #include <algorithm>
+#include <array>
 #include <iterator>
 
 #include "platform/text_encoding.h"
@@ -9,25 +10,39 @@ namespace torvale {
 
 namespace {
 
-struct Entry {
-  int id;
-  const char* utf8;
+using Entry = StringTableEntry;
+
+// Each subsystem keeps its texts in its own file under strings/, in any order; the table is
+// sorted at compile time, and a duplicate number stops the build.
+constexpr Entry kUnsorted[] = {
+#include "platform/strings/platform.inc"
+#include "platform/strings/storage.inc"
+#include "platform/strings/world.inc"
+#include "platform/strings/competition.inc"
+#include "platform/strings/master.inc"
+#include "platform/strings/exchange.inc"
+#include "platform/strings/assets.inc"
+#include "platform/strings/ui.inc"
 };
 
-// Sorted by number. Add new entries in order; a test checks the order and uniqueness.
-constexpr Entry kEntries[] = {
-    {798, "Es trat mindestens ein Fehler beim Schreiben der Dateien auf. Stellen Sie sicher, dass Sie Schreibrechte auf das Verzeichnis haben."},
-    {799, "ger"},
-    {888, "Das aktuelle Verzeichnis oder das \"Eigene Dokumente\" Verzeichnis enthält Unicodezeichen. Der Editor unterstütz Unicode Verzeichnisnamen nicht."},
-    {896, "Der Editor benötigt die Vollinstallation des Spiels und kann deswegen nicht gestartet werden."},
-    {898, "TORVALE"},
-    {899, "Editor"},
-};
+constexpr auto kEntries = [] {
+  std::array<Entry, std::size(kUnsorted)> sorted{};
+  std::copy(std::begin(kUnsorted), std::end(kUnsorted), sorted.begin());
+  std::sort(sorted.begin(), sorted.end(), [](const Entry& a, const Entry& b) { return a.id < b.id; });
+  return sorted;
+}();
+
+constexpr bool HasUniqueNumbers() {
+  for (size_t i = 1; i < kEntries.size(); ++i)
+    if (kEntries[i - 1].id == kEntries[i].id) return false;
+  return true;
+}
+static_assert(HasUniqueNumbers(), "two string-table entries share a number");
 
 const Entry* Find(int id) {
-  auto it = std::lower_bound(std::begin(kEntries), std::end(kEntries), id,
+  auto it = std::lower_bound(kEntries.begin(), kEntries.end(), id,
                              [](const Entry& e, int key) { return e.id < key; });
-  return (it != std::end(kEntries) && it->id == id) ? it : nullptr;
+  return (it != kEntries.end() && it->id == id) ? &*it : nullptr;
 }
 
 }  // namespace
@@ -38,5 +53,7 @@ std::string LoadString(int id) {
 }
 
 bool HasString(int id) { return Find(id) != nullptr; }
+
+std::span<const StringTableEntry> StringTableEntries() { return kEntries; }
 
 }  // namespace torvale

@@ -25,6 +25,25 @@ void ReplaceLineBreaks(std::string& text, size_t from) {
     if (text[i] == '\n' || text[i] == '\r') text[i] = ' ';
 }
 
+// The leading decimal integer at `p` (blanks and one sign allowed); `p` ends behind its digits.
+// Digits beyond 32 bits wrap around, so an unsigned 32-bit number ("4294967295") reads back as
+// the bit pattern it was written from.
+inline int32_t ParseLeadingInt(const char*& p, const char* end) {
+  bool negative = false;
+  if (p < end && !IsDigit(*p)) {
+    while (p < end && IsBlank(*p)) ++p;
+    if (p < end && (*p == '+' || *p == '-')) negative = *p++ == '-';
+  }
+  uint32_t value = 0;
+  for (; p < end; ++p) {
+    uint32_t digit = static_cast<uint32_t>(static_cast<unsigned char>(*p)) - '0';
+    if (digit > 9) break;
+    value = value * 10u + digit;
+  }
+  if (negative) value = 0u - value;
+  return static_cast<int32_t>(value);
+}
+
 int HexDigit(char c) {
   if (c >= '0' && c <= '9') return c - '0';
   if (c >= 'a' && c <= 'f') return c - 'a' + 10;
@@ -269,29 +288,6 @@ bool CKLFile::ReadString(std::string& text) {
   text.assign(line);
   return true;
 }
-
-namespace {
-
-// The leading decimal integer at `p` (blanks and one sign allowed); `p` ends behind its digits.
-// Digits beyond 32 bits wrap around, so an unsigned 32-bit number ("4294967295") reads back as
-// the bit pattern it was written from.
-int32_t ParseLeadingInt(const char*& p, const char* end) {
-  bool negative = false;
-  if (p < end && !IsDigit(*p)) {
-    while (p < end && IsBlank(*p)) ++p;
-    if (p < end && (*p == '+' || *p == '-')) negative = *p++ == '-';
-  }
-  uint32_t value = 0;
-  for (; p < end; ++p) {
-    uint32_t digit = static_cast<uint32_t>(static_cast<unsigned char>(*p)) - '0';
-    if (digit > 9) break;
-    value = value * 10u + digit;
-  }
-  if (negative) value = 0u - value;
-  return static_cast<int32_t>(value);
-}
-
-}  // namespace
 
 int32_t CKLFile::ParseInt(std::string_view text) {
   const char* p = text.data();

@@ -12,30 +12,17 @@
 
 #include "platform/path.h"
 #include "storage/record_stream.h"
+#include "support/scratch_dir.h"
 
 namespace torvale {
 namespace {
 
 namespace fs = std::filesystem;
 
-class ScratchFolder {
- public:
-  ScratchFolder() {
-    std::string pattern = (fs::temp_directory_path() / "record_stream_XXXXXX").string();
-    path_ = ::mkdtemp(pattern.data()) ? pattern : std::string();
-  }
-  ~ScratchFolder() {
-    std::error_code ec;
-    fs::remove_all(path_, ec);
-  }
-  std::string File(std::string_view name) const { return JoinPath(path_, name); }
-  size_t EntryCount() const {
-    return static_cast<size_t>(std::distance(fs::directory_iterator(path_), fs::directory_iterator()));
-  }
-
- private:
-  std::string path_;
-};
+// Files and folders in the scratch folder, to see that no temporary file stayed behind.
+size_t EntryCount(const test::ScratchDir& folder) {
+  return static_cast<size_t>(std::distance(fs::directory_iterator(folder.path()), fs::directory_iterator()));
+}
 
 std::string Slurp(const std::string& path) {
   std::string text;
@@ -292,8 +279,8 @@ TEST(RecordStream, VersionRules) {
 
 // The game's reader cut files at 5 MiB and lines at 1023 characters; ours must not lose data.
 TEST(RecordStream, ReadsLongLinesAndLargeFilesWhole) {
-  ScratchFolder folder;
-  const std::string path = folder.File("Country14.sav");
+  test::ScratchDir folder;
+  const std::string path = JoinPath(folder.path(), "Country14.sav");
   const std::string longText(3 << 20, 'L');
   const int clubs = 40000;
   {
@@ -328,8 +315,8 @@ TEST(RecordStream, ReadsLongLinesAndLargeFilesWhole) {
 }
 
 TEST(RecordStream, AcceptsLineFeedsOnlyAndALastLineWithoutLineFeed) {
-  ScratchFolder folder;
-  const std::string path = folder.File("lf.sav");
+  test::ScratchDir folder;
+  const std::string path = JoinPath(folder.path(), "lf.sav");
   ASSERT_TRUE(WriteWholeFile(path, "%INDEX%A\n12\nName\n%INDEXEND%A\n7"));
   CKLFile in;
   ASSERT_TRUE(in.OpenRead(path));
@@ -352,12 +339,14 @@ TEST(RecordStream, AcceptsLineFeedsOnlyAndALastLineWithoutLineFeed) {
   EXPECT_EQ(text, "Ende");
   ASSERT_TRUE(in.OpenReadFromMemory(""));
   EXPECT_FALSE(in.ReadString(text));
-  EXPECT_FALSE(in.OpenRead(folder.File("missing.sav")));
+  EXPECT_FALSE(in.OpenRead(JoinPath(folder.path(), "missing.sav")));
+  folder.MakeDir("Country5.sav");
+  EXPECT_FALSE(in.OpenRead(JoinPath(folder.path(), "Country5.sav")));
 }
 
 TEST(RecordStream, WritesReplaceTheFileOnlyWhenComplete) {
-  ScratchFolder folder;
-  const std::string path = folder.File("Rules.sav");
+  test::ScratchDir folder;
+  const std::string path = JoinPath(folder.path(), "Rules.sav");
   ASSERT_TRUE(WriteWholeFile(path, "alt\r\n"));
   {
     CKLFile out;
@@ -367,14 +356,14 @@ TEST(RecordStream, WritesReplaceTheFileOnlyWhenComplete) {
     EXPECT_TRUE(out.Close());
   }
   EXPECT_EQ(Slurp(path), "1\r\n");
-  EXPECT_EQ(folder.EntryCount(), 1u);
+  EXPECT_EQ(EntryCount(folder), 1u);
 
   // A folder that cannot hold files: nothing opened, nothing created.
   CKLFile out;
   EXPECT_FALSE(out.OpenWrite(JoinPath(path, "Country1.sav")));
   EXPECT_FALSE(out.WriteInt(1));
-  EXPECT_FALSE(out.OpenWrite(folder.File("fehlt/Country1.sav")));
-  EXPECT_EQ(folder.EntryCount(), 1u);
+  EXPECT_FALSE(out.OpenWrite(JoinPath(folder.path(), "fehlt/Country1.sav")));
+  EXPECT_EQ(EntryCount(folder), 1u);
 
   // A writer torn down by an exception has incomplete records: the old file stays.
   try {
@@ -385,7 +374,7 @@ TEST(RecordStream, WritesReplaceTheFileOnlyWhenComplete) {
   } catch (const std::runtime_error&) {
   }
   EXPECT_EQ(Slurp(path), "1\r\n");
-  EXPECT_EQ(folder.EntryCount(), 1u);
+  EXPECT_EQ(EntryCount(folder), 1u);
 }
 
 // Exits with 0 when Close reports the failed write.
@@ -403,12 +392,12 @@ TEST(RecordStream, WritesReplaceTheFileOnlyWhenComplete) {
 // no temporary file is left behind. The file size limit stands in for a full disk, in a child
 // process so that the limit does not outlive the test.
 TEST(RecordStreamDeathTest, AFailedWriteLeavesTheOldFileAndNoTemporaryFile) {
-  ScratchFolder folder;
-  const std::string path = folder.File("Country1.sav");
+  test::ScratchDir folder;
+  const std::string path = JoinPath(folder.path(), "Country1.sav");
   ASSERT_TRUE(WriteWholeFile(path, "alt\r\n"));
   EXPECT_EXIT(WriteUntilTheDiskIsFull(path), ::testing::ExitedWithCode(0), "");
   EXPECT_EQ(Slurp(path), "alt\r\n");
-  EXPECT_EQ(folder.EntryCount(), 1u);
+  EXPECT_EQ(EntryCount(folder), 1u);
 }
 
 // Texts that would read back as a comment, a section line or several lines get blanks, so the

@@ -1,0 +1,149 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <random>
+
+#include "exchange/text_data_file.h"
+
+namespace torvale {
+namespace {
+
+namespace fs = std::filesystem;
+
+class TextDataFileTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    folder_ = fs::temp_directory_path() /
+              ("torvale_text_tables_" + std::to_string(std::random_device{}()));
+    fs::create_directories(folder_ / "ger");
+  }
+  void TearDown() override { fs::remove_all(folder_); }
+
+  std::string Write(const std::string& name, const std::string& text) {
+    const fs::path path = folder_ / "ger" / name;
+    std::ofstream(path, std::ios::binary) << text;
+    return path.string();
+  }
+  std::string Missing() const { return (folder_ / "ger" / "missing.txt").string(); }
+
+  fs::path folder_;
+};
+
+TEST_F(TextDataFileTest, FacesHaveALeadingNoneEntryAndIdsAfterTheText) {
+  CBaseTextFile faces(FaceFileSettings());
+  EXPECT_TRUE(faces.Load(Write("faceIDs.txt", "2\r\nGesicht A\r\n17\r\nGesicht B\r\n23\r\n")));
+  ASSERT_EQ(faces.Count(), 3);
+  EXPECT_EQ(faces.GetId(0), 0u);
+  EXPECT_EQ(faces.GetText(0), " nicht vorhanden");
+  EXPECT_EQ(faces.GetId(1), 17u);
+  EXPECT_EQ(faces.GetText(1), "Gesicht A");
+  EXPECT_EQ(faces.GetId(2), 23u);
+  EXPECT_EQ(faces.GetText(2), "Gesicht B");
+  EXPECT_TRUE(faces.ContainsId(23));
+  EXPECT_FALSE(faces.ContainsId(24));
+}
+
+TEST_F(TextDataFileTest, ShoesTakeTheIdFirstAndKeepLongTextsShort) {
+  CBaseTextFile shoes(ShoeFileSettings());
+  const std::string longText(300, 'x');
+  shoes.Load(Write("shoe.txt", "2\n3\nModel A\nabc\n" + longText + "\n"));
+  ASSERT_EQ(shoes.Count(), 2);
+  EXPECT_EQ(shoes.GetId(0), 3u);
+  EXPECT_EQ(shoes.GetText(0), "Model A");
+  EXPECT_EQ(shoes.GetId(1), 0u);  // malformed number
+  EXPECT_EQ(shoes.GetText(1).size(), 128u);
+}
+
+TEST_F(TextDataFileTest, MissingFilesGiveNumberedDefaults) {
+  CBaseTextFile faces(FaceFileSettings());
+  EXPECT_FALSE(faces.Load(Missing()));
+  ASSERT_EQ(faces.Count(), 1000);
+  EXPECT_EQ(faces.GetId(0), 0u);
+  EXPECT_EQ(faces.GetText(0), "");  // the default text, not the none text
+  EXPECT_EQ(faces.GetId(999), 999u);
+  EXPECT_TRUE(faces.ContainsId(999));
+  EXPECT_FALSE(faces.ContainsId(1000));
+
+  CTeamColourTextFile colours(TeamColourFileSettings());
+  colours.Load(Write("TeamColour.txt", "1\n1\nRot,5\n"));
+  colours.Load(Missing());
+  ASSERT_EQ(colours.Count(), 30);
+  EXPECT_EQ(colours.GetId(0), 0u);
+  EXPECT_EQ(colours.GetColour(1), 0u);
+  EXPECT_EQ(colours.GetId(29), 29u);
+}
+
+TEST_F(TextDataFileTest, CountsBeyondTheCapacityAreCut) {
+  std::string text = "9\n";
+  for (int i = 1; i <= 9; ++i) text += std::to_string(100 + i) + "\nSchuh " + std::to_string(i) + "\n";
+  CBaseTextFile shoes(ShoeFileSettings());
+  shoes.Load(Write("shoe.txt", text));
+  EXPECT_EQ(shoes.Count(), 5);
+  EXPECT_TRUE(shoes.ContainsId(105));
+  EXPECT_FALSE(shoes.ContainsId(106));
+
+  // With the none entry one place is taken: 500 - 1 entries from the file at most.
+  std::string speech = "600\n";
+  for (int i = 1; i <= 600; ++i) speech += std::to_string(i) + "\nSatz\n";
+  CBaseTextFile speeches(ClubSpeechFileSettings());
+  speeches.Load(Write("clubSpeechIDs.txt", speech));
+  EXPECT_EQ(speeches.Count(), 500);
+  EXPECT_EQ(speeches.GetId(499), 499u);
+  EXPECT_FALSE(speeches.ContainsId(500));
+
+  // A file shorter than its count keeps only the entries it has.
+  CBaseTextFile shortFile(ShoeFileSettings());
+  shortFile.Load(Write("shoe.txt", "4\n1\nA\n2\nB\n"));
+  EXPECT_EQ(shortFile.Count(), 2);
+}
+
+TEST_F(TextDataFileTest, ContainsIdOfAnEmptyList) {
+  CBaseTextFile shoes(ShoeFileSettings());
+  EXPECT_TRUE(shoes.ContainsId(0));
+  EXPECT_FALSE(shoes.ContainsId(1));
+  shoes.Load(Write("shoe.txt", "0\n"));
+  EXPECT_EQ(shoes.Count(), 0);
+  EXPECT_TRUE(shoes.ContainsId(0));
+}
+
+TEST_F(TextDataFileTest, TeamColoursSplitOffTheColourNumber) {
+  CTeamColourTextFile colours(TeamColourFileSettings());
+  colours.Load(Write("TeamColour.txt", "4\r\n1\r\nColour A,255\r\n2\r\nBlau\r\n3\r\n,,,\r\n4\r\n\r\n"));
+  ASSERT_EQ(colours.Count(), 4);
+  EXPECT_EQ(colours.GetText(0), "Colour A");
+  EXPECT_EQ(colours.GetColour(0), 255u);
+  EXPECT_EQ(colours.GetText(1), "Blau");
+  EXPECT_EQ(colours.GetColour(1), 0u);
+  EXPECT_EQ(colours.GetText(2), ",,,");
+  EXPECT_EQ(colours.GetColour(2), 0u);
+  EXPECT_EQ(colours.GetText(3), "");
+}
+
+TEST_F(TextDataFileTest, StadiumModelsAndTheWholeSetOfTables) {
+  Write("StadiumList.txt", "; models\r\n3\r\nArena\r\n4\r\n1\r\n;x\r\nKessel\r\n7\r\n0\r\n");
+  Write("shoe.txt", "1\n7\nSchuh\n");
+  Write("TeamColour.txt", "1\n9\nGelb,3\n");
+  CTextDataTables tables;
+  tables.Load(folder_.string());
+  EXPECT_EQ(tables.shoes.GetId(0), 7u);
+  EXPECT_EQ(tables.faces.Count(), 1000);  // missing: defaults
+  EXPECT_EQ(tables.speeches.Count(), 500);
+  EXPECT_EQ(tables.teamColours.GetColour(0), 3u);
+  EXPECT_EQ(tables.secondTeamColours.GetText(0), "Gelb");
+  const auto& models = tables.stadiumModels.Models();
+  ASSERT_EQ(models.size(), 2u);  // the count promised three
+  EXPECT_EQ(models[0].name, "Arena");
+  EXPECT_EQ(models[0].model, 4);
+  EXPECT_TRUE(models[0].flag);
+  EXPECT_EQ(models[1].name, "Kessel");
+  EXPECT_EQ(tables.stadiumModels.FindModel(7), 1);
+  EXPECT_EQ(tables.stadiumModels.FindModel(5), -1);
+
+  CStadiumList none;
+  EXPECT_FALSE(none.Load(Missing()));
+  EXPECT_TRUE(none.Models().empty());
+}
+
+}  // namespace
+}  // namespace torvale

@@ -1,0 +1,185 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "support/test_world.h"
+#include "world/fixed_text.h"
+#include "world/person_table.h"
+#include "world/player.h"
+
+namespace torvale {
+namespace {
+
+using testing::PersonBuilder;
+using testing::TestWorld;
+
+TEST(Player, ShortName) {
+  EXPECT_EQ(PersonBuilder().Named("Max", "Muster").Get().ShortName(), "Muster, M.");
+  EXPECT_EQ(PersonBuilder().Named("", "Muster").Get().ShortName(), "Muster");
+  EXPECT_EQ(PersonBuilder().Named("Max", "").Get().ShortName(), "Max");
+  EXPECT_EQ(PersonBuilder().Named("", "").Get().ShortName(), "");
+}
+
+TEST(Player, SpecialCountCountsEditedAbilitiesAndCharacter) {
+  CPlayer p;
+  p.abilities.fill(1);
+  EXPECT_EQ(p.SpecialCount(), 0);
+  p.abilities[0] = 0;   // counts
+  p.abilities[1] = 2;   // counts
+  p.abilities[2] = 10;  // counts
+  p.character[4] = 0;   // counts
+  p.character[5] = 7;   // counts
+  EXPECT_EQ(p.SpecialCount(), 5);
+  // A new person: every ability 4, every character value normal.
+  EXPECT_EQ(CPlayer{}.SpecialCount(), 16);
+}
+
+TEST(Player, LanguageSlotsStayFreeOfRepeatsAndGaps) {
+  CPlayer p;
+  p.languages = {3, 0, 0, 0};
+  EXPECT_TRUE(p.SetLanguage(1, 5));
+  EXPECT_EQ((LanguageSlots{3, 5, 0, 0}), p.languages);
+  // Already spoken earlier: refused.
+  EXPECT_FALSE(p.SetLanguage(1, 3));
+  EXPECT_FALSE(p.SetLanguage(2, 5));
+  EXPECT_FALSE(p.SetLanguage(2, -1));
+  EXPECT_FALSE(p.SetLanguage(4, 9));
+  EXPECT_EQ((LanguageSlots{3, 5, 0, 0}), p.languages);
+  // A slot behind a gap moves up.
+  EXPECT_TRUE(p.SetLanguage(3, 7));
+  EXPECT_EQ((LanguageSlots{3, 5, 7, 0}), p.languages);
+  // The new mother tongue was a foreign language: the later copy goes, the rest moves up.
+  EXPECT_TRUE(p.SetLanguage(0, 7));
+  EXPECT_EQ((LanguageSlots{7, 5, 0, 0}), p.languages);
+  // Clearing a slot closes the gap.
+  EXPECT_TRUE(p.SetLanguage(0, 0));
+  EXPECT_EQ((LanguageSlots{5, 0, 0, 0}), p.languages);
+}
+
+TEST(Player, AtMostTwoCharacterValuesDifferFromNormal) {
+  CPlayer p;
+  EXPECT_TRUE(p.SetCharacter(kLeadership, 10));
+  EXPECT_TRUE(p.SetCharacter(kNerves, 0));
+  EXPECT_FALSE(p.SetCharacter(kImage, 5));
+  EXPECT_EQ(p.character[kImage], kCharacterNormal);
+  // Changing one of the two unusual values, or setting one back, is fine.
+  EXPECT_TRUE(p.SetCharacter(kNerves, 8));
+  EXPECT_TRUE(p.SetCharacter(kLeadership, kCharacterNormal));
+  EXPECT_TRUE(p.SetCharacter(kImage, 5));
+}
+
+TEST(Player, ClampedBodyAndSeasonSpecial) {
+  CPlayer p;
+  p.height = 140;
+  p.weight = 200;
+  EXPECT_EQ(p.ClampedHeight(), 150);
+  EXPECT_EQ(p.ClampedWeight(), 150);
+  p.height = 230;
+  p.weight = 40;
+  EXPECT_EQ(p.ClampedHeight(), 220);
+  EXPECT_EQ(p.ClampedWeight(), 50);
+
+  p.nationalTeamStatus = kNationalTeamRetired | kNationalTeamCurrent;
+  p.SetSeasonSpecial(5);
+  EXPECT_EQ(p.SeasonSpecial(), 5);
+  EXPECT_EQ(p.nationalTeamStatus, 0x17);
+  p.SetSeasonSpecial(9);  // only three bits
+  EXPECT_EQ(p.SeasonSpecial(), 1);
+  EXPECT_EQ(p.nationalTeamStatus & 0x03, 0x03);
+}
+
+TEST(PersonTable, NextFreeIdCountsUpFromTheNumberOfPersons) {
+  TestWorld world;
+  CPersonTable& table = world.Persons();
+  EXPECT_EQ(table.NextFreePlayerId(), 1u);
+  ASSERT_NE(table.CreatePlayer(5, false), nullptr);
+  EXPECT_EQ(table.NextFreePlayerId(), 2u);  // 1 person: from 2
+  ASSERT_NE(table.CreatePlayer(2, false), nullptr);
+  ASSERT_NE(table.CreatePlayer(3, false), nullptr);
+  ASSERT_NE(table.CreatePlayer(4, false), nullptr);
+  // 4 persons (2, 3, 4, 5): from 5, which is taken, to 6.
+  EXPECT_EQ(table.NextFreePlayerId(), 6u);
+}
+
+TEST(PersonTable, CreateRegistersOrRefusesTakenIds) {
+  TestWorld world;
+  world.SetFirstLanguage(14, 2);
+  CPersonTable& table = world.Persons();
+  CPlayer* first = table.CreatePlayer(7, true);
+  ASSERT_NE(first, nullptr);
+  EXPECT_EQ(first->id, 7u);
+  EXPECT_EQ(table.FindPlayer(7), first);
+  SetFixedText(first->surname, "Erster");
+
+  // Taken or 0 with registration: a fresh id.
+  CPlayer* second = table.CreatePlayer(7, true);
+  ASSERT_NE(second, nullptr);
+  EXPECT_EQ(second->id, 2u);
+  CPlayer* third = table.CreatePlayer(0, true);
+  ASSERT_NE(third, nullptr);
+  EXPECT_EQ(third->id, 3u);
+  // Without registration a taken id would replace the person that has it.
+  EXPECT_EQ(table.CreatePlayer(7, false), nullptr);
+  EXPECT_EQ(table.CreatePlayer(0, false), nullptr);
+  EXPECT_EQ(std::string(FixedText(table.FindPlayer(7)->surname)), "Erster");
+  EXPECT_EQ(table.Count(), 3u);
+
+  EXPECT_EQ(table.FindPlayer(99), nullptr);
+  EXPECT_TRUE(table.RemovePlayer(3));
+  EXPECT_FALSE(table.RemovePlayer(3));
+  EXPECT_EQ(table.FindPlayer(3), nullptr);
+}
+
+TEST(PersonTable, NewPersonsGetTheDefaults) {
+  TestWorld world;
+  world.SetFirstLanguage(14, 2);
+  CPersonTable& table = world.Persons();
+  table.CreatePlayer(1, true);
+  CPlayer* p = table.CreatePlayer(2, true);
+  ASSERT_NE(p, nullptr);
+  // Placeholder names count the persons, the new one included.
+  EXPECT_EQ(std::string(FixedText(p->firstName)), "Vorname 2");
+  EXPECT_EQ(std::string(FixedText(p->surname)), "Nachname 2");
+  EXPECT_EQ(p->World(), &table);
+
+  p->InitDefaults(kRoleCoach, 14);
+  EXPECT_EQ(p->id, 2u);
+  EXPECT_EQ(p->role, kRoleCoach);
+  EXPECT_EQ((LanguageSlots{2, 0, 0, 0}), p->languages);
+  EXPECT_EQ(p->birthDate, DATE::FromCivil(1980, 1, 1));
+  EXPECT_EQ(p->specialStart, DATE::FromCivil(2003, 7, 1));
+  EXPECT_EQ(p->specialEnd, DATE::FromCivil(2004, 6, 30));
+  EXPECT_EQ(p->contractStart, 2003);
+  EXPECT_EQ(p->contractEnd, 2004);
+  EXPECT_EQ(p->talent, 2);
+  EXPECT_EQ(p->foot, kFootRight);
+  EXPECT_EQ(p->tacticalEducation, 3);
+  EXPECT_EQ(p->spare, 2);
+  EXPECT_EQ(p->headType, 2);
+  EXPECT_EQ(p->abilities[kThrowOuts], 4);
+  EXPECT_EQ(p->character[kClubIdentification], kCharacterNormal);
+  EXPECT_EQ((std::array<uint8_t, 5>{p->hairColour, p->skinColour, p->face, p->hairStyle,
+                                    p->facialHair}),
+            (std::array<uint8_t, 5>{2, 0, 1, 5, 1}));
+  EXPECT_EQ(p->height, 180);
+  EXPECT_EQ(p->weight, 75);
+}
+
+TEST(TestWorldHelper, ClubListsItsOwnDistinctPersons) {
+  TestWorld world;
+  world.AddPerson(PersonBuilder().Named("Ohne", "Verein"));
+  CClub& club = world.AddClub(testing::ClubBuilder(14, 3).Named("FC Test").Persons(
+      30, PersonBuilder().Named("Max", "Muster").Position(kPositionStriker)));
+  EXPECT_EQ(world.FindClub(MakeClubId(14, 3)), &club);
+  EXPECT_EQ(club.Name(4), "FC Test");
+  ASSERT_EQ(club.playerCount, 30);
+  EXPECT_EQ(world.Persons().Count(), 31u);
+  const CPlayer* last = world.Persons().FindPlayer(club.players[29]);
+  ASSERT_NE(last, nullptr);
+  EXPECT_EQ(last->ShortName(), "Muster 30, M.");
+  EXPECT_EQ(last->mainPosition, kPositionStriker);
+  EXPECT_EQ(club.CountPlayers(kFirstTeam), 30);
+}
+
+}  // namespace
+}  // namespace torvale
