@@ -1,33 +1,20 @@
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
-#include <random>
+#include <string>
 
 #include "exchange/text_data_file.h"
+#include "support/scratch_dir.h"
 
 namespace torvale {
 namespace {
 
-namespace fs = std::filesystem;
-
+// A data folder with its language subfolder "ger", where the tables live.
 class TextDataFileTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    folder_ = fs::temp_directory_path() /
-              ("torvale_text_tables_" + std::to_string(std::random_device{}()));
-    fs::create_directories(folder_ / "ger");
-  }
-  void TearDown() override { fs::remove_all(folder_); }
+  std::string Write(const std::string& name, const std::string& text) { return folder_.MakeFile("ger/" + name, text); }
+  std::string Missing() const { return folder_.path() + "/ger/missing.txt"; }
 
-  std::string Write(const std::string& name, const std::string& text) {
-    const fs::path path = folder_ / "ger" / name;
-    std::ofstream(path, std::ios::binary) << text;
-    return path.string();
-  }
-  std::string Missing() const { return (folder_ / "ger" / "missing.txt").string(); }
-
-  fs::path folder_;
+  test::ScratchDir folder_;
 };
 
 TEST_F(TextDataFileTest, FacesHaveALeadingNoneEntryAndIdsAfterTheText) {
@@ -74,7 +61,7 @@ TEST_F(TextDataFileTest, MissingFilesGiveNumberedDefaults) {
   EXPECT_EQ(colours.GetId(29), 29u);
 }
 
-TEST_F(TextDataFileTest, CountsBeyondTheCapacityAreCut) {
+TEST_F(TextDataFileTest, CountsBeyondTheCapacityOrTheFileAreCut) {
   std::string text = "9\n";
   for (int i = 1; i <= 9; ++i) text += std::to_string(100 + i) + "\nSchuh " + std::to_string(i) + "\n";
   CBaseTextFile shoes(ShoeFileSettings());
@@ -96,15 +83,14 @@ TEST_F(TextDataFileTest, CountsBeyondTheCapacityAreCut) {
   CBaseTextFile shortFile(ShoeFileSettings());
   shortFile.Load(Write("shoe.txt", "4\n1\nA\n2\nB\n"));
   EXPECT_EQ(shortFile.Count(), 2);
-}
 
-TEST_F(TextDataFileTest, ContainsIdOfAnEmptyList) {
-  CBaseTextFile shoes(ShoeFileSettings());
-  EXPECT_TRUE(shoes.ContainsId(0));
-  EXPECT_FALSE(shoes.ContainsId(1));
-  shoes.Load(Write("shoe.txt", "0\n"));
-  EXPECT_EQ(shoes.Count(), 0);
-  EXPECT_TRUE(shoes.ContainsId(0));
+  // An empty list contains only the id 0.
+  CBaseTextFile empty(ShoeFileSettings());
+  EXPECT_TRUE(empty.ContainsId(0));
+  EXPECT_FALSE(empty.ContainsId(1));
+  empty.Load(Write("shoe.txt", "0\n"));
+  EXPECT_EQ(empty.Count(), 0);
+  EXPECT_TRUE(empty.ContainsId(0));
 }
 
 TEST_F(TextDataFileTest, TeamColoursSplitOffTheColourNumber) {
@@ -125,7 +111,7 @@ TEST_F(TextDataFileTest, StadiumModelsAndTheWholeSetOfTables) {
   Write("shoe.txt", "1\n7\nSchuh\n");
   Write("TeamColour.txt", "1\n9\nGelb,3\n");
   CTextDataTables tables;
-  tables.Load(folder_.string());
+  tables.Load(folder_.path());
   EXPECT_EQ(tables.shoes.GetId(0), 7u);
   EXPECT_EQ(tables.faces.Count(), 1000);  // missing: defaults
   EXPECT_EQ(tables.speeches.Count(), 500);
