@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "exchange/text_data_file.h"
 #include "support/scratch_dir.h"
@@ -17,16 +19,19 @@ class TextDataFileTest : public ::testing::Test {
   test::ScratchDir folder_;
 };
 
+using Entries = std::vector<std::pair<uint32_t, std::string>>;
+
+// Every entry of a loaded table as id and text.
+Entries EntriesOf(const CBaseTextFile& file) {
+  Entries entries;
+  for (int i = 0; i < file.Count(); ++i) entries.emplace_back(file.GetId(i), std::string(file.GetText(i)));
+  return entries;
+}
+
 TEST_F(TextDataFileTest, FacesHaveALeadingNoneEntryAndIdsAfterTheText) {
   CBaseTextFile faces(FaceFileSettings());
   EXPECT_TRUE(faces.Load(Write("faceIDs.txt", "2\r\nGesicht A\r\n17\r\nGesicht B\r\n23\r\n")));
-  ASSERT_EQ(faces.Count(), 3);
-  EXPECT_EQ(faces.GetId(0), 0u);
-  EXPECT_EQ(faces.GetText(0), " nicht vorhanden");
-  EXPECT_EQ(faces.GetId(1), 17u);
-  EXPECT_EQ(faces.GetText(1), "Gesicht A");
-  EXPECT_EQ(faces.GetId(2), 23u);
-  EXPECT_EQ(faces.GetText(2), "Gesicht B");
+  EXPECT_EQ(EntriesOf(faces), (Entries{{0, " nicht vorhanden"}, {17, "Gesicht A"}, {23, "Gesicht B"}}));
   EXPECT_TRUE(faces.ContainsId(23));
   EXPECT_FALSE(faces.ContainsId(24));
 }
@@ -35,11 +40,8 @@ TEST_F(TextDataFileTest, ShoesTakeTheIdFirstAndKeepLongTextsShort) {
   CBaseTextFile shoes(ShoeFileSettings());
   const std::string longText(300, 'x');
   shoes.Load(Write("shoe.txt", "2\n3\nModel A\nabc\n" + longText + "\n"));
-  ASSERT_EQ(shoes.Count(), 2);
-  EXPECT_EQ(shoes.GetId(0), 3u);
-  EXPECT_EQ(shoes.GetText(0), "Model A");
-  EXPECT_EQ(shoes.GetId(1), 0u);  // malformed number
-  EXPECT_EQ(shoes.GetText(1).size(), 128u);
+  // The malformed number reads as 0.
+  EXPECT_EQ(EntriesOf(shoes), (Entries{{3, "Model A"}, {0, std::string(128, 'x')}}));
 }
 
 TEST_F(TextDataFileTest, MissingFilesGiveNumberedDefaults) {
@@ -96,14 +98,10 @@ TEST_F(TextDataFileTest, CountsBeyondTheCapacityOrTheFileAreCut) {
 TEST_F(TextDataFileTest, TeamColoursSplitOffTheColourNumber) {
   CTeamColourTextFile colours(TeamColourFileSettings());
   colours.Load(Write("TeamColour.txt", "4\r\n1\r\nColour A,255\r\n2\r\nBlau\r\n3\r\n,,,\r\n4\r\n\r\n"));
-  ASSERT_EQ(colours.Count(), 4);
-  EXPECT_EQ(colours.GetText(0), "Colour A");
+  EXPECT_EQ(EntriesOf(colours), (Entries{{1, "Colour A"}, {2, "Blau"}, {3, ",,,"}, {4, ""}}));
   EXPECT_EQ(colours.GetColour(0), 255u);
-  EXPECT_EQ(colours.GetText(1), "Blau");
   EXPECT_EQ(colours.GetColour(1), 0u);
-  EXPECT_EQ(colours.GetText(2), ",,,");
   EXPECT_EQ(colours.GetColour(2), 0u);
-  EXPECT_EQ(colours.GetText(3), "");
 }
 
 TEST_F(TextDataFileTest, StadiumModelsAndTheWholeSetOfTables) {
