@@ -67,6 +67,9 @@ TEST_F(PlatformFixture, EachFailedStartIsReportedByTheServiceThatFailed) {
     options.async_requests = c.async_requests;
     EXPECT_FALSE(platform.Start(options));
     EXPECT_EQ(reports, std::vector<std::string>{c.report});
+    if (c.heap_size == SIZE_MAX / 2) {
+      EXPECT_EQ(platform.heap(), nullptr);  // nothing is left of a heap the system refused
+    }
     platform.Stop();
   }
   // The largest request count starts; a second start is refused.

@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <array>
 #include <string>
 #include <vector>
 
@@ -390,9 +389,10 @@ TEST(Club, OldKitNumbersOutsideTheTablesBecomeZero) {
   file.socks = 4;
   file.colour = 23;
   CClub club = ReadClubText(world, file.Text());
-  const KIT::Outfit& outside = club.kit.outfits[0];
-  EXPECT_EQ((std::array<int, 4>{outside.shirtStyle, outside.shortsStyle, outside.socksStyle, outside.colours[0]}),
-            (std::array<int, 4>{0, 0, 0, 0}));
+  EXPECT_EQ(club.kit.outfits[0].shirtStyle, 0);
+  EXPECT_EQ(club.kit.outfits[0].shortsStyle, 0);
+  EXPECT_EQ(club.kit.outfits[0].socksStyle, 0);
+  EXPECT_EQ(club.kit.outfits[0].colours[0], 0);
   file.shirt = 42;
   file.shorts = 12;
   file.colour = 0;
