@@ -32,8 +32,9 @@ void ExpectValidTable(const CFixtureCreator& c) {
       } else {
         plan[static_cast<size_t>(row)].push_back({p.home, p.away});
       }
-      if (row >= perRound) EXPECT_EQ(p, (CFixtureCreator::Pairing{c.Get(row - perRound, col).away,
-                                                                 c.Get(row - perRound, col).home}));
+      if (row >= perRound) {
+        EXPECT_EQ(p, (CFixtureCreator::Pairing{c.Get(row - perRound, col).away, c.Get(row - perRound, col).home}));
+      }
     }
   }
   ExpectRoundRobin(plan, n, perRound);

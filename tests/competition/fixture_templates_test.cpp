@@ -29,7 +29,9 @@ std::vector<Matchday> TemplatePlan(const std::vector<uint8_t>& t, int teams) {
       day.push_back({t[row + c] - 1, t[row + c + 1] - 1});
       listed += t[row + c] + t[row + c + 1];
     }
-    if (teams % 2) EXPECT_EQ(t[row + width - 1], teams * (teams + 1) / 2 - listed) << "row " << row / width;
+    if (teams % 2) {
+      EXPECT_EQ(t[row + width - 1], teams * (teams + 1) / 2 - listed) << "row " << row / width;
+    }
     plan.push_back(day);
   }
   return plan;

@@ -62,7 +62,9 @@ inline void ExpectRoundRobin(const std::vector<Matchday>& plan, int teams, int p
     if (round % 2 == 1) {
       for (int a = 0; a < teams; ++a)
         for (int b = 0; b < teams; ++b)
-          if (a != b) EXPECT_EQ(hosts[static_cast<size_t>(a * teams + b)], 1) << a << " hosts " << b;
+          if (a != b) {
+            EXPECT_EQ(hosts[static_cast<size_t>(a * teams + b)], 1) << a << " hosts " << b;
+          }
       std::fill(hosts.begin(), hosts.end(), 0);
     }
   }
