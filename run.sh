@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Builds the editor and runs it on the sample game installation.
-# ./run.sh            opens the editor
-# ./run.sh -master    builds Master.dat of the sample installation (any further tokens are passed on)
+# Builds the editor and starts it; every argument is passed on to the editor.
+#   ./run.sh                 the interactive editor
+#   ./run.sh -master eng     the window-less master build (see README)
 set -euo pipefail
 ROOT="$(cd "$(dirname "$0")" && pwd)"
 source "$ROOT/scripts/setup.sh"

@@ -5,6 +5,5 @@ ROOT="$(cd "$(dirname "$0")" && pwd)"
 source "$ROOT/scripts/setup.sh"
 install_missing_packages
 configure_and_build
-cd "$ROOT/build"
 export QT_QPA_PLATFORM=offscreen
-ctest --output-on-failure --parallel "$(nproc)" --timeout 600
+exec ctest --test-dir "$ROOT/build" --output-on-failure --parallel "$(nproc)" --timeout 600

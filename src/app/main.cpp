@@ -1,10 +1,6 @@
-#include <QApplication>
-#include <QWidget>
+#include "app/dunmore_app.h"
 
 int main(int argc, char** argv) {
-  QApplication app(argc, argv);
-  QWidget window;
-  window.setWindowTitle("Editor");
-  window.show();
-  return app.exec();
+  torvale::CDunmoreApp app;
+  return app.Run(argc, argv);
 }

@@ -10,10 +10,7 @@ namespace torvale {
 
 namespace {
 
-struct Entry {
-  int id;
-  const char* utf8;
-};
+using Entry = StringTableEntry;
 
 // Each subsystem keeps its texts in its own file under strings/, in any order; the table is
 // sorted at compile time, and a duplicate number stops the build.
@@ -56,5 +53,7 @@ std::string LoadString(int id) {
 }
 
 bool HasString(int id) { return Find(id) != nullptr; }
+
+std::span<const StringTableEntry> StringTableEntries() { return kEntries; }
 
 }  // namespace torvale

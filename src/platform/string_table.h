@@ -2,6 +2,7 @@
 // The editor's user-interface texts, keyed by their string-table numbers. Texts come back as
 // Windows-1252 bytes like all world text, so they can be formatted together with names.
 
+#include <span>
 #include <string>
 
 namespace torvale {
@@ -11,7 +12,17 @@ std::string LoadString(int id);
 // True when the table has entry `id`.
 bool HasString(int id);
 
-// The caption of every message box.
-constexpr int IDS_MESSAGE_CAPTION = 899;
+struct StringTableEntry {
+  int id;
+  const char* utf8;
+};
+// The whole table in its stored order, for checks of the table itself.
+std::span<const StringTableEntry> StringTableEntries();
+
+// Entries used by name in the code.
+constexpr int IDS_UNICODE_FOLDER = 888;           // working or documents folder not in the code page
+constexpr int IDS_NEEDS_FULL_INSTALLATION = 896;  // the game's data archive is missing
+constexpr int IDS_PRODUCT_NAME = 898;             // "TORVALE", the install-folder settings key
+constexpr int IDS_MESSAGE_CAPTION = 899;          // the caption of every message box
 
 }  // namespace torvale

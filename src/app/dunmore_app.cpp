@@ -1,0 +1,79 @@
+#include "app/dunmore_app.h"
+
+#include <clocale>
+#include <cstdio>
+
+#include "app/exit_status.h"
+#include "app/install_dir.h"
+#include "app/interim_main_window.h"
+#include "app/master_mode.h"
+#include "app/message_box.h"
+#include "platform/full_installation.h"
+#include "platform/platform_library.h"
+#include "platform/string_table.h"
+#include "platform/text_encoding.h"
+#include "platform/unicode_path.h"
+
+namespace torvale {
+
+CDunmoreApp::CDunmoreApp() : instance_lock_(RuntimeFolder(), kEditorMutexName) {}
+
+CDunmoreApp::~CDunmoreApp() {
+  qt_.reset();
+  instance_lock_.Release();
+}
+
+void CDunmoreApp::Tell(int string_id) const {
+  if (qt_) {
+    ShowMessage(LoadString(string_id));
+  } else {
+    std::fprintf(stderr, "%s\n", Cp1252ToUtf8(LoadString(string_id)).c_str());
+  }
+}
+
+int CDunmoreApp::Run(int& argc, char** argv) {
+  // The mode decides how start-up problems are shown, so the tokens are read first; they
+  // take effect only once the platform services are up.
+  const CommandLineOptions options = ParseCommandLine(argc, argv);
+
+  switch (instance_lock_.TryAcquire()) {
+    case SingleInstanceLock::Result::kAcquired:
+      break;
+    case SingleInstanceLock::Result::kHeldByOther:
+      return kExitAnotherCopyRunning;  // silently: the running copy is the one the user wants
+    case SingleInstanceLock::Result::kCannotCreate:
+      std::fprintf(stderr, "Cannot create the lock file %s\n", instance_lock_.FilePath().c_str());
+      return kExitEnvironmentRefused;
+  }
+
+  if (!options.master_mode) {
+    qt_ = std::make_unique<QApplication>(argc, argv);
+    InstallFatalErrorBox(fatal_);
+  }
+
+  ReadInstallDir(LoadString(IDS_PRODUCT_NAME));
+  if (PathHasUnicode()) {
+    Tell(IDS_UNICODE_FOLDER);
+    return kExitEnvironmentRefused;
+  }
+  if (!HasFullInstallation()) {
+    Tell(IDS_NEEDS_FULL_INSTALLATION);
+    return kExitEnvironmentRefused;
+  }
+
+  PlatformLibrary platform(fatal_);
+  if (!platform.Start()) return kExitFatalError;  // only when a report was vetoed
+  int status = options.master_mode ? RunMasterMode(options) : RunInteractive();
+  platform.Stop();
+  return status;
+}
+
+int CDunmoreApp::RunInteractive() {
+  // Sorted name lists follow the user's language.
+  std::setlocale(LC_COLLATE, "");
+  InterimMainWindow window;
+  window.exec();
+  return kExitOk;
+}
+
+}  // namespace torvale

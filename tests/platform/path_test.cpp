@@ -1,0 +1,57 @@
+#include <gtest/gtest.h>
+
+#include "platform/path.h"
+#include "support/scratch_dir.h"
+
+namespace torvale {
+
+TEST(ResolvePath, FindsFilesWrittenInAnotherCaseOrWithBackslashes) {
+  test::ScratchDir dir;
+  std::string file = dir.MakeFile("Database/Country14.sav", "x");
+  const std::string& root = dir.path();
+  EXPECT_EQ(ResolvePath(root + "/Database/Country14.sav"), file);  // exact spelling untouched
+  EXPECT_EQ(ResolvePath(root + "\\DATABASE\\country14.SAV"), file);
+  EXPECT_TRUE(FileExists(root + "/database/COUNTRY14.sav"));
+  EXPECT_TRUE(DirectoryExists(root + "/dataBASE"));
+  EXPECT_FALSE(FileExists(root + "/database"));
+}
+
+TEST(ResolvePath, PrefersTheExactSpellingWhenTwoEntriesDifferOnlyInCase) {
+  test::ScratchDir dir;
+  dir.MakeFile("Rules.sav", "upper");
+  dir.MakeFile("rules.sav", "lower");
+  EXPECT_EQ(ResolvePath(dir.path() + "/rules.sav"), dir.path() + "/rules.sav");
+  EXPECT_EQ(ResolvePath(dir.path() + "/Rules.sav"), dir.path() + "/Rules.sav");
+}
+
+TEST(ResolvePath, KeepsMissingPartsAsWrittenForFilesAboutToBeMade) {
+  test::ScratchDir dir;
+  dir.MakeDir("Database");
+  EXPECT_EQ(ResolvePath(dir.path() + "/database/New/File.sav"), dir.path() + "/Database/New/File.sav");
+  EXPECT_EQ(ResolvePath("relative\\name.txt"), "relative/name.txt");
+  EXPECT_EQ(ResolvePath(""), "");
+}
+
+TEST(ResolvePath, ResolvesNamesWithUmlautsByTheirExactBytes) {
+  test::ScratchDir dir;
+  std::string file = dir.MakeFile("Vereine/Müller.txt");
+  EXPECT_EQ(ResolvePath(dir.path() + "/vereine/Müller.txt"), file);
+}
+
+TEST(NormalizePath, LowersLettersAndUmlautsAndUsesSlashes) {
+  EXPECT_EQ(NormalizePath("C:\\Spiele\\Torvale\\Database"), "c:/spiele/torvale/database");
+  // Windows-1252 umlauts: Ä Ö Ü become ä ö ü
+  EXPECT_EQ(NormalizePath("\xC4rger\\\xD6l\\\xDC" "ber"), "\xE4rger/\xF6l/\xFC" "ber");
+  EXPECT_EQ(NormalizePath("\xE4\xF6\xFC\xDF"), "\xE4\xF6\xFC\xDF");  // already lower, ß has no capital
+  EXPECT_EQ(NormalizePath("relative/Path/"), "relative/path/");
+}
+
+TEST(NormalizePath, ADriveRootLosesItsSlashOnlyWhenItIsTheWholePath) {
+  EXPECT_EQ(NormalizePath("D:\\"), "d:");
+  EXPECT_EQ(NormalizePath("d:/"), "d:");
+  EXPECT_EQ(NormalizePath("D:\\Spiel"), "d:/spiel");
+  EXPECT_EQ(NormalizePath("D:"), "d:");
+  EXPECT_EQ(NormalizePath("/"), "/");
+}
+
+}  // namespace torvale

@@ -1,0 +1,31 @@
+#include <gtest/gtest.h>
+
+#include "platform/string_table.h"
+#include "platform/text_encoding.h"
+
+namespace torvale {
+
+TEST(StringTable, IsSortedWithoutDuplicatesSoLookupsFindEveryEntry) {
+  auto entries = StringTableEntries();
+  ASSERT_FALSE(entries.empty());
+  for (size_t i = 1; i < entries.size(); ++i)
+    EXPECT_LT(entries[i - 1].id, entries[i].id) << "entry " << entries[i].id << " is out of order or repeated";
+  for (const auto& e : entries) {
+    EXPECT_TRUE(HasString(e.id));
+    EXPECT_TRUE(IsRepresentableInCp1252(e.utf8)) << "entry " << e.id;
+  }
+}
+
+TEST(StringTable, HoldsTheStartUpTextsAsWindows1252) {
+  EXPECT_EQ(LoadString(IDS_MESSAGE_CAPTION), "Editor");
+  EXPECT_EQ(LoadString(IDS_PRODUCT_NAME), "TORVALE");
+  EXPECT_EQ(LoadString(IDS_NEEDS_FULL_INSTALLATION),
+            "Der Editor ben\xF6tigt die Vollinstallation des Spiels und kann deswegen nicht gestartet werden.");
+  EXPECT_EQ(Cp1252ToUtf8(LoadString(IDS_UNICODE_FOLDER)),
+            "Das aktuelle Verzeichnis oder das \"Eigene Dokumente\" Verzeichnis enthält Unicodezeichen. "
+            "Der Editor unterstütz Unicode Verzeichnisnamen nicht.");
+  EXPECT_EQ(LoadString(1), "");
+  EXPECT_FALSE(HasString(100000));
+}
+
+}  // namespace torvale

@@ -1,0 +1,13 @@
+// The main() of the GUI test programs: widgets need a QApplication, which must exist before
+// the first test and outlive the last one. Tests run on the offscreen platform unless the
+// caller chose another, so they need no display (the build lists the tests, too).
+
+#include <QApplication>
+#include <gtest/gtest.h>
+
+int main(int argc, char** argv) {
+  if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  testing::InitGoogleTest(&argc, argv);
+  QApplication app(argc, argv);
+  return RUN_ALL_TESTS();
+}
