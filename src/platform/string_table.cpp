@@ -16,6 +16,7 @@ struct Entry {
 
 // Sorted by number. Add new entries in order; a test checks the order and uniqueness.
 constexpr Entry kEntries[] = {
+    {622, "Der folgende Fehler ist aufgetreten!"},
     {760, " nicht vorhanden"},
     {798, "Es trat mindestens ein Fehler beim Schreiben der Dateien auf. Stellen Sie sicher, dass Sie Schreibrechte auf das Verzeichnis haben."},
     {799, "ger"},
@@ -23,6 +24,22 @@ constexpr Entry kEntries[] = {
     {896, "Der Editor benötigt die Vollinstallation des Spiels und kann deswegen nicht gestartet werden."},
     {898, "TORVALE"},
     {899, "Editor"},
+    {1301, "keine Absteiger"},
+    {1302, "1 Absteiger"},
+    {1303, "2 Absteiger"},
+    {1304, "3 Absteiger"},
+    {1305, "4 Absteiger"},
+    {1306, "5 Absteiger"},
+    {1307, "englische Abstiegsregelung"},
+    {1308, "Relegation England Division 3"},
+    {1309, "Relegation Conference"},
+    {1310, "Schottland"},
+    {1311, "Schweizer System"},
+    {1312, "Spielplan ist nicht vollständig!"},
+    {1313, "Anzahl Spieltage ist nicht korrekt!"},
+    {1314, "Nicht genügend Vereine in der Liga!"},
+    {1315, "Reserveteams dürfen nicht in der Liga spielen!"},
+    {1316, "Die folgenden Fehler sind aufgetreten!"},
 };
 
 const Entry* Find(int id) {
