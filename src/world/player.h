@@ -121,12 +121,6 @@ class CountryLanguageLookup {
   virtual uint8_t FirstLanguage(uint8_t countryId) const = 0;
 };
 
-// No countries known (a person table without a world, tests): no language is ever set.
-class NoCountryLanguages final : public CountryLanguageLookup {
- public:
-  uint8_t FirstLanguage(uint8_t) const override { return 0; }
-};
-
 // What reading a "PLAYER" section needs besides the stream: files of older versions lack
 // fields that are then derived from the sibling game's lists, the countries' languages and
 // (for the oldest files) a random draw.

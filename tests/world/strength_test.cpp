@@ -136,7 +136,7 @@ TEST(PlayerType, StrongestProfileWinsAndEarlierRulesWinTies) {
        Neutral().Ratings(3, 0, 0, 0).Ability(kReflexes, 9).Ability(kDivingSaves, 9)
            .Ability(kShotPower, 7).Ability(kTechnique, 7),
        kTypeShooter, 1.0f},
-      {"equal offers: shooter (rule 2) before playmaker (rule 11)",
+      {"equal offers: the shooter profile comes before the playmaker",
        Neutral().Ability(kShotPower, 8).Ability(kTechnique, 8).Ability(kPassing, 8), kTypeShooter,
        1.0f},
       {"cool finisher", Neutral().Character(kNerves, 7).Ability(kShotAccuracy, 7),
