@@ -34,7 +34,7 @@ constexpr int kLastLeagueDay = 364;
 constexpr int kLastCupDay = 399;
 // Sane bounds for sizes read from files, far above anything the game uses, so that a broken
 // file cannot make a league allocate without bound.
-constexpr int32_t kMaxRounds = 255;
+constexpr int32_t kMaxLeagueRounds = 255;
 // Group sections are written consecutively; after this many missing numbers in a row the
 // count line is taken to be wrong.
 constexpr int kMaxMissingSections = 256;
@@ -365,7 +365,7 @@ void CDBLeague::ReadText(CKLFile& file) {
       FindKeyword(kRelegationRuleNames, ReadLineValue(file, kRuleLineChars), 0));
   file.ReadInt(tableRule_);
   file.ReadInt(rounds_);
-  rounds_ = std::clamp(rounds_, 0, kMaxRounds);
+  rounds_ = std::clamp(rounds_, 0, kMaxLeagueRounds);
   roundType_ = static_cast<int8_t>(
       FindKeyword(kRoundTypeNames, ReadLineValue(file, kRuleLineChars), RoundType::NONE));
   uint8_t percent = 0;
@@ -608,6 +608,7 @@ int ReadCompetitionGroup(CKLFile& file, std::string_view prefix, std::span<int32
     }
     file.FindSectionEnd(section);
   }
+  registry.RemoveSuccessorCycles();
   return created;
 }
 

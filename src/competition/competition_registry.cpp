@@ -54,6 +54,49 @@ void CompetitionRegistry::Clear() {
   rules_.Clear();
 }
 
+int CompetitionRegistry::RemoveSuccessorCycles() {
+  enum class Mark { kUnseen, kOnPath, kDone };
+  std::map<CompetitionId, Mark> marks;
+  int removed = 0;
+  struct Frame {
+    CDBCompetition* node;
+    int next;  // index of the successor to visit next
+  };
+  for (const auto& [startId, start] : nodes_) {
+    if (marks[startId] != Mark::kUnseen) continue;
+    // Depth-first walk with an explicit stack: chains in a damaged file may be long.
+    std::vector<Frame> path{{start.get(), 0}};
+    marks[startId] = Mark::kOnPath;
+    while (!path.empty()) {
+      Frame& top = path.back();
+      if (top.next >= top.node->SuccessorCount()) {
+        marks[top.node->Id()] = Mark::kDone;
+        path.pop_back();
+        continue;
+      }
+      CompetitionId id = top.node->GetSuccessor(top.next);
+      CDBCompetition* successor = FindCompetition(id);
+      if (!successor) {
+        ++top.next;
+        continue;
+      }
+      Mark& mark = marks[id];
+      if (mark == Mark::kOnPath) {
+        top.node->RemoveSuccessor(id);  // the next successor moves into this slot
+        successor->RemovePredecessor(top.node->Id());
+        ++removed;
+      } else if (mark == Mark::kUnseen) {
+        mark = Mark::kOnPath;
+        ++top.next;
+        path.push_back({successor, 0});
+      } else {
+        ++top.next;
+      }
+    }
+  }
+  return removed;
+}
+
 void CompetitionRegistry::ForEach(const std::function<void(CDBCompetition&)>& visit) const {
   for (const auto& [id, node] : nodes_) visit(*node);
 }

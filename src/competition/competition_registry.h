@@ -32,6 +32,11 @@ class CompetitionRegistry {
   // Deletes every node of the country (any kind, any index).
   void DeleteCountryCompetitions(int country);
   void Clear();
+  // Removes every successor link that closes a cycle (and its mirrored predecessor entry).
+  // The game's structures never loop, but the calendar and consistency walks follow the
+  // successors recursively, so a damaged file must not be able to make them run forever.
+  // Returns the number of links removed.
+  int RemoveSuccessorCycles();
 
   template <typename Node>
   Node* Find(CompetitionId id) const {

@@ -13,7 +13,7 @@ CDBCup::CDBCup() : CDBCompetition(NodeType::DB_CUP) {}
 const CupAllocation* CDBCup::Allocation() const {
   const CompetitionRegistry* registry = Registry();
   const CupAllocationTable* table = registry ? registry->CupAllocations() : nullptr;
-  return table ? table->Get(allocation_) : nullptr;
+  return table ? table->GetCupAllocation(allocation_) : nullptr;
 }
 
 int CDBCup::RoundCount() const {

@@ -57,17 +57,17 @@ CupRoundRule ParseCupRoundLine(std::string_view line) {
   return rule;
 }
 
-bool CupAllocationTable::Load(std::string_view scriptFolder) {
-  Free();
+bool CupAllocationTable::LoadCupAllocations(std::string_view scriptFolder) {
+  FreeCupAllocations();
   CKLFile file;
   if (!file.OpenRead(JoinPath(scriptFolder, "CupAlloc.txt"), "r")) return false;
-  Load(file);
+  LoadCupAllocations(file);
   file.Close();
   return true;
 }
 
-void CupAllocationTable::Load(CKLFile& file) {
-  Free();
+void CupAllocationTable::LoadCupAllocations(CKLFile& file) {
+  FreeCupAllocations();
   int32_t count = 0;
   file.ReadInt(count);
   count = std::clamp(count, 0, kMaxEntries);
@@ -90,12 +90,12 @@ void CupAllocationTable::Load(CKLFile& file) {
   }
 }
 
-void CupAllocationTable::Free() {
+void CupAllocationTable::FreeCupAllocations() {
   entries_.clear();
   rules_.Clear();
 }
 
-const CupAllocation* CupAllocationTable::Get(int32_t allocationNumber) const {
+const CupAllocation* CupAllocationTable::GetCupAllocation(int32_t allocationNumber) const {
   size_t n = static_cast<size_t>(allocationNumber & 0xFF);
   if (n == 0 || n >= entries_.size() || !entries_[n].loaded) return nullptr;
   return &entries_[n];

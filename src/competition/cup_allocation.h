@@ -39,14 +39,15 @@ struct CupAllocation {
 class CupAllocationTable {
  public:
   // Reads "<scriptFolder>/CupAlloc.txt"; false (and an empty table) when it cannot be opened.
-  bool Load(std::string_view scriptFolder);
+  bool LoadCupAllocations(std::string_view scriptFolder);
   // Reads an opened stream.
-  void Load(CKLFile& file);
-  void Free();
+  void LoadCupAllocations(CKLFile& file);
+  // Called when the database is closed.
+  void FreeCupAllocations();
 
   // The entry for an allocation number (by its low 8 bits); null for 0, numbers beyond the
   // count and entries the file did not have.
-  const CupAllocation* Get(int32_t allocationNumber) const;
+  const CupAllocation* GetCupAllocation(int32_t allocationNumber) const;
   int Count() const { return static_cast<int>(entries_.size()) - 1; }
   const TeamSelectionRuleList& Rules() const { return rules_; }
 

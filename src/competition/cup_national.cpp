@@ -14,6 +14,12 @@ CDBRoot& EnsureCountryRoot(CompetitionRegistry& registry, int country) {
   return static_cast<CDBRoot&>(*root);
 }
 
+void ResetCountryCompetitions(CompetitionRegistry& registry, int country) {
+  registry.DeleteCountryCompetitions(country);
+  int32_t noCup = 0;
+  SetNationalCup(registry, country, CompKind::FA_CUP, noCup, 1);
+}
+
 void SetNationalCup(CompetitionRegistry& registry, int country, int kind,
                     int32_t& storedAllocation, int32_t allocation) {
   CDBRoot& root = EnsureCountryRoot(registry, country);

@@ -1,6 +1,7 @@
 #include "competition/fixture_list.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace torvale {
 
@@ -8,6 +9,17 @@ void CDBFixturelist::Rebuild(int rows, int columns) {
   rows_ = std::max(rows, 0);
   columns_ = std::max(columns, 0);
   pairs_.assign(static_cast<size_t>(rows_) * static_cast<size_t>(columns_), Pair{});
+}
+
+void CDBFixturelist::Resize(int rows, int columns) {
+  CDBFixturelist resized(rows, columns);
+  for (int r = 0; r < std::min(rows_, resized.rows_); ++r) {
+    for (int c = 0; c < std::min(columns_, resized.columns_); ++c) {
+      const Pair p = GetPair(r, c);
+      resized.SetPair(r, c, p.home, p.away);
+    }
+  }
+  *this = std::move(resized);
 }
 
 void CDBFixturelist::SetPair(int row, int column, uint8_t home, uint8_t away) {

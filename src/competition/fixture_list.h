@@ -21,6 +21,8 @@ class CDBFixturelist {
 
   // Replaces the grid by an empty one of the given size (negative sizes count as 0).
   void Rebuild(int rows, int columns);
+  // Changes the size, keeping the pairings that still fit.
+  void Resize(int rows, int columns);
 
   int Rows() const { return rows_; }
   int Columns() const { return columns_; }

@@ -102,6 +102,8 @@ void RelinkEnglishPlayoffs(LeagueSystemOwner& country, const LevelRules& rules) 
       below[0]->AddSuccessor(cup->Id(), false);
     }
     cup->SetLevel(k + 1);
+    // As when the play-off was built: the league that plays it carries the rule.
+    below[0]->SetRelegationRule(static_cast<uint8_t>(rules[static_cast<size_t>(k)]));
   }
 }
 

@@ -104,6 +104,30 @@ TEST(CompetitionGraphTest, RegisteringUnderATakenIdReplacesTheNode) {
   EXPECT_EQ(registry.UnregisterCompetition(0x0E010009), nullptr);
 }
 
+TEST(CompetitionGraphTest, LoopsOfSuccessorsAreCutOnce) {
+  CompetitionRegistry registry;
+  CDBLeague& a = AddLeague(registry, 14, 0);
+  CDBLeague& b = AddLeague(registry, 14, 1);
+  CDBLeague& c = AddLeague(registry, 14, 2);
+  CDBLeague& d = AddLeague(registry, 14, 3);
+  a.AddSuccessor(b.Id(), true);
+  b.AddSuccessor(c.Id(), true);
+  c.AddSuccessor(a.Id(), true);  // closes a -> b -> c -> a
+  c.AddSuccessor(d.Id(), true);
+  d.AddSuccessor(d.Id(), true);  // a node feeding itself
+  a.AddSuccessor(d.Id(), true);  // a second way to d is no loop
+
+  EXPECT_EQ(registry.RemoveSuccessorCycles(), 2);
+  EXPECT_EQ(Successors(c), std::vector<CompetitionId>{d.Id()});
+  EXPECT_EQ(Predecessors(a), std::vector<CompetitionId>{});
+  EXPECT_EQ(Successors(d), std::vector<CompetitionId>{});
+  EXPECT_EQ(Successors(a), (std::vector<CompetitionId>{b.Id(), d.Id()}));
+  EXPECT_EQ(registry.RemoveSuccessorCycles(), 0);
+  // The recursive walks end now.
+  EXPECT_FALSE(a.IsActiveOnDay(5));
+  a.CheckConsistency(0);
+}
+
 TEST(NationalCupTest, ChangingTheModeReplacesOrDeletesTheCup) {
   CompetitionRegistry registry;
   int32_t faMode = 0;
@@ -132,6 +156,14 @@ TEST(NationalCupTest, ChangingTheModeReplacesOrDeletesTheCup) {
   EXPECT_EQ(root->CupId(CompKind::FA_CUP), 0u);
   EXPECT_EQ(faMode, 0);
   EXPECT_NE(root->CupId(CompKind::SUPERCUP), 0u);
+
+  AddLeague(registry, 14, 0);
+  ResetCountryCompetitions(registry, 14);
+  EXPECT_EQ(registry.Size(), 2u);
+  root = registry.Find<CDBRoot>(MakeCompetitionId(14, CompKind::ROOT, 0));
+  ASSERT_NE(root, nullptr);
+  EXPECT_EQ(root->CupId(CompKind::SUPERCUP), 0u);
+  EXPECT_EQ(registry.Find<CDBCup>(root->CupId(CompKind::FA_CUP))->GetAllocation(), 1);
 }
 
 TEST(CompetitionGraphTest, ConsistencyAndActivityPassToSuccessors) {

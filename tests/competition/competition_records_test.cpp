@@ -104,18 +104,15 @@ void BuildCountry(CompetitionRegistry& registry) {
   for (int m = 1; m <= 5; ++m) scottish.SetDayMatchday(200 + m, m);
   leagues[0]->AddSuccessor(scottish.Id(), true);
 
-  auto& rel1 = File<CDBRelEngland1>(registry, CompKind::REL1, 0);
-  FillCup(rel1, "Relegation", 11, 250);
-  leagues[1]->AddSuccessor(rel1.Id(), true);
-  rel1.SetLevel(1);
-  auto& rel2 = File<CDBRelEngland2>(registry, CompKind::REL2, 0);
-  FillCup(rel2, "Relegation", 12, 250);
-  leagues[2]->AddSuccessor(rel2.Id(), true);
-  rel2.SetLevel(2);
-  auto& rel3 = File<CDBRelEngland3>(registry, CompKind::REL3, 0);
-  FillCup(rel3, "Relegation", 20, 250);
-  leagues[3]->AddSuccessor(rel3.Id(), true);
-  rel3.SetLevel(2);
+  // English play-offs are played by the league below the boundary and take its level.
+  auto playOff = [&](CDBCup& cup, int32_t allocation, CDBLeague& league) {
+    FillCup(cup, "Relegation", allocation, 250);
+    league.AddSuccessor(cup.Id(), true);
+    cup.SetLevel(league.Level());
+  };
+  playOff(File<CDBRelEngland1>(registry, CompKind::REL1, 0), 11, *leagues[1]);
+  playOff(File<CDBRelEngland2>(registry, CompKind::REL2, 0), 12, *leagues[2]);
+  playOff(File<CDBRelEngland3>(registry, CompKind::REL3, 0), 20, *leagues[3]);
   // The Swiss play-off sits between two levels and is a successor of both leagues.
   auto& swiss = File<CDBRelSwitzerland>(registry, CompKind::SWITZERLAND, 0);
   FillCup(swiss, "Relegation", 19, 260);
@@ -149,7 +146,7 @@ class CompetitionRecordsTest : public ::testing::Test {
   void SetUp() override {
     CKLFile file;
     file.OpenReadFromMemory(AllocationFile());
-    allocations_.Load(file);
+    allocations_.LoadCupAllocations(file);
     original_.SetCupAllocations(&allocations_);
     reread_.SetCupAllocations(&allocations_);
   }

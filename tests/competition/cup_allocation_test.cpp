@@ -54,7 +54,7 @@ class CupAllocationTest : public ::testing::Test {
   void SetUp() override {
     CKLFile file;
     ASSERT_TRUE(file.OpenReadFromMemory(kCupAlloc));
-    table_.Load(file);
+    table_.LoadCupAllocations(file);
     registry_.SetCupAllocations(&table_);
   }
 
@@ -64,12 +64,12 @@ class CupAllocationTest : public ::testing::Test {
 
 TEST_F(CupAllocationTest, ReadsRoundsFlagsAndRuleLists) {
   EXPECT_EQ(table_.Count(), 3);
-  EXPECT_EQ(table_.Get(2), nullptr);
-  EXPECT_EQ(table_.Get(0), nullptr);
-  EXPECT_EQ(table_.Get(4), nullptr);
-  const CupAllocation* first = table_.Get(1);
+  EXPECT_EQ(table_.GetCupAllocation(2), nullptr);
+  EXPECT_EQ(table_.GetCupAllocation(0), nullptr);
+  EXPECT_EQ(table_.GetCupAllocation(4), nullptr);
+  const CupAllocation* first = table_.GetCupAllocation(1);
   ASSERT_NE(first, nullptr);
-  EXPECT_EQ(table_.Get(65537), first);  // flags above the low byte do not select entries
+  EXPECT_EQ(table_.GetCupAllocation(65537), first);  // flags above the low byte do not select entries
 
   EXPECT_EQ(first->RoundCount(), 3);
   EXPECT_EQ(first->rounds[0].flags, 0x14);
@@ -86,7 +86,7 @@ TEST_F(CupAllocationTest, ReadsRoundsFlagsAndRuleLists) {
   EXPECT_EQ(rules[2], (TeamSelectionRule{SelectRule::UNKNOWN, MakeCompetitionId(0, 1, 0), 0, 4, 5}));
 
   // Nine round lines: the ninth is read past but not kept, and the rules behind it are found.
-  const CupAllocation* third = table_.Get(3);
+  const CupAllocation* third = table_.GetCupAllocation(3);
   ASSERT_NE(third, nullptr);
   EXPECT_EQ(third->RoundCount(), 8);
   EXPECT_EQ(third->rounds[7].roundType, RoundType::FINAL);
@@ -164,16 +164,16 @@ TEST(CupAllocationFileTest, LoadsFromTheScriptFolderOrStaysEmpty) {
       std::filesystem::temp_directory_path() / ("cupalloc_test_" + std::to_string(::getpid()));
   std::filesystem::create_directories(folder);
   CupAllocationTable table;
-  EXPECT_FALSE(table.Load(folder.string()));
-  EXPECT_EQ(table.Get(1), nullptr);
+  EXPECT_FALSE(table.LoadCupAllocations(folder.string()));
+  EXPECT_EQ(table.GetCupAllocation(1), nullptr);
   {
     std::ofstream out(folder / "CupAlloc.txt", std::ios::binary);
     out << kCupAlloc;
   }
-  EXPECT_TRUE(table.Load(folder.string()));
-  ASSERT_NE(table.Get(3), nullptr);
-  table.Free();
-  EXPECT_EQ(table.Get(3), nullptr);
+  EXPECT_TRUE(table.LoadCupAllocations(folder.string()));
+  ASSERT_NE(table.GetCupAllocation(3), nullptr);
+  table.FreeCupAllocations();
+  EXPECT_EQ(table.GetCupAllocation(3), nullptr);
   std::filesystem::remove_all(folder);
 }
 
