@@ -326,9 +326,12 @@ class CCountry : public CountryFields,
   void RebuildClubNumbering();
   // Removes every club, list entry and additional manager (with their persons).
   void ClearOwned();
-  void ReadCountryMist(CKLFile& file, uint32_t version);
   void WriteCountryMist(CKLFile& file) const;
-  void ReplaceCups(std::initializer_list<int> kinds, int keptKind, int32_t& stored, int32_t mode);
+  void ReadCountryMist(CKLFile& file);
+  void ReadClubs(CKLFile& file, const ClubReadContext& context);
+  void ReadSmallLists(CKLFile& file);
+  void ReadAdditionalManagers(CKLFile& file, const PlayerReadContext& context);
+  void ReadPlayerPool(CKLFile& file);
 
   CountryContext context_;
   uint8_t fallbackLanguage_ = 0;
