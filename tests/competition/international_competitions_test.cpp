@@ -111,6 +111,11 @@ TEST(InternationalCompetitions, SampleFrameworkCalendarCodes) {
   EXPECT_EQ(southAmerica[250], 8);
   EXPECT_EQ(calendars.GetFrameworkCalendar(FrameworkCalendarIndex::QUALI_EC)[375], 20);
   EXPECT_EQ(calendars.GetFrameworkCalendar(FrameworkCalendarIndex::WORLD_CUP)[377], 20);
+  EXPECT_EQ(FrameworkCodeText(europe[5]), "ITCup");
+  EXPECT_EQ(FrameworkCodeText(europe[12]), "Qualifikation");
+  EXPECT_EQ(FrameworkCodeText(europe[61]), "Gruppenspiele 1.Runde");
+  EXPECT_EQ(FrameworkCodeText(europe[170]), "Finale Weltpokal");
+  EXPECT_EQ(FrameworkCodeText(europe[160]), "");
   for (int unused : {FrameworkCalendarIndex::FIRST, FrameworkCalendarIndex::SIXTH})
     for (int32_t code : calendars.GetFrameworkCalendar(unused)) EXPECT_EQ(code, 0);
 
