@@ -55,7 +55,12 @@ template <size_t Width>
 void ReadQuotedList(CKLFile& file, std::string& line, char (&slots)[kRulesLanguages][Width]) {
   file.ReadString(line);
   const char* position = line.c_str();
-  for (auto& slot : slots) CKLFile::ExtractDelimited(position, '"', slot, Width);
+  for (auto& slot : slots) {
+    CKLFile::ExtractDelimited(position, '"', slot, Width);
+    // A damaged line (an odd number of quotes) leaves a quote in the last text; kept, it would
+    // shift every later text of the list when the rules are saved again.
+    std::replace(slot, slot + Width, '"', '\'');
+  }
 }
 
 }  // namespace

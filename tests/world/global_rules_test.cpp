@@ -190,6 +190,12 @@ TEST(GlobalRules, MissingListLineRepeatsThePreviousList) {
   EXPECT_EQ(rules.CupName(kChampionsCup, 1, false), "B");
   EXPECT_EQ(rules.CupName(kChampionsCup, 2, false), "");
   EXPECT_EQ(rules.CupName(kEuropeanCup, 0, true), "E");
+
+  // A quote lost from a line: the rest of the line lands in one text, without its quote.
+  rules = ReadFromText(RulesText(0x20040006, {"\"A\",\"B,\"C\"", "\"E\"", "\"S\"", "\"I\""}));
+  EXPECT_EQ(rules.CupName(kChampionsCup, 1, false), "B,");
+  EXPECT_EQ(rules.CupName(kChampionsCup, 2, false), "C'");
+  EXPECT_EQ(rules.CupName(kChampionsCup, 4, false), "C'");
 }
 
 TEST(GlobalRules, ReferencesFollowTheSavedNumbering) {
