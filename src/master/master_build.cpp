@@ -100,8 +100,8 @@ MasterBuildResult BuildMaster(MasterBuildWorld& world, const MasterBuildOptions&
   // Every slot has its header and record; an empty slot is written as a country without
   // names, clubs or competitions, so that the file always holds 206 of each.
   std::vector<std::unique_ptr<CCountry>> emptySlots;
-  std::vector<const CCountry*> countries(kLastCountry + 1, nullptr);
-  for (int n = kFirstCountry; n <= kLastCountry; ++n) {
+  std::vector<const CCountry*> countries(kLastMasterCountry + 1, nullptr);
+  for (int n = kFirstMasterCountry; n <= kLastMasterCountry; ++n) {
     countries[static_cast<size_t>(n)] = world.Country(n);
     if (!countries[static_cast<size_t>(n)]) {
       emptySlots.push_back(std::make_unique<CCountry>(static_cast<uint32_t>(n)));
@@ -111,7 +111,7 @@ MasterBuildResult BuildMaster(MasterBuildWorld& world, const MasterBuildOptions&
 
   // The headers are counted here; the same writer counts the records afterwards.
   std::vector<const CCountry*> complete;
-  for (int n = kFirstCountry; n <= kLastCountry; ++n)
+  for (int n = kFirstMasterCountry; n <= kLastMasterCountry; ++n)
     if (WriteCountryHeader(context, *countries[static_cast<size_t>(n)])) complete.push_back(countries[static_cast<size_t>(n)]);
   if (complete.empty()) {
     if (options.batch) {
@@ -134,7 +134,7 @@ MasterBuildResult BuildMaster(MasterBuildWorld& world, const MasterBuildOptions&
 
   const CPersonTable* persons = world.Persons();
   progress.Show(true);
-  for (int n = kFirstCountry; n <= kLastCountry; ++n) {
+  for (int n = kFirstMasterCountry; n <= kLastMasterCountry; ++n) {
     const CCountry& country = *countries[static_cast<size_t>(n)];
     Step(progress, 1, country, options.language);
     WriteCountryMaster(context, country, persons);
@@ -160,7 +160,7 @@ MasterBuildResult BuildMaster(MasterBuildWorld& world, const MasterBuildOptions&
   if (!writer.Open(path)) return failed();
   writer.WriteU32(writer.Total());
 
-  for (int n = kFirstCountry; n <= kLastCountry; ++n) {
+  for (int n = kFirstMasterCountry; n <= kLastMasterCountry; ++n) {
     const CCountry& country = *countries[static_cast<size_t>(n)];
     Step(progress, 2, country, options.language);
     WriteCountryHeader(context, country);
@@ -174,7 +174,7 @@ MasterBuildResult BuildMaster(MasterBuildWorld& world, const MasterBuildOptions&
     writer.WriteBlock(buffer.data(), size);
   }
   world.WriteRulesMaster(writer, options.flags);
-  for (int n = kFirstCountry; n <= kLastCountry; ++n) {
+  for (int n = kFirstMasterCountry; n <= kLastMasterCountry; ++n) {
     const CCountry& country = *countries[static_cast<size_t>(n)];
     Step(progress, 3, country, options.language);
     WriteCountryMaster(context, country, persons);

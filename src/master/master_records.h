@@ -28,8 +28,8 @@ class SiblingGameLookup;
 struct CStadium;
 
 // The first country number and one past the last of the real countries.
-constexpr int kFirstCountry = 1;
-constexpr int kLastCountry = 206;
+constexpr int kFirstMasterCountry = 1;
+constexpr int kLastMasterCountry = 206;
 
 // The console whitelist: only these countries can be offered in the console edition.
 bool IsOnConsoleWhitelist(int country);

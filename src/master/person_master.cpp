@@ -144,7 +144,7 @@ void WritePlayerPart(MasterRecordContext& context, const CPlayer& person) {
 
 uint32_t MasterClubReference(const MasterRecordContext& context, uint32_t clubId) {
   const int country = ClubCountry(clubId);
-  if (country < kFirstCountry || country > kLastCountry) return 0;
+  if (country < kFirstMasterCountry || country > kLastMasterCountry) return 0;
   return context.clubIds.SavedClubId(clubId);
 }
 
