@@ -64,6 +64,14 @@ void SetBit(uint8_t& field, uint8_t bit, bool on) {
 
 CCountry::~CCountry() = default;
 
+void CCountry::Reset() {
+  ClearOwned();
+  const uint32_t id = countryId;
+  static_cast<CountryFields&>(*this) = CountryFields{};
+  countryId = id;
+  fallbackLanguage_ = 0;
+}
+
 void CCountry::SetContext(const CountryContext& context) {
   context_ = context;
   // New cups look their rounds up in the registry's table.

@@ -176,6 +176,11 @@ class CCountry : public CountryFields,
   CCountry& operator=(const CCountry&) = delete;
   ~CCountry() override;
 
+  // Back to the state of a new country with the same id and context: every setting at its
+  // default, no clubs (their persons leave the person table), empty lists. The country's
+  // competitions are the registry's; they stay.
+  void Reset();
+
   const CountryContext& Context() const { return context_; }
   // Also hands the person table on to the clubs.
   void SetContext(const CountryContext& context);

@@ -120,6 +120,19 @@ TEST(CountryClubsTest, SavedIdsFollowTheNumberingReadingWillProduce) {
   EXPECT_EQ(spain.SavedClubId(Club(kGermany, 3)), 0u);
 }
 
+TEST(CountryTest, ResetKeepsOnlyIdAndWorld) {
+  CountryTestWorld world;
+  CCountry& country = world.AddCountry(kGermany, "Deutschland", "GER");
+  country.AddClub(std::make_unique<CClub>(), 3)->AddPlayer(world.people.AddPerson(PersonBuilder()).id);
+  country.CreateAdditionalManager();
+  country.AddStadium(CStadium{});
+  country.averageStrength = 3;
+  country.Reset();
+  EXPECT_TRUE(country.SameData(CCountry(kGermany)));
+  EXPECT_EQ(world.people.Persons().Count(), 0u);
+  EXPECT_EQ(country.Context().persons, &world.people.Persons());
+}
+
 TEST(CountryTest, PlayerPoolGrowsOnlyAndCarriesTheCountry) {
   CountryTestWorld world;
   CCountry& country = world.AddCountry(kGermany, "Deutschland", "GER");
