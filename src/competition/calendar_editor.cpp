@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "competition/calendar_chain.h"
 #include "competition/competition_registry.h"
 #include "competition/league.h"
 #include "competition/league_system.h"
@@ -14,10 +15,6 @@ namespace {
 // The national cups get columns in this order, behind the leagues.
 constexpr int kCupColumnKinds[] = {CompKind::FA_CUP, CompKind::LE_CUP, CompKind::CONFERENCE_CUP,
                                    CompKind::CHALLENGE_SHIELD, CompKind::SUPERCUP};
-
-bool SameLevel(const CDBCompetition& node, const CDBCompetition& successor) {
-  return successor.Level() == node.Level() || successor.Level() < 0;
-}
 
 }  // namespace
 
@@ -45,7 +42,7 @@ CalendarColumn CalendarEditor::MakeColumn(CalendarColumn::Kind kind, Competition
     if (!node) continue;
     for (int s = 0; s < node->SuccessorCount(); ++s) {
       const CDBCompetition* next = node->GetSuccessorNode(s);
-      if (!next || !SameLevel(*node, *next)) continue;
+      if (!next || !IsSameLevelSuccessor(*node, *next)) continue;
       if (std::find(column.competitions.begin(), column.competitions.end(), next->Id()) !=
           column.competitions.end()) {
         continue;

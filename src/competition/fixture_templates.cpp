@@ -12,13 +12,19 @@ namespace {
 
 constexpr int kFirstStored = 10;
 
+constexpr const uint8_t* kStored[] = {
+    fixture_template_data::kTeams10, fixture_template_data::kTeams11,
+    fixture_template_data::kTeams12, fixture_template_data::kTeams13,
+    fixture_template_data::kTeams14, fixture_template_data::kTeams15,
+    fixture_template_data::kTeams16, fixture_template_data::kTeams17,
+    fixture_template_data::kTeams18, fixture_template_data::kTeams19,
+    fixture_template_data::kTeams20, fixture_template_data::kTeams21,
+    fixture_template_data::kTeams22, fixture_template_data::kTeams23,
+    fixture_template_data::kTeams24,
+};
+static_assert(std::size(kStored) == kFixtureTemplateMaxTeams - kFirstStored + 1);
+
 const uint8_t* StoredTemplate(int teams) {
-  using namespace fixture_template_data;
-  static constexpr const uint8_t* kStored[] = {
-      kTeams10, kTeams11, kTeams12, kTeams13, kTeams14, kTeams15, kTeams16, kTeams17,
-      kTeams18, kTeams19, kTeams20, kTeams21, kTeams22, kTeams23, kTeams24,
-  };
-  static_assert(std::size(kStored) == kFixtureTemplateMaxTeams - kFirstStored + 1);
   if (teams < kFirstStored || teams > kFixtureTemplateMaxTeams) return nullptr;
   return kStored[teams - kFirstStored];
 }

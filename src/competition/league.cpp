@@ -71,15 +71,21 @@ uint32_t CDBLeague::CheckConsistency(int reserveLimit) const {
   if (Country() > 0 && level_ < reserveLimit && ReserveTeamCount() > 0) {
     return problems | ConsistencyBit::kReserveTeamsNotAllowed;
   }
-  if (const CDBCompetition* next = GetSuccessorNode(0)) problems |= next->CheckConsistency(reserveLimit);
+  return problems | SuccessorProblems(reserveLimit);
+}
+
+uint32_t CDBLeague::SuccessorProblems(int reserveLimit) const {
+  const CDBCompetition* next = GetSuccessorNode(0);
+  if (!next || checking_) return 0;
+  checking_ = true;
+  const uint32_t problems = next->CheckConsistency(reserveLimit);
+  checking_ = false;
   return problems;
 }
 
 uint32_t CDBRelScottland1::CheckConsistency(int reserveLimit) const {
-  uint32_t problems = 0;
-  if (!AllMatchdaysPlaced()) problems |= ConsistencyBit::kMatchdaysNotPlaced;
-  if (const CDBCompetition* next = GetSuccessorNode(0)) problems |= next->CheckConsistency(reserveLimit);
-  return problems;
+  return (AllMatchdaysPlaced() ? 0u : ConsistencyBit::kMatchdaysNotPlaced) |
+         SuccessorProblems(reserveLimit);
 }
 
 void CDBLeague::CopyLeague(const CDBLeague& source) {

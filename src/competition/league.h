@@ -89,6 +89,14 @@ class CDBLeague : public CDBLeagueBase {
   uint8_t tableRule_ = 0;
   uint8_t spectatorMultiplier_ = 10;
   uint8_t transferMultiplier_ = 100;
+
+  // What the first successor reports; 0 when the check comes round to this league again.
+  uint32_t SuccessorProblems(int reserveLimit) const;
+
+ private:
+  // Set while the league's check runs: successor links from a damaged file may lead back to
+  // the league, and the check must not follow them round for ever.
+  mutable bool checking_ = false;
 };
 
 // The split phase of the Scottish rule: a league of its own with 5 matchdays, written as

@@ -111,8 +111,8 @@ void RelinkEnglishPlayoffs(LeagueSystemOwner& country, const LevelRules& rules) 
 void RemoveRelegationCompetitions(LeagueSystemOwner& country) {
   CompetitionRegistry& registry = country.Competitions();
   for (CDBLeague* league : LeaguesInLevelOrder(country)) {
-    // A league may feed more than one (the play-off above it and the one below it), and any
-    // left behind would be replaced by a new node under its id without being unlinked.
+    // All of them, not only the first: a league may feed two (the play-off of the boundary
+    // above it and that of the boundary below), and one left behind would keep feeding on it.
     std::vector<CompetitionId> doomed;
     for (int i = 0; i < league->SuccessorCount(); ++i) {
       const CompetitionId id = league->GetSuccessor(i);

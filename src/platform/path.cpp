@@ -108,23 +108,30 @@ bool DirectoryExists(std::string_view path) {
 }
 
 bool ReadWholeFile(std::string_view path, std::string& out) {
-  std::FILE* f = std::fopen(ResolvePath(path).c_str(), "rb");
+  const std::string resolved = ResolvePath(path);
+  // A folder opens like a file here and claims a size of 2^63 - 1 bytes.
+  std::error_code ec;
+  if (fs::is_directory(resolved, ec)) return false;
+  std::FILE* f = std::fopen(resolved.c_str(), "rb");
   if (!f) return false;
-  out.clear();
-  bool ok = true;
+  // One read straight into the result: database files run to tens of megabytes, and a copy
+  // through a chunk buffer costs as much as the read itself.
+  size_t expected = 0;
   if (std::fseek(f, 0, SEEK_END) == 0) {
     long size = std::ftell(f);
-    if (size > 0) out.reserve(static_cast<size_t>(size));
+    if (size > 0) expected = static_cast<size_t>(size);
     std::rewind(f);
   }
+  out.resize(expected);
+  size_t got = expected ? std::fread(out.data(), 1, expected, f) : 0;
+  out.resize(got);
+  // The file may have grown, or have no size (a pipe): read on to its real end.
   char chunk[1 << 16];
-  for (;;) {
+  bool ok = !std::ferror(f);
+  while (ok && !std::feof(f)) {
     size_t n = std::fread(chunk, 1, sizeof chunk, f);
     out.append(chunk, n);
-    if (n < sizeof chunk) {
-      ok = !std::ferror(f);
-      break;
-    }
+    ok = !std::ferror(f);
   }
   std::fclose(f);
   return ok;

@@ -1,7 +1,9 @@
 #include "storage/record_stream.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cstring>
+#include <exception>
 
 #include "platform/path.h"
 
@@ -15,6 +17,33 @@ constexpr size_t kWriteFlushSize = 1 << 20;
 
 bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r'; }
 
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+// A value is one line; a line break inside a text would split it into two values.
+void ReplaceLineBreaks(std::string& text, size_t from) {
+  for (size_t i = from; i < text.size(); ++i)
+    if (text[i] == '\n' || text[i] == '\r') text[i] = ' ';
+}
+
+// The leading decimal integer at `p` (blanks and one sign allowed); `p` ends behind its digits.
+// Digits beyond 32 bits wrap around, so an unsigned 32-bit number ("4294967295") reads back as
+// the bit pattern it was written from.
+inline int32_t ParseLeadingInt(const char*& p, const char* end) {
+  bool negative = false;
+  if (p < end && !IsDigit(*p)) {
+    while (p < end && IsBlank(*p)) ++p;
+    if (p < end && (*p == '+' || *p == '-')) negative = *p++ == '-';
+  }
+  uint32_t value = 0;
+  for (; p < end; ++p) {
+    uint32_t digit = static_cast<uint32_t>(static_cast<unsigned char>(*p)) - '0';
+    if (digit > 9) break;
+    value = value * 10u + digit;
+  }
+  if (negative) value = 0u - value;
+  return static_cast<int32_t>(value);
+}
+
 int HexDigit(char c) {
   if (c >= '0' && c <= '9') return c - '0';
   if (c >= 'a' && c <= 'f') return c - 'a' + 10;
@@ -24,7 +53,13 @@ int HexDigit(char c) {
 
 }  // namespace
 
-CKLFile::~CKLFile() { Close(); }
+CKLFile::~CKLFile() {
+  if (writing_ && out_ && std::uncaught_exceptions() > exceptionsAtOpen_) {
+    out_->Abort();
+    out_.reset();
+  }
+  Close();
+}
 
 bool CKLFile::OpenRead(std::string_view path, const char* /*mode*/) {
   Close();
@@ -52,6 +87,7 @@ bool CKLFile::OpenWrite(std::string_view path, const char* /*mode*/) {
   out_ = std::move(out);
   writing_ = true;
   writeFailed_ = false;
+  exceptionsAtOpen_ = std::uncaught_exceptions();
   data_.clear();
   data_.reserve(kWriteFlushSize + 4096);
   return true;
@@ -128,8 +164,7 @@ bool CKLFile::WriteString(std::string_view text) {
   if (!text.empty() && (text[0] == ';' || text[0] == '%')) data_.push_back(' ');
   size_t start = data_.size();
   data_.append(text);
-  for (size_t i = start; i < data_.size(); ++i)
-    if (data_[i] == '\n' || data_[i] == '\r') data_[i] = ' ';
+  ReplaceLineBreaks(data_, start);
   data_.append("\r\n", 2);
   FlushIfLarge();
   return true;
@@ -153,16 +188,21 @@ bool CKLFile::WriteBool(uint32_t flag) { return WriteLine(flag ? "1" : "0"); }
 
 bool CKLFile::WriteByteList(const uint8_t* bytes, size_t count) {
   if (!writing_) return false;
-  if (count == 0) return WriteLine("");
-  std::string line;
-  line.reserve(count * 4);
-  char buf[8];
+  // Formatted in pieces on the stack: byte lists (abilities, kits) are the bulk of a database.
+  char piece[256];
+  size_t used = 0;
   for (size_t i = 0; i < count; ++i) {
-    if (i) line.push_back(',');
-    auto res = std::to_chars(buf, buf + sizeof buf, static_cast<unsigned>(bytes[i]));
-    line.append(buf, res.ptr);
+    if (used > sizeof piece - 4) {
+      data_.append(piece, used);
+      used = 0;
+    }
+    if (i) piece[used++] = ',';
+    unsigned value = bytes[i];
+    if (value >= 100) piece[used++] = static_cast<char>('0' + value / 100);
+    if (value >= 10) piece[used++] = static_cast<char>('0' + value / 10 % 10);
+    piece[used++] = static_cast<char>('0' + value % 10);
   }
-  return WriteLine(line);
+  return WriteLine(std::string_view(piece, used));
 }
 
 bool CKLFile::WriteByteLines(const uint8_t* bytes, size_t count) {
@@ -178,18 +218,22 @@ bool CKLFile::WriteQuotedList(const char* slots, size_t count, size_t slotWidth)
     const char* slot = slots + i * slotWidth;
     if (i) line.push_back(',');
     line.push_back('"');
-    line.append(slot, strnlen(slot, slotWidth));
+    size_t start = line.size();
+    line.append(slot, static_cast<size_t>(std::find(slot, slot + slotWidth, '\0') - slot));
+    std::replace(line.begin() + static_cast<std::ptrdiff_t>(start), line.end(), '"', '\'');
     line.push_back('"');
   }
-  for (char& c : line)
-    if (c == '\n' || c == '\r') c = ' ';
+  ReplaceLineBreaks(line, 0);
   return WriteLine(line);
 }
 
 bool CKLFile::WriteComment(std::string_view text) {
   if (!writing_) return false;
   data_.push_back(';');
-  return WriteLine(text);
+  size_t start = data_.size();
+  data_.append(text);
+  ReplaceLineBreaks(data_, start);
+  return WriteLine({});
 }
 
 // ---------------------------------------------------------------- reading
@@ -246,16 +290,8 @@ bool CKLFile::ReadString(std::string& text) {
 }
 
 int32_t CKLFile::ParseInt(std::string_view text) {
-  size_t i = 0;
-  while (i < text.size() && IsBlank(text[i])) ++i;
-  bool negative = false;
-  if (i < text.size() && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
-  uint64_t value = 0;
-  for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) {
-    if (value < (uint64_t{1} << 60)) value = value * 10 + static_cast<uint64_t>(text[i] - '0');
-  }
-  uint64_t wrapped = negative ? (~value + 1) : value;
-  return static_cast<int32_t>(static_cast<uint32_t>(wrapped));
+  const char* p = text.data();
+  return ParseLeadingInt(p, p + text.size());
 }
 
 bool CKLFile::ReadInt32(int32_t& value) {
@@ -283,18 +319,21 @@ bool CKLFile::ReadHex(uint32_t& value) {
 }
 
 bool CKLFile::ReadByteList(uint8_t* bytes, size_t count) {
-  std::memset(bytes, 0, count);
   std::string_view line;
-  if (!ReadValueLine(line)) return false;
-  size_t index = 0;
-  size_t start = 0;
-  while (index < count && start <= line.size()) {
-    size_t comma = line.find(',', start);
-    if (comma == std::string_view::npos) comma = line.size();
-    bytes[index++] = static_cast<uint8_t>(ParseInt(line.substr(start, comma - start)));
-    if (comma == line.size()) break;
-    start = comma + 1;
+  if (!ReadValueLine(line)) {
+    if (count) std::memset(bytes, 0, count);
+    return false;
   }
+  const char* p = line.data();
+  const char* end = p + line.size();
+  size_t index = 0;
+  while (index < count) {
+    bytes[index++] = static_cast<uint8_t>(ParseLeadingInt(p, end));
+    while (p < end && *p != ',') ++p;  // whatever follows the number in its field is ignored
+    if (p == end) break;
+    ++p;
+  }
+  if (index < count) std::memset(bytes + index, 0, count - index);
   return true;
 }
 
@@ -311,7 +350,8 @@ bool CKLFile::ReadByteLines(uint8_t* bytes, size_t count) {
 }
 
 bool CKLFile::ExtractDelimited(const char*& position, char delimiter, char* buffer, size_t size) {
-  const char* first = std::strchr(position, delimiter);
+  // strchr finds a NUL delimiter at the text's end; searching on from there would leave the text.
+  const char* first = delimiter ? std::strchr(position, delimiter) : nullptr;
   const char* second = first ? std::strchr(first + 1, delimiter) : nullptr;
   const char* from = second ? first + 1 : position;
   size_t length = second ? static_cast<size_t>(second - from) : std::strlen(position);

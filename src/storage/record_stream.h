@@ -7,6 +7,7 @@
 // next read sees the same line. Unlike the game's own reader this one has no file-size or
 // line-length cap: a file is read whole, however large, and no value is ever cut short.
 
+#include <algorithm>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -25,6 +26,8 @@ class CKLFile {
   CKLFile() = default;
   CKLFile(const CKLFile&) = delete;
   CKLFile& operator=(const CKLFile&) = delete;
+  // Closes like Close, except that a file being written while an exception unwinds the
+  // writer is discarded: its records are incomplete, so the old file stays.
   virtual ~CKLFile();
 
   // ---- open / close ----
@@ -47,7 +50,15 @@ class CKLFile {
   // ---- writing primitives: false when no file is open for writing ----
   bool BeginSection(std::string_view name);
   bool EndSection(std::string_view name);
+  // A text that begins with ';' or '%' gets a leading blank and line breaks become blanks:
+  // otherwise it would read back as a comment, a section line or several values and shift
+  // every later field of its record.
   bool WriteString(std::string_view text);
+  // Fixed-width text fields: never reads past the array even when it lacks its NUL.
+  template <size_t N>
+  bool WriteString(const char (&text)[N]) {
+    return WriteString(std::string_view(text, static_cast<size_t>(std::find(text, text + N, '\0') - text)));
+  }
   bool WriteInt(int32_t value);
   template <typename T>
     requires std::is_integral_v<T>
@@ -56,7 +67,8 @@ class CKLFile {
   bool WriteBool(uint32_t flag);
   bool WriteByteList(const uint8_t* bytes, size_t count);
   bool WriteByteLines(const uint8_t* bytes, size_t count);
-  // `slots` holds `count` NUL-terminated texts of `slotWidth` bytes each.
+  // `slots` holds `count` NUL-terminated texts of `slotWidth` bytes each. There is no escaping,
+  // so a '"' inside a text is written as '\'' (it would end the text early and shift the others).
   bool WriteQuotedList(const char* slots, size_t count, size_t slotWidth);
   bool WriteComment(std::string_view text);
 
@@ -130,6 +142,7 @@ class CKLFile {
   size_t position_ = 0;   // read position in data_
   std::unique_ptr<AtomicFile> out_;
   bool writeFailed_ = false;
+  int exceptionsAtOpen_ = 0;
   uint32_t loadedVersion_ = kWrittenVersion;
 };
 

@@ -102,6 +102,32 @@ TEST(CalendarTest, AFullLeagueHandsItsDaysToItsSameLevelPlayoff) {
   EXPECT_EQ(league.SameLevelQuery(130), -1);
 }
 
+TEST(CalendarTest, LinksInACircleEndTheHandOver) {
+  CompetitionRegistry registry;
+  CDBLeague& a = AddLeague(registry, 0, 2, 0);
+  CDBLeague& b = AddLeague(registry, 1, 2, 0);
+  a.AddSuccessor(b.Id(), true);
+  b.AddSuccessor(a.Id(), true);
+  for (int day : {10, 20}) {
+    a.AddMatchday(day);
+    b.AddMatchday(day + 1);
+  }
+  EXPECT_EQ(a.AddMatchday(30), 0);
+  EXPECT_EQ(a.RemoveMatchday(31), 0);
+  EXPECT_EQ(a.MatchdayOnDayOrSameLevel(31), 0);
+  EXPECT_EQ(a.IsActiveOnDay(31), 0);
+  EXPECT_EQ(a.IsActiveOnDay(21), 1);
+  EXPECT_EQ(a.RemoveMatchday(21), 1);
+  EXPECT_EQ(b.MatchdayOnDay(21), 0);
+  // The consistency check follows first successors, and stops when it comes round again.
+  for (CDBLeague* league : {&a, &b}) {
+    league->AddTeam(0x0E0001);
+    league->AddTeam(0x0E0002);
+  }
+  EXPECT_EQ(a.CheckConsistency(0) & ConsistencyBit::kMatchdaysNotPlaced,
+            ConsistencyBit::kMatchdaysNotPlaced);  // b's missing day
+}
+
 TEST(CalendarTest, ANodeWithoutMatchdaysTakesNone) {
   CompetitionRegistry registry;
   CDBLeague& empty = AddLeague(registry, 0, 0, 0);

@@ -48,6 +48,23 @@ int ExtraCompetitions(const CompetitionRegistry& registry) {
   return n;
 }
 
+// A country of `counts` leagues per level on which `rules` were then built.
+struct Built {
+  Built(const LevelCounts& counts, const LevelRules& rules) {
+    SetLeagueSystem(country, counts, kNoRules);
+    BuildRelegationStructure(country, rules);
+  }
+  CompetitionRegistry registry;
+  TestCountry country{registry};
+};
+
+// What a build that cannot carry the rule leaves: the rules kept, and no extra competition.
+LevelRules KeptWithoutExtras(const LevelCounts& counts, const LevelRules& rules) {
+  Built b(counts, rules);
+  EXPECT_EQ(ExtraCompetitions(b.registry), 0);
+  return b.country.rules;
+}
+
 TEST(RelegationBuilderTest, EnglishRulesGiveTheLeagueBelowAPlayoffCup) {
   struct Case {
     int rule;
@@ -60,138 +77,81 @@ TEST(RelegationBuilderTest, EnglishRulesGiveTheLeagueBelowAPlayoffCup) {
                         Case{8, CompKind::REL3, 20, typeid(CDBRelEngland3)}}) {
     for (int k = 0; k < 4; ++k) {
       SCOPED_TRACE(testing::Message() << "rule " << c.rule << " below level " << k);
-      CompetitionRegistry registry;
-      TestCountry country(registry);
-      ASSERT_TRUE(SetLeagueSystem(country, {1, 1, 1, 1, 1}, kNoRules));
-      BuildRelegationStructure(country, RuleAt(k, c.rule));
-
-      auto* cup = registry.Find<CDBCup>(MakeCompetitionId(14, c.kind, 0));
+      Built b({1, 1, 1, 1, 1}, RuleAt(k, c.rule));
+      auto* cup = b.registry.Find<CDBCup>(MakeCompetitionId(14, c.kind, 0));
       ASSERT_NE(cup, nullptr);
       EXPECT_EQ(typeid(*cup), c.type);
       EXPECT_EQ(cup->GetAllocation(), c.allocation);
       EXPECT_EQ(cup->Level(), k + 1);
       EXPECT_STREQ(cup->Name(), "Relegation");
       EXPECT_EQ(cup->Owner(), MakeCompetitionId(14, CompKind::ROOT, 0));
-      CDBLeague& below = country.League(k + 1);
+      CDBLeague& below = b.country.League(k + 1);
       EXPECT_EQ(Successors(below), std::vector<CompetitionId>{cup->Id()});
       EXPECT_EQ(Predecessors(*cup), std::vector<CompetitionId>{below.Id()});
       EXPECT_EQ(below.RelegationRule(), c.rule);
-      EXPECT_EQ(country.rules, RuleAt(k, c.rule));
-      EXPECT_EQ(ExtraCompetitions(registry), 1);
+      EXPECT_EQ(b.country.rules, RuleAt(k, c.rule));
+      EXPECT_EQ(ExtraCompetitions(b.registry), 1);
     }
   }
-}
+  // Below the lowest level, or above an empty one, nobody can play the play-off.
+  EXPECT_EQ(KeptWithoutExtras({1, 1, 1, 1, 1}, RuleAt(4, 6)), kNoRules);
+  EXPECT_EQ(KeptWithoutExtras({1, 0, 0, 0, 0}, RuleAt(0, 7)), kNoRules);
 
-TEST(RelegationBuilderTest, EnglishRulesFallBackWithoutExactlyOneLeagueBelow) {
-  {
-    // Below the lowest level there is no level to play the play-off.
-    CompetitionRegistry registry;
-    TestCountry country(registry);
-    SetLeagueSystem(country, {1, 1, 1, 1, 1}, kNoRules);
-    BuildRelegationStructure(country, RuleAt(4, 6));
-    EXPECT_EQ(country.rules, kNoRules);
-    EXPECT_EQ(ExtraCompetitions(registry), 0);
-  }
-  {
-    CompetitionRegistry registry;
-    TestCountry country(registry);
-    SetLeagueSystem(country, {1, 0, 0, 0, 0}, kNoRules);
-    BuildRelegationStructure(country, RuleAt(0, 7));
-    EXPECT_EQ(country.rules, kNoRules);
-    EXPECT_EQ(ExtraCompetitions(registry), 0);
-  }
-  {
-    // Two leagues below: the rule goes, and so does the rule of both leagues.
-    CompetitionRegistry registry;
-    TestCountry country(registry);
-    SetLeagueSystem(country, {1, 2, 0, 0, 0}, kNoRules);
-    country.League(1).SetRelegationRule(3);
-    country.League(2).SetRelegationRule(3);
-    country.League(0).SetRelegationRule(2);
-    BuildRelegationStructure(country, RuleAt(0, 8));
-    EXPECT_EQ(country.rules, kNoRules);
-    EXPECT_EQ(country.League(1).RelegationRule(), 0);
-    EXPECT_EQ(country.League(2).RelegationRule(), 0);
-    EXPECT_EQ(country.League(0).RelegationRule(), 2);
-    EXPECT_EQ(ExtraCompetitions(registry), 0);
-  }
+  // Two leagues below: the rule goes, and so does the rule of both those leagues.
+  Built two({1, 2, 0, 0, 0}, kNoRules);
+  for (int i : {1, 2}) two.country.League(i).SetRelegationRule(3);
+  two.country.League(0).SetRelegationRule(2);
+  BuildRelegationStructure(two.country, RuleAt(0, 8));
+  EXPECT_EQ(two.country.rules, kNoRules);
+  EXPECT_EQ(two.country.League(1).RelegationRule(), 0);
+  EXPECT_EQ(two.country.League(2).RelegationRule(), 0);
+  EXPECT_EQ(two.country.League(0).RelegationRule(), 2);
+  EXPECT_EQ(ExtraCompetitions(two.registry), 0);
 }
 
 TEST(RelegationBuilderTest, ScottishRuleSplitsTheLeagueItself) {
   for (int k = 0; k < 5; ++k) {
     SCOPED_TRACE(testing::Message() << "level " << k);
-    CompetitionRegistry registry;
-    TestCountry country(registry);
-    SetLeagueSystem(country, {1, 1, 1, 1, 1}, kNoRules);
-    BuildRelegationStructure(country, RuleAt(k, REL_RULE_SCOTLAND));
-    auto* split = registry.Find<CDBRelScottland1>(MakeCompetitionId(14, CompKind::SCOTT1, 0));
+    Built b({1, 1, 1, 1, 1}, RuleAt(k, REL_RULE_SCOTLAND));
+    auto* split = b.registry.Find<CDBRelScottland1>(MakeCompetitionId(14, CompKind::SCOTT1, 0));
     ASSERT_NE(split, nullptr);
     EXPECT_EQ(split->Level(), k);
     EXPECT_STREQ(split->Name(), "Relegation");
-    EXPECT_EQ(Successors(country.League(k)), std::vector<CompetitionId>{split->Id()});
-    EXPECT_EQ(Predecessors(*split), std::vector<CompetitionId>{country.League(k).Id()});
-    EXPECT_EQ(country.rules, RuleAt(k, REL_RULE_SCOTLAND));
+    EXPECT_EQ(Successors(b.country.League(k)), std::vector<CompetitionId>{split->Id()});
+    EXPECT_EQ(Predecessors(*split), std::vector<CompetitionId>{b.country.League(k).Id()});
+    EXPECT_EQ(b.country.rules, RuleAt(k, REL_RULE_SCOTLAND));
   }
-  {
-    CompetitionRegistry registry;
-    TestCountry country(registry);
-    SetLeagueSystem(country, {1, 1, 0, 0, 0}, kNoRules);
-    BuildRelegationStructure(country, RuleAt(2, REL_RULE_SCOTLAND));
-    EXPECT_EQ(country.rules, kNoRules);
-  }
-  {
-    CompetitionRegistry registry;
-    TestCountry country(registry);
-    SetLeagueSystem(country, {1, 2, 0, 0, 0}, kNoRules);
-    country.League(1).SetRelegationRule(4);
-    BuildRelegationStructure(country, RuleAt(1, REL_RULE_SCOTLAND));
-    EXPECT_EQ(country.rules, kNoRules);
-    EXPECT_EQ(country.League(1).RelegationRule(), 0);
-    EXPECT_EQ(ExtraCompetitions(registry), 0);
-  }
+  EXPECT_EQ(KeptWithoutExtras({1, 1, 0, 0, 0}, RuleAt(2, REL_RULE_SCOTLAND)), kNoRules);
+
+  Built two({1, 2, 0, 0, 0}, kNoRules);
+  two.country.League(1).SetRelegationRule(4);
+  BuildRelegationStructure(two.country, RuleAt(1, REL_RULE_SCOTLAND));
+  EXPECT_EQ(two.country.rules, kNoRules);
+  EXPECT_EQ(two.country.League(1).RelegationRule(), 0);
+  EXPECT_EQ(ExtraCompetitions(two.registry), 0);
 }
 
 TEST(RelegationBuilderTest, SwissRuleLinksAPlayoffToBothTiers) {
   for (int k = 0; k < 4; ++k) {
     SCOPED_TRACE(testing::Message() << "below level " << k);
-    CompetitionRegistry registry;
-    TestCountry country(registry);
-    SetLeagueSystem(country, {1, 1, 1, 1, 1}, kNoRules);
-    BuildRelegationStructure(country, RuleAt(k, REL_RULE_SWITZERLAND));
-    auto* playoff = registry.Find<CDBRelSwitzerland>(MakeCompetitionId(14, CompKind::SWITZERLAND, 0));
+    Built b({1, 1, 1, 1, 1}, RuleAt(k, REL_RULE_SWITZERLAND));
+    auto* playoff = b.registry.Find<CDBRelSwitzerland>(MakeCompetitionId(14, CompKind::SWITZERLAND, 0));
     ASSERT_NE(playoff, nullptr);
     EXPECT_EQ(playoff->GetAllocation(), 19);
     EXPECT_EQ(playoff->Level(), k);
-    EXPECT_EQ(Predecessors(*playoff),
-              (std::vector<CompetitionId>{country.League(k).Id(), country.League(k + 1).Id()}));
-    EXPECT_EQ(Successors(country.League(k)), std::vector<CompetitionId>{playoff->Id()});
-    EXPECT_EQ(Successors(country.League(k + 1)), std::vector<CompetitionId>{playoff->Id()});
-    EXPECT_EQ(country.League(k).RelegationRule(), REL_RULE_SWITZERLAND);
-    EXPECT_EQ(country.rules, RuleAt(k, REL_RULE_SWITZERLAND));
+    const CDBLeague& upper = b.country.League(k);
+    const CDBLeague& lower = b.country.League(k + 1);
+    EXPECT_EQ(Predecessors(*playoff), (std::vector<CompetitionId>{upper.Id(), lower.Id()}));
+    EXPECT_EQ(Successors(upper), std::vector<CompetitionId>{playoff->Id()});
+    EXPECT_EQ(Successors(lower), std::vector<CompetitionId>{playoff->Id()});
+    EXPECT_EQ(upper.RelegationRule(), REL_RULE_SWITZERLAND);
+    EXPECT_EQ(b.country.rules, RuleAt(k, REL_RULE_SWITZERLAND));
   }
-  {
-    CompetitionRegistry registry;
-    TestCountry country(registry);
-    SetLeagueSystem(country, {1, 1, 1, 1, 1}, kNoRules);
-    BuildRelegationStructure(country, RuleAt(4, REL_RULE_SWITZERLAND));
-    EXPECT_EQ(country.rules, kNoRules);
-  }
-  {
-    // One league above, two below: nothing is built, but the rule stays chosen.
-    CompetitionRegistry registry;
-    TestCountry country(registry);
-    SetLeagueSystem(country, {1, 2, 0, 0, 0}, kNoRules);
-    BuildRelegationStructure(country, RuleAt(0, REL_RULE_SWITZERLAND));
-    EXPECT_EQ(country.rules, RuleAt(0, REL_RULE_SWITZERLAND));
-    EXPECT_EQ(ExtraCompetitions(registry), 0);
-  }
-  {
-    CompetitionRegistry registry;
-    TestCountry country(registry);
-    SetLeagueSystem(country, {1, 0, 0, 0, 0}, kNoRules);
-    BuildRelegationStructure(country, RuleAt(0, REL_RULE_SWITZERLAND));
-    EXPECT_EQ(country.rules, kNoRules);
-  }
+  EXPECT_EQ(KeptWithoutExtras({1, 1, 1, 1, 1}, RuleAt(4, REL_RULE_SWITZERLAND)), kNoRules);
+  EXPECT_EQ(KeptWithoutExtras({1, 0, 0, 0, 0}, RuleAt(0, REL_RULE_SWITZERLAND)), kNoRules);
+  // One league above, two below: nothing is built, but the rule stays chosen.
+  EXPECT_EQ(KeptWithoutExtras({1, 2, 0, 0, 0}, RuleAt(0, REL_RULE_SWITZERLAND)),
+            RuleAt(0, REL_RULE_SWITZERLAND));
 }
 
 TEST(RelegationBuilderTest, PlainRulesBuildNothingAndNewRulesReplaceOldPlayoffs) {
