@@ -1,7 +1,7 @@
 #pragma once
 // Our master record of the global rules: the international cups' names, their title holders
 // and final venues, and the match rules valid everywhere. The record is written from the
-// values below; MakeMasterRules (rules_master_source.cpp) takes them from the world's rules
+// values below; MakeMasterRules takes them from the world's rules
 // with club references and venues already under the saved numbering.
 
 #include <array>
@@ -10,7 +10,10 @@
 
 namespace torvale {
 
+class CGlobalRules;
 class CMasterWriter;
+class ClubIdMapper;
+class StadiumReferenceLookup;
 
 struct MasterRulesRecord {
   static constexpr int kCups = 4;
@@ -26,5 +29,10 @@ struct MasterRulesRecord {
 };
 
 void WriteRulesMaster(CMasterWriter& writer, const MasterRulesRecord& rules);
+
+// The record of the world's rules for a build with `flags`: club references saved ids (0 for
+// none), final venues by the stadium's saved position (0 when it names no stadium).
+MasterRulesRecord MakeMasterRules(const CGlobalRules& rules, uint32_t flags, const ClubIdMapper& clubs,
+                                  const StadiumReferenceLookup& stadiums);
 
 }  // namespace torvale

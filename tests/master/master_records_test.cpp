@@ -10,6 +10,7 @@
 #include "exchange/name_pool.h"
 #include "master/master_reader.h"
 #include "master/master_records.h"
+#include "master/rules_master.h"
 #include "master_test_world.h"
 #include "platform/command_line.h"
 #include "platform/path.h"
@@ -184,6 +185,40 @@ TEST(CompetitionMaster, LeagueRecordLayout) {
   const std::vector<uint8_t> moved = TwoPasses([&](CMasterWriter& w) { league->WriteMaster(w, 3, ids); });
   EXPECT_EQ(moved[3], 14);
   EXPECT_EQ(moved[moved.size() - 1], 3);
+}
+
+TEST(RulesMaster, ReferencesUnderTheSavedNumberingAndNamesByVariant) {
+  MasterTestWorld world;
+  CCountry& germany = world.AddPlayable(14, "Deutschland");
+  germany.RemoveClub(MakeClubId(14, 1));  // club 20 is saved as number 19
+  CStadium stadium;
+  for (int i = 0; i < 3; ++i) germany.AddStadium(stadium);
+  germany.RemoveStadium(1);
+  world.rules.SetCupName(kChampionsCup, 0, false, "Meisterrunde");
+  world.rules.SetCupName(kChampionsCup, 0, true, "MR");
+  world.rules.titleHolders = {MakeClubId(14, 20), MakeClubId(14, 1), MakeClubId(0, 3)};
+  world.rules.finalVenues = {(14u << 16) | 2, (14u << 16) | 1, (300u << 16) | 1};
+  world.rules.friendlySubstitutions = 5;
+  const MasterRulesRecord pc = MakeMasterRules(world.rules, 0, world, world);
+  EXPECT_EQ(pc.cupNames[0][0], "Meisterrunde");
+  EXPECT_EQ(MakeMasterRules(world.rules, kMasterBuildPs2, world, world).cupNames[0][0], "MR");
+  EXPECT_EQ(pc.titleHolders[0], MakeClubId(14, 19));
+  EXPECT_EQ(pc.titleHolders[1], 0u) << "a removed club";
+  EXPECT_EQ(pc.titleHolders[2], 0u) << "no country";
+  EXPECT_EQ(pc.finalVenues[0], (14u << 16) | 1) << "stadium 2 is the first after reloading";
+  EXPECT_EQ(pc.finalVenues[1], 0u);
+  EXPECT_EQ(pc.finalVenues[2], 0u);
+
+  std::string path;
+  ASSERT_EQ(world.Build(0, 0, true, &path), MasterBuildResult::kWritten);
+  std::string data;
+  ASSERT_TRUE(ReadWholeFile(path, data));
+  std::string error;
+  const auto info = ReadMasterFile(std::vector<uint8_t>(data.begin(), data.end()), &error);
+  ASSERT_TRUE(info) << error;
+  EXPECT_EQ(info->rules.cupNames[0], "Meisterrunde");
+  EXPECT_EQ(info->rules.titleHolders[0], MakeClubId(14, 19));
+  EXPECT_EQ(info->rules.friendlySubstitutions, 5);
 }
 
 // ---------------------------------------------------------------- the reader

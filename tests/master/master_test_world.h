@@ -10,11 +10,12 @@
 #include "master/master_writer.h"
 #include "master/rules_master.h"
 #include "support/scratch_dir.h"
+#include "world/global_rules.h"
 #include "world/country_test_world.h"
 
 namespace torvale::testing {
 
-class MasterTestWorld final : public MasterBuildWorld, public ClubIdMapper {
+class MasterTestWorld final : public MasterBuildWorld, public ClubIdMapper, public StadiumReferenceLookup {
  public:
   MasterTestWorld() {
     folder = scratch.MakeDir("database");
@@ -47,13 +48,25 @@ class MasterTestWorld final : public MasterBuildWorld, public ClubIdMapper {
   void SetLanguage(int language) override { this->language = language; }
   const ClubIdMapper& ClubIds() const override { return *this; }
   const CountryLanguageLookup& CountryLanguages() const override { return world.people; }
-  void WriteRulesMaster(CMasterWriter& writer, uint32_t) const override { torvale::WriteRulesMaster(writer, rules); }
+  void WriteRulesMaster(CMasterWriter& writer, uint32_t flags) const override {
+    torvale::WriteRulesMaster(writer, MakeMasterRules(rules, flags, *this, *this));
+  }
   std::string DatabasePath() const override { return folder; }
 
   // ClubIdMapper: each reference renumbered by the country it names.
   uint32_t SavedClubId(uint32_t clubId) const override {
     const CCountry* country = world.FindCountry(ClubCountry(clubId));
     return country ? country->SavedClubId(clubId) : 0;
+  }
+
+  // StadiumReferenceLookup
+  int StadiumCount(int country) const override {
+    const CCountry* c = world.FindCountry(country);
+    return c ? static_cast<int>(c->Stadiums().size()) : 0;
+  }
+  int32_t SavedStadiumPosition(int country, int32_t number) const override {
+    const CCountry* c = world.FindCountry(country);
+    return c && c->FindStadium(number) ? c->SavedStadiumPosition(number) : 0;
   }
 
   // Builds with a silent progress and no prompts; the logs go to the scratch folder.
@@ -72,7 +85,7 @@ class MasterTestWorld final : public MasterBuildWorld, public ClubIdMapper {
   std::string folder;
   mutable CountryTestWorld world;  // its person table has no const access
   CNamePool pool{7, 9};
-  MasterRulesRecord rules;
+  CGlobalRules rules;
   int language = -1;
 };
 
