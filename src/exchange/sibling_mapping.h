@@ -1,0 +1,86 @@
+#pragma once
+// What the four expert commands that map the world to the sibling game Vela share: the view
+// of the world they walk, their outcome, the texts their dialogs show, and the report file
+// each of them writes.
+//
+// The commands match clubs and persons by name against lists exported from Vela and write
+// Vela's numbers into the records (club ids, player ids, and the ready-made head numbers
+// of the console and PC editions).
+
+#include <cstdarg>
+#include <functional>
+#include <string>
+#include <string_view>
+
+namespace torvale {
+
+class CClub;
+class CCountry;
+class CPersonTable;
+class CPlayer;
+
+// The world as the mapping commands see it. The world database answers it; tests build
+// worlds in code.
+class SiblingMappingWorld {
+ public:
+  virtual ~SiblingMappingWorld() = default;
+  // Country 1-206; null for an empty slot.
+  virtual CCountry* Country(int number) = 0;
+  virtual CPersonTable& Persons() = 0;
+  // The database language whose club names are matched.
+  virtual int Language() const = 0;
+};
+
+// Every club of every country, the amateur clubs included.
+void ForEachMappedClub(SiblingMappingWorld& world, const std::function<void(CClub&)>& visit);
+// Every person listed by a club, except those of the countries' amateur clubs (they are not
+// part of any squad the sibling game knows). A person listed twice is visited twice.
+void ForEachMappedPerson(SiblingMappingWorld& world, const std::function<void(CPlayer&)>& visit);
+
+enum class MappingResult {
+  kMapped,            // the world is mapped and the report (when asked for) written
+  kReportNotWritten,  // the world is mapped, but the report file could not be made
+  kNoList,            // the list is empty (missing file): nothing was changed
+  kNoWorld,           // there is no world to map
+};
+
+inline bool Mapped(MappingResult result) {
+  return result == MappingResult::kMapped || result == MappingResult::kReportNotWritten;
+}
+
+// The four commands of the expert menu.
+enum class MappingCommand { kClubIds, kPlayerIds, kConsoleFaces, kVelaFaces };
+
+// Each command first asks its question with Yes / No / Cancel: Yes overwrites the numbers of
+// unrecognised entries with 0, No keeps them, Cancel stops. Then it asks for the report file.
+struct MappingCommandTexts {
+  const char* question;
+  const char* finished;  // shown when the command has mapped the world
+};
+MappingCommandTexts TextsOf(MappingCommand command);
+
+// The message a command ends with.
+std::string_view MappingFinalText(MappingCommand command, MappingResult result);
+
+// The save dialog that asks for the report file.
+constexpr const char* kReportDialogTitle = "Select report outputfile";
+constexpr const char* kReportDefaultExtension = "txt";
+constexpr const char* kReportFilter = "Text files|*.txt|All files|*.*||";
+
+// A report being put together; it reaches the disk in one piece or not at all.
+class MappingReport {
+ public:
+  void Appendf(const char* format, ...) __attribute__((format(printf, 2, 3)));
+  void Append(std::string_view text) { text_ += text; }
+  const std::string& Text() const { return text_; }
+  // Writes the report to `path`; false when the file cannot be made.
+  bool WriteTo(std::string_view path) const;
+
+ private:
+  std::string text_;
+};
+
+// kMapped, or kReportNotWritten when a report was asked for and could not be written.
+MappingResult FinishReport(const MappingReport& report, std::string_view path);
+
+}  // namespace torvale
