@@ -1,7 +1,5 @@
 #include "exchange/sibling_mapping.h"
 
-#include <cstdio>
-
 #include "platform/atomic_file.h"
 #include "world/club.h"
 #include "world/country.h"
@@ -63,27 +61,9 @@ std::string_view MappingFinalText(MappingCommand command, MappingResult result) 
   return Mapped(result) ? TextsOf(command).finished : kMappingFailed;
 }
 
-void MappingReport::Appendf(const char* format, ...) {
-  va_list args;
-  va_start(args, format);
-  va_list copy;
-  va_copy(copy, args);
-  const int n = std::vsnprintf(nullptr, 0, format, copy);
-  va_end(copy);
-  if (n > 0) {
-    const size_t old = text_.size();
-    text_.resize(old + static_cast<size_t>(n) + 1);
-    std::vsnprintf(text_.data() + old, static_cast<size_t>(n) + 1, format, args);
-    text_.resize(old + static_cast<size_t>(n));
-  }
-  va_end(args);
-}
-
-bool MappingReport::WriteTo(std::string_view path) const { return WriteWholeFile(path, text_); }
-
-MappingResult FinishReport(const MappingReport& report, std::string_view path) {
+MappingResult FinishReport(std::string_view report, std::string_view path) {
   if (path.empty()) return MappingResult::kMapped;
-  return report.WriteTo(path) ? MappingResult::kMapped : MappingResult::kReportNotWritten;
+  return WriteWholeFile(path, report) ? MappingResult::kMapped : MappingResult::kReportNotWritten;
 }
 
 }  // namespace torvale

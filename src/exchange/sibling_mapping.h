@@ -7,7 +7,6 @@
 // Vela's numbers into the records (club ids, player ids, and the ready-made head numbers
 // of the console and PC editions).
 
-#include <cstdarg>
 #include <functional>
 #include <string>
 #include <string_view>
@@ -67,20 +66,8 @@ constexpr const char* kReportDialogTitle = "Select report outputfile";
 constexpr const char* kReportDefaultExtension = "txt";
 constexpr const char* kReportFilter = "Text files|*.txt|All files|*.*||";
 
-// A report being put together; it reaches the disk in one piece or not at all.
-class MappingReport {
- public:
-  void Appendf(const char* format, ...) __attribute__((format(printf, 2, 3)));
-  void Append(std::string_view text) { text_ += text; }
-  const std::string& Text() const { return text_; }
-  // Writes the report to `path`; false when the file cannot be made.
-  bool WriteTo(std::string_view path) const;
-
- private:
-  std::string text_;
-};
-
-// kMapped, or kReportNotWritten when a report was asked for and could not be written.
-MappingResult FinishReport(const MappingReport& report, std::string_view path);
+// Writes a finished report to `path` in one piece (or not at all). kMapped, or
+// kReportNotWritten when the file cannot be made; no path asks for no report.
+MappingResult FinishReport(std::string_view report, std::string_view path);
 
 }  // namespace torvale

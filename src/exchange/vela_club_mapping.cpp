@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "exchange/text_lines.h"
+#include "platform/fatal_error.h"
 #include "platform/path.h"
 #include "storage/record_stream.h"
 #include "world/club.h"
@@ -120,25 +121,25 @@ MappingResult CVelaClubMapping::MapWorld(SiblingMappingWorld* world, std::string
   });
 
   if (reportPath.empty()) return MappingResult::kMapped;
-  MappingReport report;
-  WriteReport(report, success, failure);
-  return FinishReport(report, reportPath);
+  return FinishReport(Report(success, failure), reportPath);
 }
 
-void CVelaClubMapping::WriteReport(MappingReport& report, int success, int failure) const {
+std::string CVelaClubMapping::Report(int success, int failure) const {
   const auto unmapped = SortedForReport(entries_, [](const VelaClubEntry& e) { return e.useCount == 0; });
   const auto overmapped = SortedForReport(entries_, [](const VelaClubEntry& e) { return e.useCount > 1; });
-  report.Append("Club mapping statistics\r\n");
-  report.Appendf("Success: %i, Failure: %i\r\n", success, failure);
-  report.Appendf("Unmapped: %i, Too much mapped: %i\r\n", static_cast<int>(unmapped.size()),
-                 static_cast<int>(overmapped.size()));
-  report.Append("\r\nUnmapped:\r\n");
+  std::string report = "Club mapping statistics\r\n";
+  report += FormatText("Success: %i, Failure: %i\r\n", success, failure);
+  report += FormatText("Unmapped: %i, Too much mapped: %i\r\n", static_cast<int>(unmapped.size()),
+                       static_cast<int>(overmapped.size()));
+  report += "\r\nUnmapped:\r\n";
   for (const auto& [name, entry] : unmapped)
-    report.Appendf("%s (%s) - VelaID: %i\r\n", name->c_str(), entry->description.c_str(), static_cast<int>(entry->id));
-  report.Append("\r\nOvermapped:\r\n");
+    report += FormatText("%s (%s) - VelaID: %i\r\n", name->c_str(), entry->description.c_str(),
+                         static_cast<int>(entry->id));
+  report += "\r\nOvermapped:\r\n";
   for (const auto& [name, entry] : overmapped)
-    report.Appendf("%s (%s) (%i Times)- VelaID: %i\r\n", name->c_str(), entry->description.c_str(), entry->useCount,
-                   static_cast<int>(entry->id));
+    report += FormatText("%s (%s) (%i Times)- VelaID: %i\r\n", name->c_str(), entry->description.c_str(),
+                         entry->useCount, static_cast<int>(entry->id));
+  return report;
 }
 
 }  // namespace torvale

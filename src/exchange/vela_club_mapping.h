@@ -44,7 +44,7 @@ class CVelaClubMapping {
 
  private:
   VelaClubEntry* Lookup(std::string_view name);
-  void WriteReport(MappingReport& report, int success, int failure) const;
+  std::string Report(int success, int failure) const;
 
   std::map<std::string, VelaClubEntry, std::less<>> entries_;
 };

@@ -6,6 +6,7 @@
 
 #include "exchange/accent_folding.h"
 #include "exchange/text_data_file.h"
+#include "platform/fatal_error.h"
 #include "world/fixed_text.h"
 #include "world/player.h"
 #include "world/player_format.h"
@@ -67,17 +68,17 @@ MappingResult MapVelaFaces(SiblingMappingWorld* world, const CBaseTextFile& face
     else if (face.hits == 1) ++successful;
     else ++overmapped;
   }
-  MappingReport report;
-  report.Append("Face mapping statistics:\r\n");
-  report.Appendf("Successful: %i:\r\n", successful);
-  report.Appendf("Unmapped: %i:\r\n", unmapped);
-  report.Appendf("Overmapped: %i\r\n\r\n", overmapped);
-  report.Append("Unmapped:\r\n");
+  std::string report;
+  report += "Face mapping statistics:\r\n";
+  report += FormatText("Successful: %i:\r\n", successful);
+  report += FormatText("Unmapped: %i:\r\n", unmapped);
+  report += FormatText("Overmapped: %i\r\n\r\n", overmapped);
+  report += "Unmapped:\r\n";
   for (const FaceCandidate& face : candidates)
-    if (face.hits == 0) report.Appendf("%s\r\n", std::string(faces.GetText(face.index)).c_str());
-  report.Append("\r\nOvermapped:\r\n");
+    if (face.hits == 0) report += FormatText("%s\r\n", std::string(faces.GetText(face.index)).c_str());
+  report += "\r\nOvermapped:\r\n";
   for (const FaceCandidate& face : candidates)
-    if (face.hits > 1) report.Appendf("%s (%i)\r\n", std::string(faces.GetText(face.index)).c_str(), face.hits);
+    if (face.hits > 1) report += FormatText("%s (%i)\r\n", std::string(faces.GetText(face.index)).c_str(), face.hits);
   return FinishReport(report, reportPath);
 }
 

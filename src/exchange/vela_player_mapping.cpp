@@ -5,6 +5,7 @@
 
 #include "exchange/accent_folding.h"
 #include "exchange/text_lines.h"
+#include "platform/fatal_error.h"
 #include "platform/path.h"
 #include "storage/record_stream.h"
 #include "world/fixed_text.h"
@@ -163,28 +164,28 @@ MappingResult CVelaPlayerMapping::MapPlayerIds(SiblingMappingWorld* world, std::
   });
 
   if (reportPath.empty()) return MappingResult::kMapped;
-  const auto personLine = [](MappingReport& report, const CPlayer& p) {
-    report.Appendf("   %s, %s [nick: %s]\r\n", std::string(FixedText(p.surname)).c_str(),
+  const auto personLine = [](std::string& report, const CPlayer& p) {
+    report += FormatText("   %s, %s [nick: %s]\r\n", std::string(FixedText(p.surname)).c_str(),
                    std::string(FixedText(p.firstName)).c_str(), std::string(FixedText(p.nickname)).c_str());
   };
-  MappingReport report;
-  report.Appendf("Vela ID Report - Set complete world from file %s\r\n", playerListPath_.c_str());
-  report.Appendf("Number of Vela Players: %i\r\n", static_cast<int>(records_.size()));
-  report.Appendf("Stat:\r\nSuccess: %i\r\n", success);
-  report.Appendf("Failed: %i\r\n", static_cast<int>(failures.size()));
-  report.Appendf("Unnormalized players: %i\r\n", static_cast<int>(unnormalised.size()));
-  report.Appendf("Same names: %i, Same nicks: %i", static_cast<int>(doubleNames_.size()),
+  std::string report;
+  report += FormatText("Vela ID Report - Set complete world from file %s\r\n", playerListPath_.c_str());
+  report += FormatText("Number of Vela Players: %i\r\n", static_cast<int>(records_.size()));
+  report += FormatText("Stat:\r\nSuccess: %i\r\n", success);
+  report += FormatText("Failed: %i\r\n", static_cast<int>(failures.size()));
+  report += FormatText("Unnormalized players: %i\r\n", static_cast<int>(unnormalised.size()));
+  report += FormatText("Same names: %i, Same nicks: %i", static_cast<int>(doubleNames_.size()),
                  static_cast<int>(doubleNicks_.size()));
-  report.Append("\r\nFailures:\r\n");
+  report += "\r\nFailures:\r\n";
   for (const CPlayer* p : failures) personLine(report, *p);
   if (!unnormalised.empty()) {
-    report.Append("Unnormalized Players in the VQ-Database\r\n");
+    report += "Unnormalized Players in the VQ-Database\r\n";
     for (const CPlayer* p : unnormalised) personLine(report, *p);
   }
-  report.Append("\r\nDouble names:\r\n");
-  for (const std::string& name : doubleNames_) report.Appendf("   %s\r\n", name.c_str());
-  report.Append("\r\nDouble nicks:\r\n");
-  for (const std::string& nick : doubleNicks_) report.Appendf("   %s\r\n", nick.c_str());
+  report += "\r\nDouble names:\r\n";
+  for (const std::string& name : doubleNames_) report += FormatText("   %s\r\n", name.c_str());
+  report += "\r\nDouble nicks:\r\n";
+  for (const std::string& nick : doubleNicks_) report += FormatText("   %s\r\n", nick.c_str());
   return FinishReport(report, reportPath);
 }
 
@@ -260,10 +261,10 @@ MappingResult CVelaPlayerMapping::MapConsoleFaces(SiblingMappingWorld* world, st
   });
 
   if (reportPath.empty()) return MappingResult::kMapped;
-  MappingReport report;
-  report.Append("Statistical output for PS2 face mapping\r\n");
+  std::string report;
+  report += "Statistical output for PS2 face mapping\r\n";
   for (const auto& [name, entry] : starHeads_)
-    if (entry.useCount != 1) report.Appendf("%s used %i times\r\n", name.c_str(), entry.useCount);
+    if (entry.useCount != 1) report += FormatText("%s used %i times\r\n", name.c_str(), entry.useCount);
   return FinishReport(report, reportPath);
 }
 

@@ -5,7 +5,6 @@
 #include "exchange/vela_club_mapping.h"
 #include "exchange/vela_player_mapping.h"
 #include "platform/text_encoding.h"
-#include "support/scratch_dir.h"
 
 namespace torvale {
 namespace {
@@ -41,16 +40,6 @@ TEST(VelaClubList, CompanySuffixIsCutOnlyAtTheEnd) {
   EXPECT_EQ(CVelaClubMapping::ListName("Real Betis S.A.D.  "), "Real Betis");
   EXPECT_EQ(CVelaClubMapping::ListName("S.A.D. Club"), "S.A.D. Club");
   EXPECT_EQ(CVelaClubMapping::ListName("S.A.D."), "");
-}
-
-TEST(VelaClubList, MissingFileLeavesTheListEmpty) {
-  test::ScratchDir scratch;
-  CVelaClubMapping clubs;
-  clubs.LoadText("101\tSpanien\t5\tMallorca\r\n");
-  EXPECT_FALSE(clubs.Load(scratch.path() + "/none.txt"));
-  EXPECT_TRUE(clubs.Entries().empty());
-  EXPECT_TRUE(clubs.Load(scratch.MakeFile("database/vela_clubids.txt", "9\tX\t1\tClub\r\n")));
-  EXPECT_EQ(clubs.Entries().size(), 1u);
 }
 
 TEST(VelaPlayerList, RecordsOfFourLinesUntilTheCheckFails) {

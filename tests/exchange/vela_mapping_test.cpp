@@ -96,19 +96,6 @@ TEST(ClubIdMapping, NameInTheWorldsLanguage) {
   EXPECT_EQ(c.twinA->siblingId, 0);
 }
 
-TEST(ClubIdMapping, WithoutWorldOrListNothingChanges) {
-  test::ScratchDir scratch;
-  ClubWorld c;
-  EXPECT_EQ(c.clubs.MapWorld(nullptr, "", true), MappingResult::kNoWorld);
-  CVelaClubMapping empty;
-  const std::string report = scratch.path() + "/clubs.txt";
-  EXPECT_EQ(empty.MapWorld(&c.w, report, true), MappingResult::kNoList);
-  EXPECT_EQ(c.unknown->siblingId, 77);
-  EXPECT_FALSE(FileExists(report));
-  EXPECT_EQ(MappingFinalText(MappingCommand::kClubIds, MappingResult::kNoList), "Failure while mapping");
-  EXPECT_EQ(MappingFinalText(MappingCommand::kClubIds, MappingResult::kMapped), "Successful");
-}
-
 TEST(ClubIdMapping, UnwritableReportStillMapsTheWorld) {
   test::ScratchDir scratch;
   ClubWorld c;
@@ -178,18 +165,6 @@ TEST(PlayerIdMapping, NamesThenNicknamesAndTheReport) {
   EXPECT_EQ(huber.siblingId, 11u);
 }
 
-TEST(PlayerIdMapping, WithoutListNothingChanges) {
-  MappingTestWorld w;
-  CPlayer& person = w.AddPerson(w.AddClub(14, 1, "Verein"), "Max", "Fehler");
-  person.siblingId = 99;
-  CVelaPlayerMapping players;
-  EXPECT_FALSE(players.LoadPlayerIds("/nonexistent/VELA_PlayerIDs.txt"));
-  EXPECT_EQ(players.MapPlayerIds(&w, "", true), MappingResult::kNoList);
-  EXPECT_EQ(person.siblingId, 99u);
-  EXPECT_EQ(MappingFinalText(MappingCommand::kPlayerIds, MappingResult::kMapped),
-            "Mapped all players in the database");
-}
-
 // ------------------------------------------------------------------ console faces
 
 TEST(ConsoleFaceMapping, FoldedNamesNicknamesAndTheReport) {
@@ -228,11 +203,6 @@ TEST(ConsoleFaceMapping, FoldedNamesNicknamesAndTheReport) {
   EXPECT_EQ(players.MapConsoleFaces(&w, "", true), MappingResult::kMapped);
   EXPECT_EQ(missing.starHead, 0);
   EXPECT_EQ(players.StarHeads().at("Twin Star").useCount, 2);  // counted afresh
-
-  CVelaPlayerMapping empty;
-  keeper.starHead = 9;
-  EXPECT_EQ(empty.MapConsoleFaces(&w, "", true), MappingResult::kNoList);
-  EXPECT_EQ(keeper.starHead, 9);
 }
 
 // ------------------------------------------------------------------ Vela faces
@@ -277,15 +247,36 @@ TEST(VelaFaceMapping, FirstMatchingFaceAndTheReport) {
   EXPECT_EQ(orjan.starHead, 501);
 }
 
-TEST(VelaFaceMapping, MissingFaceListChangesNothing) {
+// ------------------------------------------------------------------ missing lists
+
+// A missing list must not count the whole world as unrecognised: with overwriting, that would
+// wipe every number the world holds.
+TEST(SiblingMapping, WithoutItsListNoCommandTouchesTheWorld) {
   test::ScratchDir scratch;
   MappingTestWorld w;
-  CPlayer& person = w.AddPerson(w.AddClub(14, 1, "Verein"), "Max", "Fehler");
+  CClub& club = w.AddClub(14, 1, "Verein");
+  club.siblingId = 77;
+  CPlayer& person = w.AddPerson(club, "Max", "Fehler");
+  person.siblingId = 99;
   person.starHead = 55;
+  const std::string report = scratch.path() + "/report.txt";
+
+  CVelaClubMapping clubs;
+  CVelaPlayerMapping players;
+  EXPECT_FALSE(players.LoadPlayerIds(scratch.path() + "/VELA_PlayerIDs.txt"));
   CBaseTextFile faces(FaceFileSettings());
-  EXPECT_FALSE(faces.Load(scratch.path() + "/ger/faceIDs.txt"));
-  EXPECT_EQ(MapVelaFaces(&w, faces, "", true), MappingResult::kNoList);
+  EXPECT_FALSE(faces.Load(scratch.path() + "/ger/faceIDs.txt"));  // padded with blank entries
+  EXPECT_EQ(clubs.MapWorld(&w, report, true), MappingResult::kNoList);
+  EXPECT_EQ(players.MapPlayerIds(&w, report, true), MappingResult::kNoList);
+  EXPECT_EQ(players.MapConsoleFaces(&w, report, true), MappingResult::kNoList);
+  EXPECT_EQ(MapVelaFaces(&w, faces, report, true), MappingResult::kNoList);
+  EXPECT_EQ(clubs.MapWorld(nullptr, report, true), MappingResult::kNoWorld);
+
+  EXPECT_EQ(club.siblingId, 77);
+  EXPECT_EQ(person.siblingId, 99u);
   EXPECT_EQ(person.starHead, 55);
+  EXPECT_FALSE(FileExists(report));
+  EXPECT_EQ(MappingFinalText(MappingCommand::kPlayerIds, MappingResult::kNoList), "Failure while mapping");
 }
 
 }  // namespace
