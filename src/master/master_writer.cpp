@@ -7,37 +7,12 @@
 
 namespace torvale {
 
-void CMasterWriter::Put(const void* data, size_t size) {
-  if (!writing_) {
-    if (size > std::numeric_limits<uint32_t>::max() - total_) {
-      overflow_ = true;
-      total_ = std::numeric_limits<uint32_t>::max();
-      return;
-    }
-    total_ += static_cast<uint32_t>(size);
-    return;
-  }
-  // A writing pass that writes more than it counted is a fault of a record writer; the
-  // buffer is never overrun and Flush refuses to write such a file.
-  if (size > buffer_.size() - position_) {
-    overflow_ = true;
-    return;
-  }
-  if (size != 0) std::memcpy(buffer_.data() + position_, data, size);
-  position_ += static_cast<uint32_t>(size);
-}
-
-void CMasterWriter::WriteU8(uint8_t value) { Put(&value, 1); }
-
-void CMasterWriter::WriteU16(uint16_t value) {
-  const uint8_t bytes[2] = {static_cast<uint8_t>(value), static_cast<uint8_t>(value >> 8)};
-  Put(bytes, 2);
-}
-
-void CMasterWriter::WriteU32(uint32_t value) {
-  const uint8_t bytes[4] = {static_cast<uint8_t>(value), static_cast<uint8_t>(value >> 8),
-                            static_cast<uint8_t>(value >> 16), static_cast<uint8_t>(value >> 24)};
-  Put(bytes, 4);
+void CMasterWriter::PutSlow(size_t /*size*/) {
+  // Counting past 4 GiB would not fit the file's size word; a writing pass that writes more
+  // than it counted is a fault of a record writer. Either way the buffer is never overrun and
+  // Flush refuses to write the file.
+  overflow_ = true;
+  if (!writing_) total_ = kMaxCounted;
 }
 
 void CMasterWriter::WriteF32(float value) { WriteU32(std::bit_cast<uint32_t>(value)); }

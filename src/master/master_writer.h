@@ -6,6 +6,7 @@
 // padding or alignment anywhere in the file.
 
 #include <cstdint>
+#include <cstring>
 #include <memory>
 #include <span>
 #include <string>
@@ -22,9 +23,16 @@ class CMasterWriter {
   CMasterWriter(const CMasterWriter&) = delete;
   CMasterWriter& operator=(const CMasterWriter&) = delete;
 
-  void WriteU8(uint8_t value);
-  void WriteU16(uint16_t value);
-  void WriteU32(uint32_t value);
+  void WriteU8(uint8_t value) { Put(&value, 1); }
+  void WriteU16(uint16_t value) {
+    const uint8_t bytes[2] = {static_cast<uint8_t>(value), static_cast<uint8_t>(value >> 8)};
+    Put(bytes, 2);
+  }
+  void WriteU32(uint32_t value) {
+    const uint8_t bytes[4] = {static_cast<uint8_t>(value), static_cast<uint8_t>(value >> 8),
+                              static_cast<uint8_t>(value >> 16), static_cast<uint8_t>(value >> 24)};
+    Put(bytes, 4);
+  }
   void WriteI32(int32_t value) { WriteU32(static_cast<uint32_t>(value)); }
   // IEEE single precision, stored like a u32.
   void WriteF32(float value);
@@ -64,7 +72,20 @@ class CMasterWriter {
   bool Overflowed() const { return overflow_; }
 
  private:
-  void Put(const void* data, size_t size);
+  // Every primitive ends here; the common cases stay inline, as a build makes tens of
+  // millions of these calls.
+  void Put(const void* data, size_t size) {
+    if (!writing_ && size <= kMaxCounted - total_) {
+      total_ += static_cast<uint32_t>(size);
+    } else if (writing_ && size <= buffer_.size() - position_) {
+      if (size != 0) std::memcpy(buffer_.data() + position_, data, size);
+      position_ += static_cast<uint32_t>(size);
+    } else {
+      PutSlow(size);
+    }
+  }
+  void PutSlow(size_t size);
+  static constexpr uint32_t kMaxCounted = 0xFFFFFFFFu;
 
   uint32_t total_ = 0;
   uint32_t position_ = 0;
