@@ -1,22 +1,17 @@
 #include "exchange/sibling_mapping.h"
 
 #include "platform/atomic_file.h"
-#include "world/club.h"
-#include "world/country.h"
-#include "world/person_table.h"
+#include "storage/world_database.h"
 
 namespace torvale {
 
 namespace {
 
-constexpr int kFirstCountry = 1;
-constexpr int kLastCountry = 206;
-
 constexpr const char* kMappingFailed = "Failure while mapping";
 
 }  // namespace
 
-void ForEachMappedClub(SiblingMappingWorld& world, const std::function<void(CClub&)>& visit) {
+void ForEachMappedClub(CWorldDatabase& world, const std::function<void(CClub&)>& visit) {
   for (int number = kFirstCountry; number <= kLastCountry; ++number) {
     CCountry* country = world.Country(number);
     if (!country) continue;
@@ -24,7 +19,7 @@ void ForEachMappedClub(SiblingMappingWorld& world, const std::function<void(CClu
   }
 }
 
-void ForEachMappedPerson(SiblingMappingWorld& world, const std::function<void(CPlayer&)>& visit) {
+void ForEachMappedPerson(CWorldDatabase& world, const std::function<void(CPlayer&)>& visit) {
   CPersonTable& persons = world.Persons();
   ForEachMappedClub(world, [&](CClub& club) {
     if (ClubNumber(club.clubId) == kAmateurClubNumber) return;

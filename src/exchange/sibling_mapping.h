@@ -1,7 +1,7 @@
 #pragma once
-// What the four expert commands that map the world to the sibling game Vela share: the view
-// of the world they walk, their outcome, the texts their dialogs show, and the report file
-// each of them writes.
+// What the four expert commands that map the world to the sibling game Vela share: the clubs
+// and persons they walk, their outcome, the texts their dialogs show, and the report file each
+// of them writes.
 //
 // The commands match clubs and persons by name against lists exported from Vela and write
 // Vela's numbers into the records (club ids, player ids, and the ready-made head numbers
@@ -14,27 +14,14 @@
 namespace torvale {
 
 class CClub;
-class CCountry;
-class CPersonTable;
 class CPlayer;
+class CWorldDatabase;
 
-// The world as the mapping commands see it. The world database answers it; tests build
-// worlds in code.
-class SiblingMappingWorld {
- public:
-  virtual ~SiblingMappingWorld() = default;
-  // Country 1-206; null for an empty slot.
-  virtual CCountry* Country(int number) = 0;
-  virtual CPersonTable& Persons() = 0;
-  // The database language whose club names are matched.
-  virtual int Language() const = 0;
-};
-
-// Every club of every country, the amateur clubs included.
-void ForEachMappedClub(SiblingMappingWorld& world, const std::function<void(CClub&)>& visit);
+// Every club of the countries 1-206, the amateur clubs included.
+void ForEachMappedClub(CWorldDatabase& world, const std::function<void(CClub&)>& visit);
 // Every person listed by a club, except those of the countries' amateur clubs (they are not
 // part of any squad the sibling game knows). A person listed twice is visited twice.
-void ForEachMappedPerson(SiblingMappingWorld& world, const std::function<void(CPlayer&)>& visit);
+void ForEachMappedPerson(CWorldDatabase& world, const std::function<void(CPlayer&)>& visit);
 
 enum class MappingResult {
   kMapped,            // the world is mapped and the report (when asked for) written

@@ -8,6 +8,7 @@
 #include "platform/fatal_error.h"
 #include "platform/path.h"
 #include "storage/record_stream.h"
+#include "storage/world_database.h"
 #include "world/club.h"
 #include "world/player_format.h"
 
@@ -96,7 +97,7 @@ VelaClubEntry* CVelaClubMapping::Lookup(std::string_view name) {
   return const_cast<VelaClubEntry*>(std::as_const(*this).Find(name));
 }
 
-MappingResult CVelaClubMapping::MapWorld(SiblingMappingWorld* world, std::string_view reportPath, bool overwrite) {
+MappingResult CVelaClubMapping::MapWorld(CWorldDatabase* world, std::string_view reportPath, bool overwrite) {
   if (!world) return MappingResult::kNoWorld;
   // Without a list every club would count as unrecognised, and overwriting would wipe the ids
   // of the whole world.

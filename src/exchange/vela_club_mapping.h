@@ -36,7 +36,7 @@ class CVelaClubMapping {
   // Gives every club the id of the entry listed under its name, or else under its short name,
   // in the world's language. Clubs found in neither keep their id, or get 0 with `overwrite`.
   // Writes the statistics to `reportPath` unless it is empty.
-  MappingResult MapWorld(SiblingMappingWorld* world, std::string_view reportPath, bool overwrite);
+  MappingResult MapWorld(CWorldDatabase* world, std::string_view reportPath, bool overwrite);
 
   // The name a list line files its club under: whitespace-normalised, without a trailing
   // "S.A.D." (the Spanish company form, which the world's club names do not carry).

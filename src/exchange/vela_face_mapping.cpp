@@ -40,7 +40,7 @@ std::vector<FaceCandidate> FacesOf(const CBaseTextFile& faces) {
 
 }  // namespace
 
-MappingResult MapVelaFaces(SiblingMappingWorld* world, const CBaseTextFile& faces, std::string_view reportPath,
+MappingResult MapVelaFaces(CWorldDatabase* world, const CBaseTextFile& faces, std::string_view reportPath,
                            bool overwrite) {
   if (!world) return MappingResult::kNoWorld;
   std::vector<FaceCandidate> candidates = FacesOf(faces);

@@ -14,7 +14,7 @@ class CBaseTextFile;
 // With `overwrite` every person's head is cleared first, so persons not found end with 0;
 // without it they keep theirs. Does nothing when the face list holds no face (a missing file
 // leaves only made-up entries). Writes the statistics to `reportPath` unless it is empty.
-MappingResult MapVelaFaces(SiblingMappingWorld* world, const CBaseTextFile& faces, std::string_view reportPath,
+MappingResult MapVelaFaces(CWorldDatabase* world, const CBaseTextFile& faces, std::string_view reportPath,
                            bool overwrite);
 
 }  // namespace torvale

@@ -131,7 +131,7 @@ uint32_t CVelaPlayerMapping::FindPlayerId(std::string_view firstName, std::strin
   return hit ? records_[*hit].id : 0;
 }
 
-MappingResult CVelaPlayerMapping::MapPlayerIds(SiblingMappingWorld* world, std::string_view reportPath,
+MappingResult CVelaPlayerMapping::MapPlayerIds(CWorldDatabase* world, std::string_view reportPath,
                                                bool overwrite) {
   if (!world) return MappingResult::kNoWorld;
   if (records_.empty()) return MappingResult::kNoList;
@@ -242,7 +242,7 @@ StarHeadEntry* CVelaPlayerMapping::LookupStarHead(std::string_view name) {
   return const_cast<StarHeadEntry*>(std::as_const(*this).FindStarHead(name));
 }
 
-MappingResult CVelaPlayerMapping::MapConsoleFaces(SiblingMappingWorld* world, std::string_view reportPath,
+MappingResult CVelaPlayerMapping::MapConsoleFaces(CWorldDatabase* world, std::string_view reportPath,
                                                   bool overwrite) {
   if (!world) return MappingResult::kNoWorld;
   if (starHeads_.empty()) return MappingResult::kNoList;

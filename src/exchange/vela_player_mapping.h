@@ -54,11 +54,11 @@ class CVelaPlayerMapping {
 
   // Gives every person in a squad the Vela id found for it. Persons not found keep their id,
   // or get 0 with `overwrite`. Does nothing without a player list.
-  MappingResult MapPlayerIds(SiblingMappingWorld* world, std::string_view reportPath, bool overwrite);
+  MappingResult MapPlayerIds(CWorldDatabase* world, std::string_view reportPath, bool overwrite);
   // Gives every person in a squad the console head found for it by full name, nickname or
   // stage name. Persons not found keep their head, or get 0 with `overwrite`. Does nothing
   // without a star-head list.
-  MappingResult MapConsoleFaces(SiblingMappingWorld* world, std::string_view reportPath, bool overwrite);
+  MappingResult MapConsoleFaces(CWorldDatabase* world, std::string_view reportPath, bool overwrite);
 
   // The name a star-head line files its head under: whitespace-normalised, without the
   // goalkeeper mark "(GK)" or "[GK]" (any case) at its end.

@@ -7,6 +7,8 @@
 
 #include "assets/big_writer.h"
 #include "exchange/mapping_test_world.h"
+#include "platform/atomic_file.h"
+#include "platform/path.h"
 #include "platform/text_encoding.h"
 #include "support/scratch_dir.h"
 
@@ -65,8 +67,8 @@ TEST(GlobalTools, MissingFilesLeaveEmptyListsAndReinitReplacesThem) {
   EXPECT_EQ(tools.SiblingLists().SiblingPlayerId("Orjan", "Aero", "", ""), 0u);
 }
 
-// A country file of the 2004 edition before it stored the sibling numbers: its clubs and
-// persons take them from the lists when read.
+// A database saved by the 2004 edition before it stored the sibling numbers: its clubs and
+// persons take them from the lists when the world loads.
 TEST(GlobalTools, OlderFilesTakeTheirSiblingNumbersFromTheLists) {
   test::ScratchDir scratch;
   CGlobalTools tools;
@@ -76,24 +78,30 @@ TEST(GlobalTools, OlderFilesTakeTheirSiblingNumbersFromTheLists) {
   CClub& club = source.AddClub(14, 1, "Real Club Deportivo Mallorca");
   source.AddPerson(club, "Ola", "Nordmann", "Orri");
   source.AddPerson(club, "Œrjan", "Ærø");
-  std::string text = testing::WriteCountryText(*source.Country(14));
+  const std::string folder = scratch.MakeDir("old");
+  source.World().SetFolder(folder);
+  testing::RecordingSaveReporter reporter;
+  ASSERT_TRUE(source.World().Save(reporter));
+  std::string text;
+  ASSERT_TRUE(ReadWholeFile(folder + "/Country14.sav", text));
   // The current version number, 0x20040008, becomes 0x20040005.
   for (size_t at; (at = text.find("537133064")) != std::string::npos;) text.replace(at, 9, "537133061");
+  ASSERT_TRUE(WriteWholeFile(folder + "/Country14.sav", text));
 
-  testing::CountryTestWorld target;
-  CCountry& country = target.AddCountry(14, "Land 14", "L");
-  CountryContext context = target.Context();
-  context.sibling = &tools.SiblingLists();
-  country.SetContext(context);
-  ASSERT_TRUE(testing::ReadCountryText(country, text));
+  const testing::TestDatabaseEnvironment tables;
+  WorldEnvironment environment = tables.Environment();
+  environment.sibling = &tools.SiblingLists();
+  CWorldDatabase world(environment);
+  world.InitEmptyWorld();
+  world.Load(folder);
 
-  const CClub* read = country.FindClub(MakeClubId(14, 1));
+  const CClub* read = world.Country(14)->FindClub(MakeClubId(14, 1));
   ASSERT_NE(read, nullptr);
   EXPECT_EQ(read->siblingId, 101);
   EXPECT_EQ(read->kit.readyMade, 5);
   ASSERT_EQ(read->playerCount, 2);
-  const CPlayer* ola = target.people.Persons().FindPlayer(read->PlayerIds()[0]);
-  const CPlayer* orjan = target.people.Persons().FindPlayer(read->PlayerIds()[1]);
+  const CPlayer* ola = world.Persons().FindPlayer(read->PlayerIds()[0]);
+  const CPlayer* orjan = world.Persons().FindPlayer(read->PlayerIds()[1]);
   ASSERT_TRUE(ola && orjan);
   EXPECT_EQ(ola->siblingId, 4711u);  // by the nickname
   EXPECT_EQ(ola->starHead, 0);

@@ -52,7 +52,7 @@ TEST(ClubIdMapping, ReportListsUnusedAndOvermappedEntries) {
   test::ScratchDir scratch;
   ClubWorld c;
   const std::string report = scratch.path() + "/clubs.txt";
-  EXPECT_EQ(c.clubs.MapWorld(&c.w, report, false), MappingResult::kMapped);
+  EXPECT_EQ(c.clubs.MapWorld(c.w.Get(), report, false), MappingResult::kMapped);
 
   EXPECT_EQ(c.mallorca->siblingId, 101);
   EXPECT_EQ(c.mallorca->secondSiblingId, 101);
@@ -64,10 +64,10 @@ TEST(ClubIdMapping, ReportListsUnusedAndOvermappedEntries) {
   EXPECT_EQ(c.unknown->secondSiblingId, 78);
   EXPECT_EQ(c.clubs.Find("Zwilling FC")->useCount, 2);
 
-  // Failures: "Niemand" and the amateur clubs of both countries.
+  // Failures: "Niemand" and the amateur clubs of the 206 countries.
   EXPECT_EQ(ReadReport(report),
             "Club mapping statistics\r\n"
-            "Success: 5, Failure: 3\r\n"
+            "Success: 5, Failure: 207\r\n"
             "Unmapped: 3, Too much mapped: 1\r\n"
             "\r\nUnmapped:\r\n"
             "Berta (Ausland) - VelaID: 109\r\n"
@@ -79,8 +79,8 @@ TEST(ClubIdMapping, ReportListsUnusedAndOvermappedEntries) {
 
 TEST(ClubIdMapping, OverwritingClearsUnrecognisedClubsAndCountsStartAfresh) {
   ClubWorld c;
-  EXPECT_EQ(c.clubs.MapWorld(&c.w, "", true), MappingResult::kMapped);
-  EXPECT_EQ(c.clubs.MapWorld(&c.w, "", true), MappingResult::kMapped);
+  EXPECT_EQ(c.clubs.MapWorld(c.w.Get(), "", true), MappingResult::kMapped);
+  EXPECT_EQ(c.clubs.MapWorld(c.w.Get(), "", true), MappingResult::kMapped);
   EXPECT_EQ(c.unknown->siblingId, 0);
   EXPECT_EQ(c.unknown->secondSiblingId, 0);
   EXPECT_EQ(c.mallorca->siblingId, 101);
@@ -90,8 +90,8 @@ TEST(ClubIdMapping, OverwritingClearsUnrecognisedClubsAndCountsStartAfresh) {
 TEST(ClubIdMapping, NameInTheWorldsLanguage) {
   ClubWorld c;
   c.mallorca->SetName(2, "Zwilling FC");
-  c.w.language = 2;  // the other clubs carry their names in language 0 only
-  EXPECT_EQ(c.clubs.MapWorld(&c.w, "", false), MappingResult::kMapped);
+  c.w.World().SetLanguage(2);  // the other clubs carry their names in language 0 only
+  EXPECT_EQ(c.clubs.MapWorld(c.w.Get(), "", false), MappingResult::kMapped);
   EXPECT_EQ(c.mallorca->siblingId, 102);
   EXPECT_EQ(c.twinA->siblingId, 0);
 }
@@ -99,7 +99,7 @@ TEST(ClubIdMapping, NameInTheWorldsLanguage) {
 TEST(ClubIdMapping, UnwritableReportStillMapsTheWorld) {
   test::ScratchDir scratch;
   ClubWorld c;
-  EXPECT_EQ(c.clubs.MapWorld(&c.w, scratch.path() + "/no/such/folder/r.txt", true),
+  EXPECT_EQ(c.clubs.MapWorld(c.w.Get(), scratch.path() + "/no/such/folder/r.txt", true),
             MappingResult::kReportNotWritten);
   EXPECT_EQ(c.mallorca->siblingId, 101);
   EXPECT_EQ(c.unknown->siblingId, 0);
@@ -134,7 +134,7 @@ TEST(PlayerIdMapping, NamesThenNicknamesAndTheReport) {
   const std::string list = scratch.MakeFile("database/VELA_PlayerIDs.txt", kPlayerList);
   ASSERT_TRUE(players.LoadPlayerIds(list));
   const std::string report = scratch.path() + "/players.txt";
-  EXPECT_EQ(players.MapPlayerIds(&w, report, false), MappingResult::kMapped);
+  EXPECT_EQ(players.MapPlayerIds(w.Get(), report, false), MappingResult::kMapped);
 
   EXPECT_EQ(huber.siblingId, 11u);
   EXPECT_EQ(zico.siblingId, 12u);
@@ -160,7 +160,7 @@ TEST(PlayerIdMapping, NamesThenNicknamesAndTheReport) {
             "\r\nDouble nicks:\r\n"
             "   pepe\r\n");
 
-  EXPECT_EQ(players.MapPlayerIds(&w, "", true), MappingResult::kMapped);
+  EXPECT_EQ(players.MapPlayerIds(w.Get(), "", true), MappingResult::kMapped);
   EXPECT_EQ(missing.siblingId, 0u);
   EXPECT_EQ(huber.siblingId, 11u);
 }
@@ -187,7 +187,7 @@ TEST(ConsoleFaceMapping, FoldedNamesNicknamesAndTheReport) {
       "Twin Star\t304\t0\r\n"
       "Nobody Here\t305\t0\r\n");
   const std::string report = scratch.path() + "/ps2.txt";
-  EXPECT_EQ(players.MapConsoleFaces(&w, report, false), MappingResult::kMapped);
+  EXPECT_EQ(players.MapConsoleFaces(w.Get(), report, false), MappingResult::kMapped);
 
   EXPECT_EQ(orjan.starHead, 301);
   EXPECT_EQ(daru.starHead, 302);
@@ -200,7 +200,7 @@ TEST(ConsoleFaceMapping, FoldedNamesNicknamesAndTheReport) {
             "Nobody Here used 0 times\r\n"
             "Twin Star used 2 times\r\n");
 
-  EXPECT_EQ(players.MapConsoleFaces(&w, "", true), MappingResult::kMapped);
+  EXPECT_EQ(players.MapConsoleFaces(w.Get(), "", true), MappingResult::kMapped);
   EXPECT_EQ(missing.starHead, 0);
   EXPECT_EQ(players.StarHeads().at("Twin Star").useCount, 2);  // counted afresh
 }
@@ -224,7 +224,7 @@ TEST(VelaFaceMapping, FirstMatchingFaceAndTheReport) {
                                                        "Nobody Here\r\n503\r\nZico\r\n504\r\n"
                                                        "Twin Star\r\n505\r\n"))));
   const std::string report = scratch.path() + "/faces.txt";
-  EXPECT_EQ(MapVelaFaces(&w, faces, report, false), MappingResult::kMapped);
+  EXPECT_EQ(MapVelaFaces(w.Get(), faces, report, false), MappingResult::kMapped);
 
   EXPECT_EQ(orjan.starHead, 501);
   EXPECT_EQ(twin1.starHead, 502);  // the first of two equal names
@@ -242,7 +242,7 @@ TEST(VelaFaceMapping, FirstMatchingFaceAndTheReport) {
             "\r\nOvermapped:\r\n"
             "Twin Star (2)\r\n");
 
-  EXPECT_EQ(MapVelaFaces(&w, faces, "", true), MappingResult::kMapped);
+  EXPECT_EQ(MapVelaFaces(w.Get(), faces, "", true), MappingResult::kMapped);
   EXPECT_EQ(missing.starHead, 0);
   EXPECT_EQ(orjan.starHead, 501);
 }
@@ -266,10 +266,10 @@ TEST(SiblingMapping, WithoutItsListNoCommandTouchesTheWorld) {
   EXPECT_FALSE(players.LoadPlayerIds(scratch.path() + "/VELA_PlayerIDs.txt"));
   CBaseTextFile faces(FaceFileSettings());
   EXPECT_FALSE(faces.Load(scratch.path() + "/ger/faceIDs.txt"));  // padded with blank entries
-  EXPECT_EQ(clubs.MapWorld(&w, report, true), MappingResult::kNoList);
-  EXPECT_EQ(players.MapPlayerIds(&w, report, true), MappingResult::kNoList);
-  EXPECT_EQ(players.MapConsoleFaces(&w, report, true), MappingResult::kNoList);
-  EXPECT_EQ(MapVelaFaces(&w, faces, report, true), MappingResult::kNoList);
+  EXPECT_EQ(clubs.MapWorld(w.Get(), report, true), MappingResult::kNoList);
+  EXPECT_EQ(players.MapPlayerIds(w.Get(), report, true), MappingResult::kNoList);
+  EXPECT_EQ(players.MapConsoleFaces(w.Get(), report, true), MappingResult::kNoList);
+  EXPECT_EQ(MapVelaFaces(w.Get(), faces, report, true), MappingResult::kNoList);
   EXPECT_EQ(clubs.MapWorld(nullptr, report, true), MappingResult::kNoWorld);
 
   EXPECT_EQ(club.siblingId, 77);
