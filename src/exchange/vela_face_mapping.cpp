@@ -16,8 +16,8 @@ namespace torvale {
 namespace {
 
 struct FaceCandidate {
-  int index = 0;  // in the face list
-  std::string foldedName;  // whitespace-normalised, then folded
+  int index = 0;    // in the face list
+  std::string key;  // the name as MatchKey gives it
   int hits = 0;
 };
 
@@ -48,7 +48,7 @@ MappingResult MapVelaFaces(CWorldDatabase* world, const CBaseTextFile& faces, st
 
   // The first face of the list with the person's name takes it.
   std::unordered_map<std::string, FaceCandidate*> byName;
-  for (FaceCandidate& face : candidates) byName.emplace(face.foldedName, &face);
+  for (FaceCandidate& face : candidates) byName.emplace(face.key, &face);
 
   ForEachMappedPerson(*world, [&](CPlayer& person) {
     if (overwrite) person.starHead = 0;
@@ -68,8 +68,7 @@ MappingResult MapVelaFaces(CWorldDatabase* world, const CBaseTextFile& faces, st
     else if (face.hits == 1) ++successful;
     else ++overmapped;
   }
-  std::string report;
-  report += "Face mapping statistics:\r\n";
+  std::string report = "Face mapping statistics:\r\n";
   report += FormatText("Successful: %i:\r\n", successful);
   report += FormatText("Unmapped: %i:\r\n", unmapped);
   report += FormatText("Overmapped: %i\r\n\r\n", overmapped);
@@ -78,7 +77,8 @@ MappingResult MapVelaFaces(CWorldDatabase* world, const CBaseTextFile& faces, st
     if (face.hits == 0) report += FormatText("%s\r\n", std::string(faces.GetText(face.index)).c_str());
   report += "\r\nOvermapped:\r\n";
   for (const FaceCandidate& face : candidates)
-    if (face.hits > 1) report += FormatText("%s (%i)\r\n", std::string(faces.GetText(face.index)).c_str(), face.hits);
+    if (face.hits > 1)
+      report += FormatText("%s (%i)\r\n", std::string(faces.GetText(face.index)).c_str(), face.hits);
   return FinishReport(report, reportPath);
 }
 

@@ -152,8 +152,7 @@ MappingResult CVelaPlayerMapping::MapPlayerIds(CWorldDatabase* world, std::strin
     const bool changedNick = CleanName(nick);
     if (changedName || changedNick) unnormalised.push_back(&person);
 
-    const uint32_t id =
-        FindPlayerId(first, surname, FixedText(person.nickname), FixedText(person.stageName));
+    const uint32_t id = FindPlayerId(first, surname, FixedText(person.nickname), FixedText(person.stageName));
     if (id != 0) {
       person.siblingId = id;
       ++success;
@@ -166,7 +165,7 @@ MappingResult CVelaPlayerMapping::MapPlayerIds(CWorldDatabase* world, std::strin
   if (reportPath.empty()) return MappingResult::kMapped;
   const auto personLine = [](std::string& report, const CPlayer& p) {
     report += FormatText("   %s, %s [nick: %s]\r\n", std::string(FixedText(p.surname)).c_str(),
-                   std::string(FixedText(p.firstName)).c_str(), std::string(FixedText(p.nickname)).c_str());
+                         std::string(FixedText(p.firstName)).c_str(), std::string(FixedText(p.nickname)).c_str());
   };
   std::string report;
   report += FormatText("Vela ID Report - Set complete world from file %s\r\n", playerListPath_.c_str());
@@ -175,7 +174,7 @@ MappingResult CVelaPlayerMapping::MapPlayerIds(CWorldDatabase* world, std::strin
   report += FormatText("Failed: %i\r\n", static_cast<int>(failures.size()));
   report += FormatText("Unnormalized players: %i\r\n", static_cast<int>(unnormalised.size()));
   report += FormatText("Same names: %i, Same nicks: %i", static_cast<int>(doubleNames_.size()),
-                 static_cast<int>(doubleNicks_.size()));
+                       static_cast<int>(doubleNicks_.size()));
   report += "\r\nFailures:\r\n";
   for (const CPlayer* p : failures) personLine(report, *p);
   if (!unnormalised.empty()) {
@@ -224,7 +223,8 @@ void CVelaPlayerMapping::LoadStarHeadText(std::string text) {
       std::string_view rest = line.substr(tab1 + 1);
       entry.faceId = static_cast<uint16_t>(CKLFile::ParseInt(rest));
       const size_t tab2 = rest.find('\t');
-      if (tab2 != std::string_view::npos) entry.secondNumber = static_cast<uint32_t>(CKLFile::ParseInt(rest.substr(tab2 + 1)));
+      if (tab2 != std::string_view::npos)
+        entry.secondNumber = static_cast<uint32_t>(CKLFile::ParseInt(rest.substr(tab2 + 1)));
     }
     starHeads_.insert_or_assign(std::move(name), entry);
   }
@@ -261,8 +261,7 @@ MappingResult CVelaPlayerMapping::MapConsoleFaces(CWorldDatabase* world, std::st
   });
 
   if (reportPath.empty()) return MappingResult::kMapped;
-  std::string report;
-  report += "Statistical output for PS2 face mapping\r\n";
+  std::string report = "Statistical output for PS2 face mapping\r\n";
   for (const auto& [name, entry] : starHeads_)
     if (entry.useCount != 1) report += FormatText("%s used %i times\r\n", name.c_str(), entry.useCount);
   return FinishReport(report, reportPath);
