@@ -245,14 +245,31 @@ std::vector<size_t> NodeEnds(std::span<const uint8_t> bytes, size_t begin, size_
   return ends;
 }
 
-// Number of nodes that fill [begin, end) exactly; none when no sequence does.
-std::optional<uint32_t> CountNodes(std::span<const uint8_t> bytes, size_t begin, size_t end,
-                                   std::set<size_t>& deadEnds) {
-  if (begin == end) return 0u;
-  if (deadEnds.contains(begin)) return std::nullopt;
-  for (size_t next : NodeEnds(bytes, begin, end))
-    if (auto rest = CountNodes(bytes, next, end, deadEnds)) return *rest + 1;
-  deadEnds.insert(begin);
+// Number of nodes that fill [begin, end) exactly; none when no sequence does. A depth-first
+// walk over the possible node ends with its own stack (a block can hold any number of nodes),
+// remembering the positions from which no sequence reaches the end.
+std::optional<uint32_t> CountNodes(std::span<const uint8_t> bytes, size_t begin, size_t end) {
+  struct Frame {
+    size_t pos;
+    std::vector<size_t> ends;
+    size_t next = 0;
+  };
+  std::set<size_t> deadEnds;
+  std::vector<Frame> stack;
+  stack.push_back({begin, NodeEnds(bytes, begin, end)});
+  while (!stack.empty()) {
+    Frame& top = stack.back();
+    if (top.pos == end) return static_cast<uint32_t>(stack.size() - 1);
+    if (top.next < top.ends.size()) {
+      const size_t next = top.ends[top.next++];
+      if (deadEnds.contains(next)) continue;
+      std::vector<size_t> ends = next == end ? std::vector<size_t>{} : NodeEnds(bytes, next, end);
+      stack.push_back({next, std::move(ends)});
+      continue;
+    }
+    deadEnds.insert(top.pos);
+    stack.pop_back();
+  }
   return std::nullopt;
 }
 
@@ -265,8 +282,7 @@ uint32_t ReadCompetitionBlock(Cursor& c, std::span<const uint8_t> bytes) {
   }
   const size_t begin = c.Pos();
   const size_t nodesEnd = begin + size - 6;
-  std::set<size_t> deadEnds;
-  std::optional<uint32_t> nodes = CountNodes(bytes, begin, nodesEnd, deadEnds);
+  std::optional<uint32_t> nodes = CountNodes(bytes, begin, nodesEnd);
   if (!nodes) {
     c.Fail("competition records do not fill their block of " + std::to_string(size) + " bytes");
     return 0;
