@@ -41,13 +41,13 @@ int CNameList::Enter(std::string_view name, bool count) {
   if (name.empty()) return 0;
   int index = Find(name);
   if (index >= 0) {
-    if (count) ++useCounts_[static_cast<uint32_t>(index)];
+    if (count) ++useCounts_[static_cast<size_t>(index)];
     return index;
   }
   names_.emplace_back(name);
   IndexLast();
   index = static_cast<int>(names_.size() - 1);
-  useCounts_[static_cast<uint32_t>(index)] = 1;
+  useCounts_.push_back(1);
   return index;
 }
 
@@ -55,13 +55,12 @@ void CNameList::AppendFromFile(uint32_t tag, std::string_view name, uint32_t use
   tag_ = tag;
   names_.emplace_back(name);
   IndexLast();
-  useCounts_[static_cast<uint32_t>(names_.size() - 1)] = useCount;
+  useCounts_.push_back(useCount);
   fileNameCount_ = static_cast<uint32_t>(names_.size());
 }
 
 uint32_t CNameList::UseCount(size_t index) const {
-  auto it = useCounts_.find(static_cast<uint32_t>(index));
-  return it == useCounts_.end() ? 0 : it->second;
+  return index < useCounts_.size() ? useCounts_[index] : 0;
 }
 
 size_t CNameList::SerializedSize() const {

@@ -4,7 +4,6 @@
 
 #include <array>
 #include <cstdint>
-#include <map>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -46,7 +45,7 @@ class CNameList {
   std::vector<std::string> names_;
   // The first position of each name (file lists may hold a name twice).
   std::unordered_map<std::string, uint32_t, Hash, std::equal_to<>> positions_;
-  std::map<uint32_t, uint32_t> useCounts_;
+  std::vector<uint32_t> useCounts_;  // by index, beside names_
   uint32_t tag_ = 0;
   uint32_t fileNameCount_ = 0;
 };

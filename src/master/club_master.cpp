@@ -153,8 +153,11 @@ void WriteClubMaster(MasterRecordContext& context, const CCountry& country, cons
   WriteStadiumMaster(context, ground);
   w.WriteI32(country.SavedStadiumPosition(club.alternativeStadium));
 
-  std::vector<const CPlayer*> listed;
-  if (persons)
+  // Both passes write the same persons; they are looked up once. Clubs without persons (an
+  // empty stand-in among them) need no entry.
+  std::vector<const CPlayer*> none;
+  std::vector<const CPlayer*>& listed = club.PlayerIds().empty() ? none : context.clubPersons[&club];
+  if (listed.empty() && persons)
     for (uint32_t id : club.PlayerIds())
       if (const CPlayer* person = persons->FindPlayer(id)) listed.push_back(person);
   w.WriteU32(static_cast<uint32_t>(listed.size()));

@@ -294,10 +294,10 @@ void WriteCountryMaster(MasterRecordContext& context, const CCountry& country, c
 
   for (const CClub* club : clubs) WriteClubMaster(context, country, *club, persons);
   if (pc) {
-    if (const CClub* amateur = country.FindClub(MakeClubId(country.countryId, kAmateurClubNumber)))
-      WriteClubMaster(context, country, *amateur, persons);
-    else
-      WriteClubMaster(context, country, CClub(), persons);
+    // Every country has its amateur club; a slot without one gets an empty record in its place.
+    const CClub* amateur = country.FindClub(MakeClubId(country.countryId, kAmateurClubNumber));
+    const CClub empty;
+    WriteClubMaster(context, country, amateur ? *amateur : empty, persons);
   }
 
   WriteCompetitionBlock(context, country, withCompetitions);

@@ -95,6 +95,7 @@ MasterBuildResult BuildMaster(MasterBuildWorld& world, const MasterBuildOptions&
                               tables.sibling ? *tables.sibling : static_cast<const SiblingGameLookup&>(noLists),
                               logs,
                               tables.badgeMissing,
+                              {},
                               {}};
 
   // Every slot has its header and record; an empty slot is written as a country without

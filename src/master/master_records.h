@@ -7,7 +7,9 @@
 #include <cstdint>
 #include <functional>
 #include <map>
+#include <unordered_map>
 #include <utility>
+#include <vector>
 #include <string>
 #include <string_view>
 
@@ -53,6 +55,8 @@ struct MasterRecordContext {
   // Sizes measured in the counting pass for the size words that stand before the bytes
   // they count (the country record, its competition block); the writing pass reuses them.
   std::map<std::pair<int, int>, uint32_t> measuredSizes;
+  // The persons each club lists, looked up once in the person table for both passes.
+  std::unordered_map<const CClub*, std::vector<const CPlayer*>> clubPersons;
 
   bool Ps2() const;
 };

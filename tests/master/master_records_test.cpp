@@ -89,7 +89,7 @@ struct PersonFixture : ::testing::Test {
   std::vector<uint8_t> Write(const CPlayer& person, uint32_t flags) {
     pool.Reset();
     return TwoPasses([&](CMasterWriter& w) {
-      MasterRecordContext context{w, 0, flags, pool, world, world.world.people, console, sibling, logs, {}, {}};
+      MasterRecordContext context{w, 0, flags, pool, world, world.world.people, console, sibling, logs, {}, {}, {}};
       WritePersonMaster(context, person);
     });
   }
