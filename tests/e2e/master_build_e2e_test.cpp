@@ -9,21 +9,17 @@
 #include <fstream>
 #include <sstream>
 
-#include "competition/cup_allocation.h"
-#include "storage/save_error_reporter.h"
 #include "storage/world_database.h"
 #include "support/child_process.h"
 #include "support/scratch_dir.h"
-#include "world/country_test_world.h"
-#include "world/fixed_text.h"
+#include "support/test_database.h"
 
 namespace torvale {
 namespace {
 
-using testing::ClubBuilder;
-
 // The game's installation (with its data archive) and, elsewhere, the folder the "path"
-// token names: "database" with the country files, "script" with the cup allocations.
+// token names: a copy of the sample installation's tables with a "database" folder that the
+// world's own writers filled.
 struct MasterModeFixture : ::testing::Test {
   test::ScratchDir root;
   std::string install;
@@ -33,14 +29,9 @@ struct MasterModeFixture : ::testing::Test {
   MasterModeFixture() {
     install = root.MakeDir("install");
     root.MakeFile("install/data/zdata_06.big", "BIGF");
-    game = root.MakeDir("game");
-    root.MakeFile("game/script/CupAlloc.txt", testing::CupAllocationText());
-    std::string index;
-    for (int n = 1; n <= 206; ++n) {
-      const std::string name = n == 14 ? "Deutschland,Germany,Allemagne,Alemania" : "Land" + std::to_string(n);
-      index += name + "\r\nL" + std::to_string(n % 100) + "\r\n0\r\n" + std::to_string(n % 50 + 1) + "\r\n0\r\n0\r\n";
-    }
-    root.MakeFile("game/database/countries.sav", index);
+    game = root.path() + "/game";
+    std::filesystem::copy(std::string(TORVALE_SOURCE_DIR) + "/data/install", game,
+                          std::filesystem::copy_options::recursive);
     std::string runtime = root.MakeDir("runtime");
     ::chmod(runtime.c_str(), 0700);
     env = {{"XDG_RUNTIME_DIR", runtime},
@@ -53,51 +44,13 @@ struct MasterModeFixture : ::testing::Test {
 
   // Saves a world whose country 14 is playable (and, with `more`, country 45 as well).
   void WriteDatabase(bool more) {
-    CupAllocationTable allocations;
-    allocations.LoadCupAllocations(game + "/script");
-    WorldEnvironment environment;
-    environment.countryIndexPath = game + "/database/countries.sav";
-    environment.cupAllocations = &allocations;
-    CWorldDatabase world(environment);
-    world.InitEmptyWorld();
-    world.SetFolder(game + "/database");
-    MakePlayable(world, 14);
-    if (more) MakePlayable(world, 45);
-    StreamSaveErrorReporter reporter;
-    ASSERT_TRUE(world.Save(reporter));
-  }
-
-  static void MakePlayable(CWorldDatabase& world, int id) {
-    CCountry& country = *world.Country(id);
-    for (int n = 1; n <= 20; ++n) {
-      CClub* club = country.AddClub(
-          std::make_unique<CClub>(ClubBuilder(static_cast<uint8_t>(id), static_cast<uint16_t>(n)).Get()),
-          static_cast<uint16_t>(n));
-      club->SetName(0, "Verein " + std::to_string(n));
-      for (int p = 0; p < 3; ++p) {
-        CPlayer* person = world.Persons().CreatePlayer(0, true);
-        SetFixedText(person->firstName, "Spieler");
-        SetFixedText(person->surname, "Nr" + std::to_string(n * 10 + p));
-        person->role = static_cast<int8_t>(p == 2 ? kRoleCoach : kRolePlayer);
-        club->AddPlayer(person->id);
-      }
-    }
-    SetLeagueSystem(country, LevelCounts{1, 1, 0, 0, 0}, LevelRules{6, 0, 0, 0, 0});
-    for (int index = 0; index < 2; ++index) {
-      auto* league = world.Competitions().Find<CDBLeague>(LeagueId(id, index));
-      league->SetName(index == 0 ? "Erste Liga" : "Zweite Liga");
-      league->SetNumberOfTeams(10);
-      FillFromTemplate(league->Fixtures(), 10, league->Rounds());
-      for (int t = 1; t <= 10; ++t)
-        league->AddTeam(MakeClubId(static_cast<uint32_t>(id), static_cast<uint32_t>(index * 10 + t)));
-      testing::PlaceMatchdays(*league, 10, 7);
-    }
-    country.SetNationalCupMode(1);
-    country.SetSuperCupMode(16);
-    world.Competitions().ForEach([&](CDBCompetition& node) {
-      if (node.Country() == id && node.Kind() != CompKind::LEAGUE) testing::PlaceMatchdays(node, 12, 9);
-    });
-    ASSERT_TRUE(country.IsPlayable());
+    testing::TestDatabaseEnvironment environment;
+    std::unique_ptr<CWorldDatabase> world = environment.NewWorld();
+    world->SetFolder(game + "/database");
+    testing::BuildPlayableCountry(*world, 14, 1);
+    if (more) testing::BuildPlayableCountry(*world, 45, 2);
+    testing::RecordingSaveReporter reporter;
+    ASSERT_TRUE(world->Save(reporter));
   }
 
   test::ProcessResult Editor(const std::vector<std::string>& args) {
@@ -118,9 +71,12 @@ TEST_F(MasterModeFixture, BuildsTheMasterFileOfTheDatabaseFolderTheInspectorAcce
   EXPECT_EQ(info.exit_status, 0) << info.err;
   EXPECT_NE(info.out.find("PC layout"), std::string::npos);
   EXPECT_NE(info.out.find("countries offered: 2"), std::string::npos) << info.out;
-  EXPECT_NE(info.out.find("   14  leagues  2  Deutschland | Germany | Allemagne | Alemania"), std::string::npos)
+  EXPECT_NE(info.out.find("   14  leagues  2  Deutschland | "), std::string::npos) << info.out;
+  // 20 clubs of three persons, the amateur club's one, two additional managers; and the
+  // country's referees, staff and youth pool.
+  EXPECT_NE(info.out.find("clubs   20  persons     63  competitions   6  referees   3  staff   3  pool    4  managers   2"),
+            std::string::npos)
       << info.out;
-  EXPECT_NE(info.out.find("clubs   20  persons     60"), std::string::npos) << info.out;
   EXPECT_TRUE(std::filesystem::exists(game + "/kits.txt")) << "logs go to the working folder";
   EXPECT_FALSE(std::filesystem::exists(game + "/badges.txt"));
 

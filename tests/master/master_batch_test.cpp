@@ -3,64 +3,34 @@
 
 #include <gtest/gtest.h>
 
-#include "competition/cup_allocation.h"
+#include <filesystem>
+
 #include "master/master_batch.h"
 #include "master/master_reader.h"
 #include "platform/command_line.h"
 #include "platform/path.h"
-#include "storage/save_error_reporter.h"
 #include "storage/world_database.h"
 #include "support/scratch_dir.h"
-#include "world/country_test_world.h"
-#include "world/fixed_text.h"
+#include "support/test_database.h"
 
 namespace torvale {
 namespace {
 
-using testing::ClubBuilder;
-
-void MakePlayable(CWorldDatabase& world, int id, int clubs) {
-  CCountry& country = *world.Country(id);
-  for (int n = 1; n <= clubs; ++n) {
-    CClub* club = country.AddClub(
-        std::make_unique<CClub>(ClubBuilder(static_cast<uint8_t>(id), static_cast<uint16_t>(n)).Get()),
-        static_cast<uint16_t>(n));
-    club->SetName(0, "Verein " + std::to_string(n));
-    CPlayer* person = world.Persons().CreatePlayer(0, true);
-    SetFixedText(person->surname, "Nr" + std::to_string(n));
-    club->AddPlayer(person->id);
-  }
-  SetLeagueSystem(country, LevelCounts{1, 1, 0, 0, 0}, LevelRules{6, 0, 0, 0, 0});
-  for (int index = 0; index < 2; ++index) {
-    auto* league = world.Competitions().Find<CDBLeague>(LeagueId(id, index));
-    league->SetNumberOfTeams(10);
-    FillFromTemplate(league->Fixtures(), 10, league->Rounds());
-    for (int t = 1; t <= 10; ++t)
-      league->AddTeam(MakeClubId(static_cast<uint32_t>(id), static_cast<uint32_t>(index * 10 + t)));
-    testing::PlaceMatchdays(*league, 10, 7);
-  }
-  country.SetNationalCupMode(1);
-  world.Competitions().ForEach([&](CDBCompetition& node) {
-    if (node.Country() == id && node.Kind() != CompKind::LEAGUE) testing::PlaceMatchdays(node, 12, 9);
-  });
-  ASSERT_TRUE(country.IsPlayable());
-}
-
+// A copy of the sample installation's tables with a database whose country 14 is playable
+// and holds `extraClubs` clubs beyond the 20 its leagues use.
 struct BatchFixture : ::testing::Test {
   test::ScratchDir scratch;
-  void WriteDatabase(int clubs) {
-    scratch.MakeFile("script/CupAlloc.txt", testing::CupAllocationText());
-    scratch.MakeDir("database");
-    CupAllocationTable allocations;
-    allocations.LoadCupAllocations(JoinPath(scratch.path(), "script"));
-    WorldEnvironment environment;
-    environment.cupAllocations = &allocations;
-    CWorldDatabase world(environment);
-    world.InitEmptyWorld();
-    world.SetFolder(JoinPath(scratch.path(), "database"));
-    MakePlayable(world, 14, clubs);
-    StreamSaveErrorReporter reporter;
-    ASSERT_TRUE(world.Save(reporter));
+  void WriteDatabase(int extraClubs) {
+    std::filesystem::copy(std::string(TORVALE_SOURCE_DIR) + "/data/install", scratch.path(),
+                          std::filesystem::copy_options::recursive);
+    testing::TestDatabaseEnvironment environment;
+    std::unique_ptr<CWorldDatabase> world = environment.NewWorld();
+    world->SetFolder(JoinPath(scratch.path(), "database"));
+    testing::BuildPlayableCountry(*world, 14, 1);
+    CCountry& germany = *world->Country(14);
+    for (int n = 0; n < extraClubs; ++n) germany.AddNewClub(std::make_unique<CClub>());
+    testing::RecordingSaveReporter reporter;
+    ASSERT_TRUE(world->Save(reporter));
   }
   std::optional<MasterFileInfo> Read(const std::string& name) {
     std::string data;
@@ -73,13 +43,19 @@ struct BatchFixture : ::testing::Test {
 };
 
 TEST_F(BatchFixture, BuildsTheLoadedDatabaseAndTrimsCountry14) {
-  WriteDatabase(130);
+  WriteDatabase(110);
   test::ScopedWorkingDir inside(scratch.path());
   ASSERT_EQ(BuildMasterBatch(0, 0), MasterBuildResult::kWritten);
   auto info = Read("Master.dat");
   ASSERT_TRUE(info);
   EXPECT_EQ(info->headers[13].leagueCount, 2);
-  EXPECT_EQ(info->countries[13].clubs, 130u);
+  const MasterCountryInfo& germany = info->countries[13];
+  EXPECT_EQ(germany.clubs, 130u);
+  EXPECT_GT(germany.referees, 0u);
+  EXPECT_GT(germany.staff, 0u);
+  EXPECT_GT(germany.poolEntries, 0u);
+  EXPECT_EQ(germany.additionalManagers, 2u);
+  EXPECT_GE(germany.competitions, 6u) << "two leagues, the play-off and the national cups";
 
   ASSERT_EQ(BuildMasterBatch(0, kMasterBuildKillData), MasterBuildResult::kWritten);
   info = Read("Master.dat");
