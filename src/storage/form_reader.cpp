@@ -53,7 +53,7 @@ std::optional<CFormChunk> CFormReader::ReadNextChunk() {
   std::vector<uint8_t> block(packedLength);
   if (std::fread(block.data(), 1, block.size(), file_) != block.size()) return std::nullopt;
   const uint32_t unpackedSize = PACK_size(block.data(), block.size());
-  if (unpackedSize == 0 || !IsPlausibleUnpackedSize(unpackedSize, packedLength)) return std::nullopt;
+  if (unpackedSize == 0 || !IsPlausibleUnpackedSize(unpackedSize, packedLength, block[0])) return std::nullopt;
   CFormChunk chunk;
   chunk.tagIndex = FormTagIndex(header);
   chunk.data.resize(unpackedSize);

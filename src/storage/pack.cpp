@@ -95,8 +95,10 @@ uint32_t PACK_unpack(const uint8_t* block, size_t blockLength, uint8_t* destinat
     case kBytePair:
       ok = UnpackBytePair(stream, streamLength, destination, size);
       break;
+    case kExternal:
+      // The external family decodes through a decoder some host program registers; this
+      // program never has one, so such blocks are refused like unknown ones.
     default:
-      // Unknown signatures, and the external family: no decoder is ever registered for it.
       ok = false;
       break;
   }

@@ -41,7 +41,7 @@ uint32_t PACK_unpack(const uint8_t* block, size_t blockLength, uint8_t* destinat
 // `destination`, which must hold PACK_packedBound(length) bytes (`destinationLength`); with it
 // clear nothing is written (destination may be null) and only the packed length is computed.
 // Returns the total packed length including the header, or 0 on failure (tables could not be
-// allocated, destination too small, input beyond 4 GiB).
+// allocated, destination too small, input of 2 GiB or more).
 size_t PACK_pack(const uint8_t* source, size_t length, uint8_t* destination,
                  size_t destinationLength, bool write);
 

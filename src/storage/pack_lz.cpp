@@ -70,23 +70,29 @@ void CopyMatchExact(uint8_t* out, size_t distance, size_t length) {
   }
 }
 
-// The same with the freedom to write up to 15 bytes beyond `length`.
+// The same with the freedom to write up to 31 bytes beyond `length`.
 inline void CopyMatchWild(uint8_t* out, size_t distance, size_t length) {
   const uint8_t* from = out - distance;
   if (distance >= 16) {
     for (size_t i = 0; i < length; i += 16) std::memcpy(out + i, from + i, 16);
-  } else if (distance >= 8) {
-    for (size_t i = 0; i < length; i += 8) std::memcpy(out + i, from + i, 8);
+  } else if (distance == 1) {
+    std::memset(out, *from, length);
   } else {
-    CopyMatchExact(out, distance, length);
+    // A short period (pixels of an image, say) repeats with every multiple of it as well:
+    // lay down the first 16 bytes or more one by one, then copy whole chunks from one
+    // multiple of the period back.
+    const size_t period = (16 + distance - 1) / distance * distance;
+    const size_t head = std::min(period, length);
+    for (size_t i = 0; i < head; ++i) out[i] = from[i];
+    for (size_t i = head; i < length; i += 16) std::memcpy(out + i, out + i - period, 16);
   }
 }
 
 // Room the fast loop keeps before the ends, so that a whole command (at most 4 command bytes
-// and 112 literals in, 3 literals and a 1028-byte copy out) plus 16 bytes of wild copying can
-// never cross them.
-constexpr size_t kFastInputMargin = 4 + kLzMaxLiteralRun + 16;
-constexpr size_t kFastOutputMargin = kLzMaxLiteralRun + kLzMaxCopy + 3 + 16;
+// and 112 literals in, 3 literals and a 1028-byte copy out) plus up to 32 bytes of wild
+// copying can never cross them.
+constexpr size_t kFastInputMargin = 4 + kLzMaxLiteralRun + 32;
+constexpr size_t kFastOutputMargin = kLzMaxLiteralRun + kLzMaxCopy + 3 + 32;
 
 // Decodes while both ends are far away, without per-byte bounds checks. Stops before the end
 // command and before getting close to either end; the careful loop finishes.
@@ -98,24 +104,33 @@ void UnpackLzFast(const uint8_t* stream, size_t streamLength, size_t& in, uint8_
   uint8_t* op = out + produced;
   uint8_t* const opLimit = out + size - kFastOutputMargin;
   while (ip < ipLimit && op < opLimit) {
-    const uint32_t b0 = ip[0];
-    size_t literals, length, distance;
+    const size_t b0 = ip[0];
+    size_t length, distance;
     if (b0 < 0xC0) {
-      // The 2- and 3-byte forms make up nearly every command of text and follow each other
-      // unpredictably; decoding both and selecting keeps the branch predictor out of it.
-      const uint32_t b1 = ip[1], b2 = ip[2];
-      const bool threeBytes = b0 >= 0x80;
-      literals = threeBytes ? b1 >> 6 : b0 & 0x03;
-      length = threeBytes ? (b0 & 0x3F) + 4 : ((b0 >> 2) & 0x07) + 3;
-      distance = (threeBytes ? ((b1 & 0x3F) << 8) + b2 : ((b0 & 0x60) << 3) + b1) + 1;
-      ip += threeBytes ? 3 : 2;
+      // The 2- and 3-byte forms carry nearly every copy of text and alternate unpredictably,
+      // so both are decoded and the right one selected without a branch. Their literals are
+      // rare, so the branch around them keeps the next command's address off the critical path.
+      const size_t threeBytes = b0 >> 7;
+      const size_t pick3 = 0 - threeBytes, pick2 = ~pick3;
+      const size_t b1 = ip[1], b2 = ip[2];
+      const size_t literals = ((b1 >> 6) & pick3) | (b0 & 0x03 & pick2);
+      length = (((b0 & 0x3F) + 4) & pick3) | ((((b0 >> 2) & 0x07) + 3) & pick2);
+      distance = ((((b1 & 0x3F) << 8) + b2) & pick3) + ((((b0 & 0x60) << 3) + b1) & pick2) + 1;
+      ip += 2 + threeBytes;
+      if (literals != 0) {
+        std::memcpy(op, ip, 4);
+        ip += literals;
+        op += literals;
+      }
     } else if (b0 < 0xE0) {
-      literals = b0 & 0x03;
+      const size_t literals = b0 & 0x03;
       length = ((b0 & 0x0C) << 6) + ip[3] + 5;
-      distance = ((b0 & 0x10) << 12) + (ip[1] << 8) + ip[2] + 1;
-      ip += 4;
+      distance = ((b0 & 0x10) << 12) + (size_t{ip[1]} << 8) + ip[2] + 1;
+      std::memcpy(op, ip + 4, 4);
+      ip += 4 + literals;
+      op += literals;
     } else if (b0 < 0xFC) {
-      literals = ((b0 & 0x1F) + 1) * 4;
+      const size_t literals = ((b0 & 0x1F) + 1) * 4;
       ++ip;
       for (size_t i = 0; i < literals; i += 16) std::memcpy(op + i, ip + i, 16);
       ip += literals;
@@ -124,15 +139,16 @@ void UnpackLzFast(const uint8_t* stream, size_t streamLength, size_t& in, uint8_
     } else {
       break;  // the end command
     }
-    std::memcpy(op, ip, 4);
-    ip += literals;
-    op += literals;
     if (distance > static_cast<size_t>(op - out)) {
       corrupt = true;
       break;
     }
-    if (distance >= 16 && length <= 16) {
-      std::memcpy(op, op - distance, 16);
+    const uint8_t* from = op - distance;
+    if (distance >= 32) {
+      // Nearly every copy of text is at most 32 bytes long and from further back than that.
+      std::memcpy(op, from, 16);
+      std::memcpy(op + 16, from + 16, 16);
+      for (size_t i = 32; i < length; i += 16) std::memcpy(op + i, from + i, 16);
     } else {
       CopyMatchWild(op, distance, length);
     }
@@ -171,6 +187,7 @@ bool UnpackLz(const uint8_t* stream, size_t streamLength, uint8_t* out, size_t s
 }
 
 void LzCommandWriter::Put(const uint8_t* bytes, size_t count) {
+  if (count == 0) return;
   if (write_) {
     if (count > capacity_ - length_) {
       overflowed_ = true;

@@ -25,6 +25,7 @@ constexpr uint32_t kHashModulus = 7331;
 constexpr int64_t kWindowSize = 16384;
 constexpr int64_t kWindowMask = kWindowSize - 1;
 constexpr int32_t kNoPosition = -1;
+constexpr size_t kMaxPackInput = 0x7FFFFFFF;
 
 inline uint32_t HashAt(const uint8_t* p) {
   const uint32_t mixed = ((~uint32_t{p[2]} & 0xFF) | (uint32_t{p[0]} << 16)) ^ ((uint32_t{p[1]} ^ 0xAA) << 8);
@@ -36,9 +37,11 @@ inline uint32_t HashAt(const uint8_t* p) {
 // B + 1 bytes can replace it, and all of those sit in the chain of any prefix length up to
 // B + 1, in the same most-recent-first order as in the 3-byte chain. Repetitive text (record
 // streams are full of "0" lines) otherwise walks thousands of hopeless candidates per byte.
-constexpr size_t kShortcutLengths[] = {4, 8, 16, 32};
+constexpr size_t kShortcutLengths[] = {4, 8};
 constexpr size_t kShortcutLevels = std::size(kShortcutLengths);
-constexpr int kShortcutHashBits = 15;
+constexpr int kMaxShortcutHashBits = 15;
+// Short inputs have short chains anyway; they are not worth the tables.
+constexpr size_t kMinLengthForShortcuts = 4096;
 
 inline uint64_t Load64(const uint8_t* p) {
   uint64_t value;
@@ -46,16 +49,16 @@ inline uint64_t Load64(const uint8_t* p) {
   return value;
 }
 
-inline uint32_t ShortcutHash(const uint8_t* p, size_t prefixLength) {
-  uint64_t hash = 0;
+inline uint32_t ShortcutHash(const uint8_t* p, size_t prefixLength, int hashBits) {
+  uint64_t prefix;
   if (prefixLength == 4) {
     uint32_t word;
     std::memcpy(&word, p, sizeof word);
-    hash = word * 0x9E3779B97F4A7C15ull;
+    prefix = word;
   } else {
-    for (size_t i = 0; i < prefixLength; i += 8) hash = (hash ^ Load64(p + i)) * 0x9E3779B97F4A7C15ull;
+    prefix = Load64(p);
   }
-  return static_cast<uint32_t>(hash >> (64 - kShortcutHashBits));
+  return static_cast<uint32_t>((prefix * 0x9E3779B97F4A7C15ull) >> (64 - hashBits));
 }
 
 // Bytes in which `a` and `b` agree, at most `limit`.
@@ -80,6 +83,7 @@ struct Chain {
   std::unique_ptr<int32_t[]> head;
   std::unique_ptr<int32_t[]> link;
 
+  // Links need no initial value: a link is only followed from a position entered before.
   bool Allocate(size_t heads) {
     head.reset(new (std::nothrow) int32_t[heads]);
     link.reset(new (std::nothrow) int32_t[kWindowSize]);
@@ -99,8 +103,11 @@ class GreedyMatcher {
 
   bool Allocate() {
     if (!chain_.Allocate(kHashModulus)) return false;
+    if (length_ < kMinLengthForShortcuts) return true;
+    levels_ = kShortcutLevels;
+    hashBits_ = std::min(kMaxShortcutHashBits, static_cast<int>(std::bit_width(length_)));
     for (Chain& shortcut : shortcuts_) {
-      if (!shortcut.Allocate(size_t{1} << kShortcutHashBits)) return false;
+      if (!shortcut.Allocate(size_t{1} << hashBits_)) return false;
     }
     return true;
   }
@@ -110,8 +117,8 @@ class GreedyMatcher {
     chain_.Insert(HashAt(p), position);
     // A position too close to the end for a prefix can never be the one that wins there.
     const size_t room = length_ - static_cast<size_t>(position);
-    for (size_t level = 0; level < kShortcutLevels && kShortcutLengths[level] <= room; ++level) {
-      shortcuts_[level].Insert(ShortcutHash(p, kShortcutLengths[level]), position);
+    for (size_t level = 0; level < levels_ && kShortcutLengths[level] <= room; ++level) {
+      shortcuts_[level].Insert(ShortcutHash(p, kShortcutLengths[level], hashBits_), position);
     }
   }
 
@@ -137,13 +144,13 @@ class GreedyMatcher {
         }
       }
       int64_t next = links[candidate & kWindowMask];
-      if (level < kShortcutLevels && kShortcutLengths[level] <= best.length + 1 && best.length < limit) {
-        while (level + 1 < kShortcutLevels && kShortcutLengths[level + 1] <= best.length + 1) ++level;
+      if (level < levels_ && kShortcutLengths[level] <= best.length + 1 && best.length < limit) {
+        while (level + 1 < levels_ && kShortcutLengths[level + 1] <= best.length + 1) ++level;
         const Chain& shortcut = shortcuts_[level];
         ++level;
         links = shortcut.link.get();
         // Continue behind the candidate just examined; newer entries were seen already.
-        next = shortcut.head[ShortcutHash(current, kShortcutLengths[level - 1])];
+        next = shortcut.head[ShortcutHash(current, kShortcutLengths[level - 1], hashBits_)];
         while (next != kNoPosition && next >= candidate) next = links[next & kWindowMask];
       }
       candidate = next;
@@ -156,13 +163,16 @@ class GreedyMatcher {
   size_t length_;
   Chain chain_;
   std::array<Chain, kShortcutLevels> shortcuts_;
+  size_t levels_ = 0;
+  int hashBits_ = 0;
 };
 
 }  // namespace
 
 size_t PACK_pack(const uint8_t* source, size_t length, uint8_t* destination,
                  size_t destinationLength, bool write) {
-  if (length > 0xFFFFFFFFu || (length > 0 && source == nullptr)) return 0;
+  // Chain entries are 32-bit positions; no chunk comes anywhere near 2 GiB.
+  if (length > kMaxPackInput || (length > 0 && source == nullptr)) return 0;
   if (write && (destination == nullptr || destinationLength < PACK_packedBound(length))) return 0;
 
   GreedyMatcher matcher(source, length);

@@ -3,6 +3,7 @@
 // 128 KiB (the 4-byte copy's reach) and a bounded chain walk instead of an unbounded one.
 
 #include <algorithm>
+#include <memory>
 #include <vector>
 
 #include "storage/pack.h"
@@ -37,7 +38,9 @@ bool WorthCopying(size_t length, size_t distance) {
 class PairMatcher {
  public:
   explicit PairMatcher(const std::vector<uint8_t>& source)
-      : source_(source), heads_(kPairHeads, kNoPosition), links_(kWindowSize, kNoPosition) {}
+      : source_(source), heads_(kPairHeads, kNoPosition),
+        // Only ever followed from a position entered before, so no initial value is needed.
+        links_(std::make_unique_for_overwrite<int32_t[]>(kWindowSize)) {}
 
   void Insert(size_t position) {
     if (position + 1 >= source_.size()) return;
@@ -76,7 +79,7 @@ class PairMatcher {
 
   const std::vector<uint8_t>& source_;
   std::vector<int32_t> heads_;
-  std::vector<int32_t> links_;
+  std::unique_ptr<int32_t[]> links_;
 };
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <array>
 #include <memory>
 
 #include "competition/calendar_editor.h"
@@ -44,6 +45,13 @@ class CalendarEditorTest : public ::testing::Test {
     return static_cast<CDBCup&>(*registry.RegisterCompetition(std::move(cup)));
   }
 
+  // The matchday each of the four leagues plays on `day`.
+  std::array<int, 4> MatchdaysOn(int day) {
+    std::array<int, 4> matchdays{};
+    for (int i = 0; i < 4; ++i) matchdays[static_cast<size_t>(i)] = country.League(i).MatchdayOnDay(day);
+    return matchdays;
+  }
+
   std::unique_ptr<CupAllocationTable> formats = ThreeRoundCupFormat();
   CompetitionRegistry registry;
   TestCountry country;
@@ -75,23 +83,16 @@ TEST_F(CalendarEditorTest, ColumnsListLeaguesByLevelThenTheCupsThenTheComparison
 TEST_F(CalendarEditorTest, PlacementModesChooseTheLeagues) {
   CalendarEditor editor(country);
   EXPECT_TRUE(editor.Click(40, 1, PlacementMode::kOneLeague));
-  EXPECT_EQ(country.League(1).MatchdayOnDay(40), 1);
-  EXPECT_EQ(country.League(2).MatchdayOnDay(40), 0);
+  EXPECT_EQ(MatchdaysOn(40), (std::array<int, 4>{0, 1, 0, 0}));
 
   // Same level: both level-1 leagues toggle, levels 0 and 2 do not.
   EXPECT_TRUE(editor.Click(50, 2, PlacementMode::kSameLevelLeagues));
-  EXPECT_EQ(country.League(1).MatchdayOnDay(50), 2);
-  EXPECT_EQ(country.League(2).MatchdayOnDay(50), 1);
-  EXPECT_EQ(country.League(0).MatchdayOnDay(50), 0);
-  EXPECT_EQ(country.League(3).MatchdayOnDay(50), 0);
+  EXPECT_EQ(MatchdaysOn(50), (std::array<int, 4>{0, 2, 1, 0}));
   EXPECT_EQ(editor.CellText(50, 1), "2");
 
   // All leagues: each toggles on its own, so a league that plays the day gives it up.
   EXPECT_TRUE(editor.Click(50, 0, PlacementMode::kAllLeagues));
-  EXPECT_EQ(country.League(0).MatchdayOnDay(50), 1);
-  EXPECT_EQ(country.League(1).MatchdayOnDay(50), 0);
-  EXPECT_EQ(country.League(2).MatchdayOnDay(50), 0);
-  EXPECT_EQ(country.League(3).MatchdayOnDay(50), 1);
+  EXPECT_EQ(MatchdaysOn(50), (std::array<int, 4>{1, 0, 0, 1}));
   EXPECT_EQ(editor.CellText(50, 1), "");
 
   // A league with a matchday on a neighbouring day takes no matchday.

@@ -7,9 +7,13 @@
 #include "competition/cup.h"
 #include "competition/cup_national.h"
 #include "competition/league.h"
+#include "league_test_country.h"
 
 namespace torvale {
 namespace {
+
+using testing_support::Predecessors;
+using testing_support::Successors;
 
 CDBLeague& AddLeague(CompetitionRegistry& registry, int country, int index) {
   auto league = std::make_unique<CDBLeague>();
@@ -17,16 +21,10 @@ CDBLeague& AddLeague(CompetitionRegistry& registry, int country, int index) {
   return static_cast<CDBLeague&>(*registry.RegisterCompetition(std::move(league)));
 }
 
-std::vector<CompetitionId> Successors(const CDBCompetition& node) {
-  std::vector<CompetitionId> ids;
-  for (int i = 0; i < node.SuccessorCount(); ++i) ids.push_back(node.GetSuccessor(i));
-  return ids;
-}
-
-std::vector<CompetitionId> Predecessors(const CDBCompetition& node) {
-  std::vector<CompetitionId> ids;
-  for (int i = 0; i < node.PredecessorCount(); ++i) ids.push_back(node.GetPredecessor(i));
-  return ids;
+CDBCompetition& AddPlayOff(CompetitionRegistry& registry) {
+  auto cup = std::make_unique<CDBCup>();
+  cup->SetId(MakeCompetitionId(14, CompKind::REL1, 0));
+  return *registry.RegisterCompetition(std::move(cup));
 }
 
 TEST(CompetitionGraphTest, BackLinksDuplicatesAndFullLists) {
@@ -66,9 +64,7 @@ TEST(CompetitionGraphTest, DeletingUnlinksBothSidesAndJoinsTheChain) {
   CDBLeague& after = AddLeague(registry, 14, 2);
   CDBLeague& prev = AddLeague(registry, 14, 3);
   CDBLeague& next = AddLeague(registry, 14, 4);
-  auto cup = std::make_unique<CDBCup>();
-  cup->SetId(MakeCompetitionId(14, CompKind::REL1, 0));
-  CDBCompetition& node = *registry.RegisterCompetition(std::move(cup));
+  CDBCompetition& node = AddPlayOff(registry);
   CompetitionId id = node.Id();
 
   first.AddSuccessor(after.Id(), true);
@@ -169,9 +165,7 @@ TEST(NationalCupTest, ChangingTheModeReplacesOrDeletesTheCup) {
 TEST(CompetitionGraphTest, ConsistencyAndActivityPassToSuccessors) {
   CompetitionRegistry registry;
   CDBLeague& league = AddLeague(registry, 14, 0);
-  auto cup = std::make_unique<CDBCup>();
-  cup->SetId(MakeCompetitionId(14, CompKind::REL1, 0));
-  CDBCompetition& playOff = *registry.RegisterCompetition(std::move(cup));
+  CDBCompetition& playOff = AddPlayOff(registry);
   league.AddSuccessor(playOff.Id(), true);
   playOff.SetDayMatchday(300, 1);
   EXPECT_TRUE(league.IsActiveOnDay(300));

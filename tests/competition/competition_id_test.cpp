@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <utility>
+
 #include "competition/competition_id.h"
 #include "competition/competition_keywords.h"
 
@@ -74,18 +76,11 @@ TEST(KeywordTest, MatchRuleFlagsAreWrittenInTableOrder) {
 }
 
 TEST(KeywordTest, CupVariantFollowsTheLowByteOfTheAllocation) {
-  EXPECT_EQ(CupVariantName(1), "DB_CUP");
-  EXPECT_EQ(CupVariantName(65543), "DB_CUP");
-  EXPECT_EQ(CupVariantName(16), "DB_CUP");
-  EXPECT_EQ(CupVariantName(11), "DB_REL1");
-  EXPECT_EQ(CupVariantName(12), "DB_REL2");
-  EXPECT_EQ(CupVariantName(20), "DB_REL3");
-  EXPECT_EQ(CupVariantName(13), "DB_CHALLENGE");
-  EXPECT_EQ(CupVariantName(14), "DB_CONFERENCE");
-  EXPECT_EQ(CupVariantName(19), "DB_SWITZERLAND");
-  EXPECT_EQ(CupVariantName(0), "");
-  EXPECT_EQ(CupVariantName(9), "");
-  EXPECT_EQ(CupVariantName(17), "");
+  const std::pair<int32_t, const char*> cases[] = {
+      {1, "DB_CUP"},          {65543, "DB_CUP"},        {16, "DB_CUP"},  {11, "DB_REL1"},
+      {12, "DB_REL2"},        {20, "DB_REL3"},          {13, "DB_CHALLENGE"},
+      {14, "DB_CONFERENCE"},  {19, "DB_SWITZERLAND"},   {0, ""},         {9, ""}, {17, ""}};
+  for (auto [allocation, name] : cases) EXPECT_EQ(CupVariantName(allocation), name) << allocation;
 }
 
 }  // namespace

@@ -178,30 +178,22 @@ TEST_F(CompetitionRecordsTest, CountryGroupReadsBackEqual) {
     const CDBCompetition* copy = reread_.FindCompetition(node.Id());
     ASSERT_NE(copy, nullptr) << FormatCompetitionId(node.Id());
     EXPECT_EQ(typeid(*copy), typeid(node)) << FormatCompetitionId(node.Id());
-    EXPECT_EQ(copy->Level(), node.Level()) << FormatCompetitionId(node.Id());
-    EXPECT_EQ(copy->MatchdayCount(), node.MatchdayCount()) << FormatCompetitionId(node.Id());
-    for (int d = 0; d < CDBCompetition::kDays; ++d)
-      ASSERT_EQ(copy->DayMatchday(d), node.DayMatchday(d)) << FormatCompetitionId(node.Id()) << d;
   });
 
-  // Written again with the numbering it now has, the group is the same text.
+  // Written again with the numbering it now has, the group is the same text: every field that
+  // is written was read back (levels, days, names, fixtures, money).
   IdentityClubIdMapper identity;
   EXPECT_EQ(WriteCountry(reread_, identity), written);
 
   auto* league = reread_.Find<CDBLeague>(MakeCompetitionId(kCountry, CompKind::LEAGUE, 5));
   ASSERT_NE(league, nullptr);
-  EXPECT_STREQ(league->Name(), "Liga 5");
-  EXPECT_STREQ(league->ShortName(), "L5");
   EXPECT_EQ(league->GetTeam(0), static_cast<uint32_t>((kCountry << 16) | (5 * 30 + 1)) + 100);
   EXPECT_EQ(league->GetTeam(2) & CDBLeague::kReserveTeamBit, CDBLeague::kReserveTeamBit);
-  EXPECT_EQ(league->Fixtures(),
-            original_.Find<CDBLeague>(league->Id())->Fixtures());
   EXPECT_EQ(league->Owner(), MakeCompetitionId(kCountry, CompKind::ROOT, 0));
 
   auto* swiss = reread_.Find<CDBRelSwitzerland>(MakeCompetitionId(kCountry, CompKind::SWITZERLAND, 0));
   ASSERT_NE(swiss, nullptr);
   EXPECT_EQ(swiss->PredecessorCount(), 2);
-  EXPECT_EQ(swiss->GetRoundMoney(2, 7), 19 * 100 + 70 + 2);
   auto* root = reread_.Find<CDBRoot>(MakeCompetitionId(kCountry, CompKind::ROOT, 0));
   ASSERT_NE(root, nullptr);
   EXPECT_EQ(root->CupId(CompKind::CHALLENGE_SHIELD),

@@ -1,8 +1,5 @@
 #include <gtest/gtest.h>
-#include <unistd.h>
 
-#include <filesystem>
-#include <fstream>
 #include <memory>
 
 #include "competition/competition_registry.h"
@@ -10,6 +7,7 @@
 #include "competition/cup_allocation.h"
 #include "competition/league.h"
 #include "storage/record_stream.h"
+#include "support/scratch_dir.h"
 #include "world/club_id_mapper.h"
 
 namespace torvale {
@@ -58,6 +56,13 @@ class CupAllocationTest : public ::testing::Test {
     registry_.SetCupAllocations(&table_);
   }
 
+  CDBCup& AddCup(int kind) {
+    auto node = std::make_unique<CDBCup>();
+    node->SetId(MakeCompetitionId(14, kind, 0));
+    node->SetAllocation(1);
+    return static_cast<CDBCup&>(*registry_.RegisterCompetition(std::move(node)));
+  }
+
   CupAllocationTable table_;
   CompetitionRegistry registry_;
 };
@@ -96,10 +101,7 @@ TEST_F(CupAllocationTest, ReadsRoundsFlagsAndRuleLists) {
 }
 
 TEST_F(CupAllocationTest, CupLabelsMatchdaysWithTheirRound) {
-  auto node = std::make_unique<CDBCup>();
-  node->SetId(MakeCompetitionId(14, CompKind::FA_CUP, 0));
-  node->SetAllocation(1);
-  auto& cup = static_cast<CDBCup&>(*registry_.RegisterCompetition(std::move(node)));
+  CDBCup& cup = AddCup(CompKind::FA_CUP);
   EXPECT_EQ(cup.MatchdayCount(), 4);
   EXPECT_EQ(cup.MatchdayLabel(1), "1. Runde");
   EXPECT_EQ(cup.MatchdayLabel(2), "Halbfinale");
@@ -117,10 +119,7 @@ TEST_F(CupAllocationTest, RuleCopyTakesTheCupsCountryAndLevel) {
   league->SetId(MakeCompetitionId(14, CompKind::LEAGUE, 1));
   league->SetLevel(1);
   CDBCompetition& parent = *registry_.RegisterCompetition(std::move(league));
-  auto node = std::make_unique<CDBCup>();
-  node->SetId(MakeCompetitionId(14, CompKind::REL1, 0));
-  node->SetAllocation(1);
-  auto& cup = static_cast<CDBCup&>(*registry_.RegisterCompetition(std::move(node)));
+  CDBCup& cup = AddCup(CompKind::REL1);
   cup.AddPredecessor(parent.Id(), true);
   cup.SetLevel(cup.ParentLevel());
   EXPECT_EQ(cup.Level(), 1);
@@ -136,10 +135,7 @@ TEST_F(CupAllocationTest, RuleCopyTakesTheCupsCountryAndLevel) {
 }
 
 TEST_F(CupAllocationTest, RoundMoneyUsesTheLastSlots) {
-  auto node = std::make_unique<CDBCup>();
-  node->SetId(MakeCompetitionId(14, CompKind::FA_CUP, 0));
-  node->SetAllocation(1);
-  auto& cup = static_cast<CDBCup&>(*registry_.RegisterCompetition(std::move(node)));
+  CDBCup& cup = AddCup(CompKind::FA_CUP);
   std::array<int32_t, 32> money{};
   for (int k = 0; k < 32; ++k) money[static_cast<size_t>(k)] = 1000 + k;
   cup.SetMoney(money);
@@ -160,21 +156,15 @@ TEST_F(CupAllocationTest, RoundMoneyUsesTheLastSlots) {
 }
 
 TEST(CupAllocationFileTest, LoadsFromTheScriptFolderOrStaysEmpty) {
-  std::filesystem::path folder =
-      std::filesystem::temp_directory_path() / ("cupalloc_test_" + std::to_string(::getpid()));
-  std::filesystem::create_directories(folder);
+  test::ScratchDir folder;
   CupAllocationTable table;
-  EXPECT_FALSE(table.LoadCupAllocations(folder.string()));
+  EXPECT_FALSE(table.LoadCupAllocations(folder.path()));
   EXPECT_EQ(table.GetCupAllocation(1), nullptr);
-  {
-    std::ofstream out(folder / "CupAlloc.txt", std::ios::binary);
-    out << kCupAlloc;
-  }
-  EXPECT_TRUE(table.LoadCupAllocations(folder.string()));
+  folder.MakeFile("CupAlloc.txt", kCupAlloc);
+  EXPECT_TRUE(table.LoadCupAllocations(folder.path()));
   ASSERT_NE(table.GetCupAllocation(3), nullptr);
   table.FreeCupAllocations();
   EXPECT_EQ(table.GetCupAllocation(3), nullptr);
-  std::filesystem::remove_all(folder);
 }
 
 }  // namespace

@@ -14,21 +14,11 @@
 namespace torvale {
 namespace {
 
+using testing_support::Predecessors;
+using testing_support::Successors;
 using testing_support::TestCountry;
 
 constexpr LevelRules kNoRules{};
-
-std::vector<CompetitionId> Successors(const CDBCompetition& node) {
-  std::vector<CompetitionId> ids;
-  for (int i = 0; i < node.SuccessorCount(); ++i) ids.push_back(node.GetSuccessor(i));
-  return ids;
-}
-
-std::vector<CompetitionId> Predecessors(const CDBCompetition& node) {
-  std::vector<CompetitionId> ids;
-  for (int i = 0; i < node.PredecessorCount(); ++i) ids.push_back(node.GetPredecessor(i));
-  return ids;
-}
 
 LevelRules RuleAt(int boundary, int rule) {
   LevelRules rules{};

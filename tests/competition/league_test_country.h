@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstdint>
+#include <vector>
 
 #include "competition/competition_registry.h"
 #include "competition/league.h"
@@ -11,6 +12,19 @@
 #include "competition/league_system_owner.h"
 
 namespace torvale::testing_support {
+
+// A node's links as lists, to compare whole.
+inline std::vector<CompetitionId> Successors(const CDBCompetition& node) {
+  std::vector<CompetitionId> ids;
+  for (int i = 0; i < node.SuccessorCount(); ++i) ids.push_back(node.GetSuccessor(i));
+  return ids;
+}
+
+inline std::vector<CompetitionId> Predecessors(const CDBCompetition& node) {
+  std::vector<CompetitionId> ids;
+  for (int i = 0; i < node.PredecessorCount(); ++i) ids.push_back(node.GetPredecessor(i));
+  return ids;
+}
 
 class TestCountry final : public LeagueSystemOwner {
  public:

@@ -1,45 +1,37 @@
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
-#include <random>
+#include <string>
+#include <utility>
+#include <vector>
 
 #include "exchange/text_data_file.h"
+#include "support/scratch_dir.h"
 
 namespace torvale {
 namespace {
 
-namespace fs = std::filesystem;
-
+// A data folder with its language subfolder "ger", where the tables live.
 class TextDataFileTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    folder_ = fs::temp_directory_path() /
-              ("torvale_text_tables_" + std::to_string(std::random_device{}()));
-    fs::create_directories(folder_ / "ger");
-  }
-  void TearDown() override { fs::remove_all(folder_); }
+  std::string Write(const std::string& name, const std::string& text) { return folder_.MakeFile("ger/" + name, text); }
+  std::string Missing() const { return folder_.path() + "/ger/missing.txt"; }
 
-  std::string Write(const std::string& name, const std::string& text) {
-    const fs::path path = folder_ / "ger" / name;
-    std::ofstream(path, std::ios::binary) << text;
-    return path.string();
-  }
-  std::string Missing() const { return (folder_ / "ger" / "missing.txt").string(); }
-
-  fs::path folder_;
+  test::ScratchDir folder_;
 };
+
+using Entries = std::vector<std::pair<uint32_t, std::string>>;
+
+// Every entry of a loaded table as id and text.
+Entries EntriesOf(const CBaseTextFile& file) {
+  Entries entries;
+  for (int i = 0; i < file.Count(); ++i) entries.emplace_back(file.GetId(i), std::string(file.GetText(i)));
+  return entries;
+}
 
 TEST_F(TextDataFileTest, FacesHaveALeadingNoneEntryAndIdsAfterTheText) {
   CBaseTextFile faces(FaceFileSettings());
   EXPECT_TRUE(faces.Load(Write("faceIDs.txt", "2\r\nGesicht A\r\n17\r\nGesicht B\r\n23\r\n")));
-  ASSERT_EQ(faces.Count(), 3);
-  EXPECT_EQ(faces.GetId(0), 0u);
-  EXPECT_EQ(faces.GetText(0), " nicht vorhanden");
-  EXPECT_EQ(faces.GetId(1), 17u);
-  EXPECT_EQ(faces.GetText(1), "Gesicht A");
-  EXPECT_EQ(faces.GetId(2), 23u);
-  EXPECT_EQ(faces.GetText(2), "Gesicht B");
+  EXPECT_EQ(EntriesOf(faces), (Entries{{0, " nicht vorhanden"}, {17, "Gesicht A"}, {23, "Gesicht B"}}));
   EXPECT_TRUE(faces.ContainsId(23));
   EXPECT_FALSE(faces.ContainsId(24));
 }
@@ -48,11 +40,8 @@ TEST_F(TextDataFileTest, ShoesTakeTheIdFirstAndKeepLongTextsShort) {
   CBaseTextFile shoes(ShoeFileSettings());
   const std::string longText(300, 'x');
   shoes.Load(Write("shoe.txt", "2\n3\nModel A\nabc\n" + longText + "\n"));
-  ASSERT_EQ(shoes.Count(), 2);
-  EXPECT_EQ(shoes.GetId(0), 3u);
-  EXPECT_EQ(shoes.GetText(0), "Model A");
-  EXPECT_EQ(shoes.GetId(1), 0u);  // malformed number
-  EXPECT_EQ(shoes.GetText(1).size(), 128u);
+  // The malformed number reads as 0.
+  EXPECT_EQ(EntriesOf(shoes), (Entries{{3, "Model A"}, {0, std::string(128, 'x')}}));
 }
 
 TEST_F(TextDataFileTest, MissingFilesGiveNumberedDefaults) {
@@ -74,7 +63,7 @@ TEST_F(TextDataFileTest, MissingFilesGiveNumberedDefaults) {
   EXPECT_EQ(colours.GetId(29), 29u);
 }
 
-TEST_F(TextDataFileTest, CountsBeyondTheCapacityAreCut) {
+TEST_F(TextDataFileTest, CountsBeyondTheCapacityOrTheFileAreCut) {
   std::string text = "9\n";
   for (int i = 1; i <= 9; ++i) text += std::to_string(100 + i) + "\nSchuh " + std::to_string(i) + "\n";
   CBaseTextFile shoes(ShoeFileSettings());
@@ -96,28 +85,23 @@ TEST_F(TextDataFileTest, CountsBeyondTheCapacityAreCut) {
   CBaseTextFile shortFile(ShoeFileSettings());
   shortFile.Load(Write("shoe.txt", "4\n1\nA\n2\nB\n"));
   EXPECT_EQ(shortFile.Count(), 2);
-}
 
-TEST_F(TextDataFileTest, ContainsIdOfAnEmptyList) {
-  CBaseTextFile shoes(ShoeFileSettings());
-  EXPECT_TRUE(shoes.ContainsId(0));
-  EXPECT_FALSE(shoes.ContainsId(1));
-  shoes.Load(Write("shoe.txt", "0\n"));
-  EXPECT_EQ(shoes.Count(), 0);
-  EXPECT_TRUE(shoes.ContainsId(0));
+  // An empty list contains only the id 0.
+  CBaseTextFile empty(ShoeFileSettings());
+  EXPECT_TRUE(empty.ContainsId(0));
+  EXPECT_FALSE(empty.ContainsId(1));
+  empty.Load(Write("shoe.txt", "0\n"));
+  EXPECT_EQ(empty.Count(), 0);
+  EXPECT_TRUE(empty.ContainsId(0));
 }
 
 TEST_F(TextDataFileTest, TeamColoursSplitOffTheColourNumber) {
   CTeamColourTextFile colours(TeamColourFileSettings());
   colours.Load(Write("TeamColour.txt", "4\r\n1\r\nColour A,255\r\n2\r\nBlau\r\n3\r\n,,,\r\n4\r\n\r\n"));
-  ASSERT_EQ(colours.Count(), 4);
-  EXPECT_EQ(colours.GetText(0), "Colour A");
+  EXPECT_EQ(EntriesOf(colours), (Entries{{1, "Colour A"}, {2, "Blau"}, {3, ",,,"}, {4, ""}}));
   EXPECT_EQ(colours.GetColour(0), 255u);
-  EXPECT_EQ(colours.GetText(1), "Blau");
   EXPECT_EQ(colours.GetColour(1), 0u);
-  EXPECT_EQ(colours.GetText(2), ",,,");
   EXPECT_EQ(colours.GetColour(2), 0u);
-  EXPECT_EQ(colours.GetText(3), "");
 }
 
 TEST_F(TextDataFileTest, StadiumModelsAndTheWholeSetOfTables) {
@@ -125,7 +109,7 @@ TEST_F(TextDataFileTest, StadiumModelsAndTheWholeSetOfTables) {
   Write("shoe.txt", "1\n7\nSchuh\n");
   Write("TeamColour.txt", "1\n9\nGelb,3\n");
   CTextDataTables tables;
-  tables.Load(folder_.string());
+  tables.Load(folder_.path());
   EXPECT_EQ(tables.shoes.GetId(0), 7u);
   EXPECT_EQ(tables.faces.Count(), 1000);  // missing: defaults
   EXPECT_EQ(tables.speeches.Count(), 500);

@@ -44,17 +44,15 @@ TEST(Heap, ReusesFreedGapsAndRefusesWhatDoesNotFit) {
   EXPECT_EQ(heap.BytesInUse(), 1024u);
 }
 
-TEST(Heap, RefusesEmptyAndOversizedRequests) {
+TEST(Heap, RefusesEmptyAndOversizedRequestsAndHeaps) {
   Heap heap("TEST", 64);
   EXPECT_EQ(heap.Allocate(0, "none"), nullptr);
   EXPECT_EQ(heap.Allocate(65, "more than all"), nullptr);
   EXPECT_EQ(heap.Allocate(SIZE_MAX - 4, "wraps when rounded"), nullptr);
-}
-
-TEST(Heap, AFailedSystemAllocationLeavesNoHeap) {
-  Heap heap("HUGE", SIZE_MAX / 2);
-  EXPECT_FALSE(heap.IsValid());
-  EXPECT_EQ(heap.Allocate(16, "X"), nullptr);
+  // A failed system allocation leaves no heap.
+  Heap huge("HUGE", SIZE_MAX / 2);
+  EXPECT_FALSE(huge.IsValid());
+  EXPECT_EQ(huge.Allocate(16, "X"), nullptr);
 }
 
 }  // namespace torvale

@@ -47,44 +47,40 @@ TEST_F(PlatformFixture, StartsEveryServiceWithTheEditorsSizes) {
   platform.Stop();  // a second stop finds nothing to do
 }
 
-TEST_F(PlatformFixture, ASecondStartIsRefused) {
+TEST_F(PlatformFixture, EachFailedStartIsReportedByTheServiceThatFailed) {
+  struct Case {
+    size_t heap_size;
+    int async_requests;
+    const char* report;
+  };
+  const Case cases[] = {
+      {0x8000000, 257, "ASYNCFILE_init - too many async requests specified (max 256)\n"},
+      {SIZE_MAX / 2, 10, "FILESYS_init - out of memory\n"},  // the system refuses this block
+      {4096, 50, "ASYNCFILE_init - out of memory\n"},        // the file system fits, the async table does not
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.report);
+    PlatformLibrary platform(fatal);
+    reports.clear();
+    PlatformStartOptions options;
+    options.heap_size = c.heap_size;
+    options.async_requests = c.async_requests;
+    EXPECT_FALSE(platform.Start(options));
+    EXPECT_EQ(reports, std::vector<std::string>{c.report});
+    if (c.heap_size == SIZE_MAX / 2) {
+      EXPECT_EQ(platform.heap(), nullptr);  // nothing is left of a heap the system refused
+    }
+    platform.Stop();
+  }
+  // The largest request count starts; a second start is refused.
   PlatformLibrary platform(fatal);
-  ASSERT_TRUE(platform.Start());
-  EXPECT_FALSE(platform.Start());
-  EXPECT_EQ(reports, std::vector<std::string>{"PLATFORM_init - already initialized\n"});
-}
-
-TEST_F(PlatformFixture, AsyncRequestsAreLimitedTo256) {
-  PlatformLibrary platform(fatal);
-  PlatformStartOptions options;
-  options.async_requests = 257;
-  EXPECT_FALSE(platform.Start(options));
-  EXPECT_EQ(reports, std::vector<std::string>{"ASYNCFILE_init - too many async requests specified (max 256)\n"});
-  platform.Stop();
-
   reports.clear();
+  PlatformStartOptions options;
   options.async_requests = 256;
   ASSERT_TRUE(platform.Start(options));
   EXPECT_EQ(platform.async_files().Count(), 256);
-  EXPECT_TRUE(reports.empty());
-}
-
-TEST_F(PlatformFixture, WithoutItsHeapTheFileSystemCannotStart) {
-  PlatformLibrary platform(fatal);
-  PlatformStartOptions options;
-  options.heap_size = SIZE_MAX / 2;  // the system refuses this block
-  EXPECT_FALSE(platform.Start(options));
-  EXPECT_EQ(platform.heap(), nullptr);
-  EXPECT_EQ(reports, std::vector<std::string>{"FILESYS_init - out of memory\n"});
-}
-
-TEST_F(PlatformFixture, ATooSmallHeapFailsTheServiceThatAsks) {
-  PlatformLibrary platform(fatal);
-  PlatformStartOptions options;
-  options.heap_size = 4096;  // the file system fits, the async table does not
-  options.async_requests = 50;
-  EXPECT_FALSE(platform.Start(options));
-  EXPECT_EQ(reports, std::vector<std::string>{"ASYNCFILE_init - out of memory\n"});
+  EXPECT_FALSE(platform.Start());
+  EXPECT_EQ(reports, std::vector<std::string>{"PLATFORM_init - already initialized\n"});
 }
 
 TEST(PlatformDeathTest, AFailingServiceEndsTheProcessNamingItsSourceLine) {

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "storage/pack.h"
+#include "storage/packed_size_limit.h"
 
 namespace torvale {
 namespace {
@@ -264,4 +265,17 @@ TEST(PackBlockTexture, FailsOnDamagedBlocks) {
 }
 
 }  // namespace
+}  // namespace torvale
+
+namespace torvale {
+
+TEST(PackedSizeLimit, BoundsLzByItsDensestCommandAndOtherFamiliesByACeiling) {
+  EXPECT_TRUE(IsPlausibleUnpackedSize(257 * 10, 10, 0x10));
+  EXPECT_FALSE(IsPlausibleUnpackedSize(257 * 10 + 1, 10, 0x91));
+  // Huffman repeats and nested byte pairs legitimately expand further than LZ can.
+  EXPECT_TRUE(IsPlausibleUnpackedSize(1u << 20, 10, 0x30));
+  EXPECT_TRUE(IsPlausibleUnpackedSize(1u << 20, 10, 0x46));
+  EXPECT_FALSE(IsPlausibleUnpackedSize(uint64_t{1} << 30, 10, 0x30));
+}
+
 }  // namespace torvale

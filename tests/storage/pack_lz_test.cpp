@@ -126,6 +126,14 @@ TEST(PackLzEncoder, RoundTripsAllKindsOfInput) {
   std::copy(edge.begin(), edge.begin() + 200, edge.begin() + 16383);
   std::copy(edge.begin() + 20000, edge.begin() + 20200, edge.begin() + 20000 + 16384);
   inputs.push_back(edge);
+  // Runs of short periods, as the pixels of an image give: copies from 2 to 17 bytes back.
+  for (size_t period = 2; period <= 17; ++period) {
+    Bytes pixels = RandomBytes(50, static_cast<uint32_t>(period));
+    for (size_t i = 0; i < 3000; ++i) pixels.push_back(pixels[50 - period + i % period]);
+    const Bytes tail = RandomBytes(200, 99);
+    pixels.insert(pixels.end(), tail.begin(), tail.end());
+    inputs.push_back(pixels);
+  }
 
   for (const Bytes& input : inputs) {
     const Bytes packed = Pack(input);

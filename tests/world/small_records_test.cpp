@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <functional>
+#include <string>
 
 #include "storage/record_stream.h"
 #include "world/fixed_text.h"
@@ -11,14 +13,18 @@
 namespace torvale {
 namespace {
 
-// Writes a record with `write`, then reads it back from a stream that claims `version`.
+// Writes a record with `write`, lets `edit` turn the text into an older edition's, then reads
+// it back from a stream that claims `version`.
 template <typename T, typename W, typename R>
-T RoundTrip(const T& value, W write, R read, uint32_t version = CKLFile::kWrittenVersion) {
+T RoundTrip(const T& value, W write, R read, uint32_t version = CKLFile::kWrittenVersion,
+            const std::function<void(std::string&)>& edit = {}) {
   CKLFile out;
   out.OpenWriteToMemory();
   EXPECT_TRUE(write(out, value));
+  std::string text = out.TakeWritten();
+  if (edit) edit(text);
   CKLFile in;
-  in.OpenReadFromMemory(out.TakeWritten());
+  in.OpenReadFromMemory(text);
   in.SetLoadedVersion(version);
   T back;
   EXPECT_TRUE(read(in, back));
@@ -110,20 +116,10 @@ TEST(SmallRecords, OldStadiumsDropTheirTextAndConvertTheType) {
   CStadium s = SampleStadium();
   // 0x2003 and files without a version: the extra byte was a text.
   for (uint32_t version : {0x2003FFFFu, 1u}) {
-    CKLFile out;
-    out.OpenWriteToMemory();
-    std::string text;
-    {
-      WriteStadium(out, s);
-      text = out.TakeWritten();
+    const CStadium back = RoundTrip(s, WriteStadium, ReadStadium, version, [](std::string& text) {
       const std::string extraLine = "\r\nKleinberg\r\n9\r\n";
       text.replace(text.find(extraLine), extraLine.size(), "\r\nKleinberg\r\nalter Text\r\n");
-    }
-    CKLFile in;
-    in.OpenReadFromMemory(text);
-    in.SetLoadedVersion(version);
-    CStadium back;
-    ASSERT_TRUE(ReadStadium(in, back));
+    });
     EXPECT_EQ(back.extra, 0);
     EXPECT_EQ(back.typeByte, s.typeByte);
     EXPECT_EQ(back.seats[7], s.seats[7]);
@@ -147,16 +143,10 @@ TEST(SmallRecords, PoolEntryTeamPartOnlyFromVersion2004) {
   e.teamPart = 3;
   e.preferredClub = 77;
   for (uint32_t version : {1u, 0x2003FFFFu}) {
-    CKLFile out;
-    out.OpenWriteToMemory();
-    WritePlayerPoolEntry(out, e);
-    std::string text = out.TakeWritten();
-    text.erase(text.rfind("3\r\n%INDEXEND"), 3);  // older files end after the club
-    CKLFile in;
-    in.OpenReadFromMemory(text);
-    in.SetLoadedVersion(version);
-    CPlayerPoolEntry back;
-    ASSERT_TRUE(ReadPlayerPoolEntry(in, back));
+    const CPlayerPoolEntry back = RoundTrip(e, WritePlayerPoolEntry, ReadPlayerPoolEntry, version,
+                                            [](std::string& text) {
+                                              text.erase(text.rfind("3\r\n%INDEXEND"), 3);  // older files end after the club
+                                            });
     EXPECT_EQ(back.teamPart, 0);
     EXPECT_EQ(back.preferredClub, 77);
   }

@@ -17,6 +17,8 @@
 #include <string>
 #include <vector>
 
+#include <unistd.h>
+
 #include "storage/pack.h"
 #include "storage/record_stream.h"
 
