@@ -48,14 +48,19 @@ uint32_t SavedVenue(uint32_t venue, const StadiumReferenceLookup& stadiums) {
   return position > 0 ? (country << 16) | static_cast<uint32_t>(position) : 0;
 }
 
-// One line of five double-quoted texts. The game reads every list into the same line buffer,
-// so when a list line is missing the previous list's line is split once more: `line` keeps
-// the last line read between the calls.
+// One line of five double-quoted texts. All lists are read through one line buffer, so when a
+// list line is missing the previous list's line is split once more: `line` keeps the last
+// line read between the calls.
 template <size_t Width>
 void ReadQuotedList(CKLFile& file, std::string& line, char (&slots)[kRulesLanguages][Width]) {
   file.ReadString(line);
   const char* position = line.c_str();
-  for (auto& slot : slots) CKLFile::ExtractDelimited(position, '"', slot, Width);
+  for (auto& slot : slots) {
+    CKLFile::ExtractDelimited(position, '"', slot, Width);
+    // A damaged line (an odd number of quotes) leaves a quote in the last text; kept, it would
+    // shift every later text of the list when the rules are saved again.
+    std::replace(slot, slot + Width, '"', '\'');
+  }
 }
 
 }  // namespace

@@ -66,6 +66,11 @@ TEST_F(WorldDatabaseTest, FolderRoundTripIsByteIdenticalAndLosesNothing) {
   EXPECT_TRUE(reloaded->Country(1)->IsPlayable());
   EXPECT_EQ(reloaded->PlayersWithoutClub()->Count(), 2u);
   EXPECT_TRUE(original->SameData(*reloaded));
+  // Loading again over a loaded world replaces its persons instead of piling them up.
+  const size_t persons = reloaded->Persons().Count();
+  EXPECT_TRUE(reloaded->Load(first));
+  EXPECT_EQ(reloaded->Persons().Count(), persons);
+  EXPECT_TRUE(original->SameData(*reloaded));
 
   const std::string second = scratch.MakeDir("Second");
   reloaded->SetFolder(second);
