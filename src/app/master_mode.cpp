@@ -3,16 +3,22 @@
 #include <cstdio>
 
 #include "app/exit_status.h"
+#include "master/master_batch.h"
 #include "platform/pc/file.h"
 
 namespace torvale {
 
 namespace {
 
-// The master build itself is not part of the editor yet. This is the one place where it
-// is called: it takes the language and MasterBuildFlags and returns the process status.
-int RunMasterBuild(const CommandLineOptions& /*options*/) {
-  std::fprintf(stderr, "The master build is not available yet; no Master.dat was written.\n");
+// Builds the database folder below the working folder with the language and MasterBuildFlags
+// of the command line; the process status tells scripts whether a file was written.
+int RunMasterBuild(const CommandLineOptions& options) {
+  switch (BuildMasterBatch(options.language, options.MasterBuildFlags)) {
+    case MasterBuildResult::kWritten: return kExitOk;
+    case MasterBuildResult::kNoCompleteCountries:
+    case MasterBuildResult::kNotConfirmed:
+    case MasterBuildResult::kWriteFailed: return kExitBuildFailed;
+  }
   return kExitBuildFailed;
 }
 
@@ -34,7 +40,9 @@ int RunMasterMode(const CommandLineOptions& options) {
     return kExitEnvironmentRefused;
   }
   int status = RunMasterBuild(options);
-  if (status == kExitOk) std::printf("Ready\n");
+  std::fflush(stdout);
+  // The build has run: its lines are out, the status says whether a file was written.
+  std::printf("Ready\n");
   return status;
 }
 

@@ -15,6 +15,7 @@ class CDBRound final : public CDBCompetition {
 
   void ReadText(CKLFile& file) override;
   void WriteText(CKLFile& file, int countryOverride, const ClubIdMapper& clubs) const override;
+  void WriteMaster(CMasterWriter& writer, int countryOverride, const ClubIdMapper& clubs) const override;
   uint32_t CheckConsistency(int limit) const override;
   int MatchdayCount() const override { return 2; }
 
@@ -34,6 +35,7 @@ class CDBPool final : public CDBCompetition {
 
   void ReadText(CKLFile& file) override;
   void WriteText(CKLFile& file, int countryOverride, const ClubIdMapper& clubs) const override;
+  void WriteMaster(CMasterWriter& writer, int countryOverride, const ClubIdMapper& clubs) const override;
   int FindTeam(uint32_t team) const override;
   int MatchdayCount() const override { return 0; }
 

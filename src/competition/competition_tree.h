@@ -22,6 +22,7 @@
 namespace torvale {
 
 class CKLFile;
+class CMasterWriter;
 class ClubIdMapper;
 class CompetitionRegistry;
 
@@ -48,6 +49,9 @@ class CDBCompetition {
   // (-1 for none) replaces the country of every id written; club references go through
   // `clubs` so that they match the numbering the saved file will be reloaded with.
   virtual void WriteText(CKLFile& file, int countryOverride, const ClubIdMapper& clubs) const;
+  // 5. The node's record in the game's master file (competition_master.cpp); the same
+  // override and club numbering as the text record.
+  virtual void WriteMaster(CMasterWriter& writer, int countryOverride, const ClubIdMapper& clubs) const;
   // 6. The text of a matchday (from 1): its number, or a cup's round name.
   virtual std::string MatchdayLabel(int matchday) const;
   // 7. Problem bits (see the league and cup checks); the base passes on its first successor's.
@@ -128,6 +132,9 @@ class CDBCompetition {
   // Record pieces shared by the node kinds.
   void WriteHeader(CKLFile& file, std::string_view typeLine, int countryOverride) const;
   void WriteCommonTail(CKLFile& file, int countryOverride) const;
+  void WriteMasterTail(CMasterWriter& writer, int countryOverride) const;
+  // Marked days from 0 to `lastDay`, ascending, cut or padded with 0 to MatchdayCount entries.
+  void WriteMasterDays(CMasterWriter& writer, int lastDay) const;
   void ReadCommonTail(CKLFile& file);
   // Name lines of league, cup and round records: the name (cut to `maxNameChars`) and, in
   // files new enough to have one, the short name; else the first 16 characters of the name.

@@ -23,6 +23,7 @@ class CDBCup : public CDBCompetition {
 
   void ReadText(CKLFile& file) override;
   void WriteText(CKLFile& file, int countryOverride, const ClubIdMapper& clubs) const override;
+  void WriteMaster(CMasterWriter& writer, int countryOverride, const ClubIdMapper& clubs) const override;
   std::string MatchdayLabel(int matchday) const override;
   uint32_t CheckConsistency(int limit) const override;
   // Sum over the allocation's rounds: 2 for a two-leg or replay round, else 1.

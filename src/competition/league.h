@@ -31,6 +31,7 @@ class CDBLeague : public CDBLeagueBase {
 
   void ReadText(CKLFile& file) override;
   void WriteText(CKLFile& file, int countryOverride, const ClubIdMapper& clubs) const override;
+  void WriteMaster(CMasterWriter& writer, int countryOverride, const ClubIdMapper& clubs) const override;
   int FindTeam(uint32_t team) const override;
   // The league's own problems (ConsistencyBit). A league short of teams reports only that and
   // the fixture and calendar bits; one with forbidden reserve teams likewise; otherwise its

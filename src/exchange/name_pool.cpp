@@ -24,38 +24,43 @@ uint8_t* PutU32(uint8_t* out, uint32_t v) {
 
 void CNameList::Clear() {
   names_.clear();
+  positions_.clear();
   useCounts_.clear();
 }
 
+void CNameList::IndexLast() {
+  positions_.try_emplace(names_.back(), static_cast<uint32_t>(names_.size() - 1));
+}
+
 int CNameList::Find(std::string_view name) const {
-  for (size_t i = 0; i < names_.size(); ++i)
-    if (names_[i] == name) return static_cast<int>(i);
-  return -1;
+  auto it = positions_.find(name);
+  return it == positions_.end() ? -1 : static_cast<int>(it->second);
 }
 
 int CNameList::Enter(std::string_view name, bool count) {
   if (name.empty()) return 0;
   int index = Find(name);
   if (index >= 0) {
-    if (count) ++useCounts_[static_cast<uint32_t>(index)];
+    if (count) ++useCounts_[static_cast<size_t>(index)];
     return index;
   }
   names_.emplace_back(name);
+  IndexLast();
   index = static_cast<int>(names_.size() - 1);
-  useCounts_[static_cast<uint32_t>(index)] = 1;
+  useCounts_.push_back(1);
   return index;
 }
 
 void CNameList::AppendFromFile(uint32_t tag, std::string_view name, uint32_t useCount) {
   tag_ = tag;
   names_.emplace_back(name);
-  useCounts_[static_cast<uint32_t>(names_.size() - 1)] = useCount;
+  IndexLast();
+  useCounts_.push_back(useCount);
   fileNameCount_ = static_cast<uint32_t>(names_.size());
 }
 
 uint32_t CNameList::UseCount(size_t index) const {
-  auto it = useCounts_.find(static_cast<uint32_t>(index));
-  return it == useCounts_.end() ? 0 : it->second;
+  return index < useCounts_.size() ? useCounts_[index] : 0;
 }
 
 size_t CNameList::SerializedSize() const {

@@ -4,10 +4,10 @@
 
 #include <array>
 #include <cstdint>
-#include <map>
 #include <memory>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 namespace torvale {
@@ -35,8 +35,17 @@ class CNameList {
   uint32_t FileNameCount() const { return fileNameCount_; }
 
  private:
+  // A build enters every person's names; the index keeps Find from walking the list.
+  struct Hash {
+    using is_transparent = void;
+    size_t operator()(std::string_view text) const { return std::hash<std::string_view>{}(text); }
+  };
+  void IndexLast();
+
   std::vector<std::string> names_;
-  std::map<uint32_t, uint32_t> useCounts_;
+  // The first position of each name (file lists may hold a name twice).
+  std::unordered_map<std::string, uint32_t, Hash, std::equal_to<>> positions_;
+  std::vector<uint32_t> useCounts_;  // by index, beside names_
   uint32_t tag_ = 0;
   uint32_t fileNameCount_ = 0;
 };

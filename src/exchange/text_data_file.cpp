@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "exchange/text_lines.h"
 #include "platform/path.h"
 #include "platform/string_table.h"
 #include "storage/record_stream.h"
@@ -14,25 +15,6 @@ namespace {
 constexpr size_t kMaxEntryText = 128;
 // The language folder is string 799 of the string table ("ger").
 constexpr int IDS_LANGUAGE_FOLDER = 799;
-
-// Splits a text file into lines without their line ends (CRLF or LF); no line is cut.
-class LineReader {
- public:
-  explicit LineReader(std::string text) : text_(std::move(text)) {}
-  bool Next(std::string_view& line) {
-    if (pos_ >= text_.size()) return false;
-    size_t end = text_.find('\n', pos_);
-    if (end == std::string::npos) end = text_.size();
-    line = std::string_view(text_).substr(pos_, end - pos_);
-    pos_ = end + 1;
-    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-    return true;
-  }
-
- private:
-  std::string text_;
-  size_t pos_ = 0;
-};
 
 std::string_view EntryText(std::string_view line) { return line.substr(0, kMaxEntryText); }
 
@@ -106,7 +88,7 @@ bool CBaseTextFile::Load(std::string_view path) {
     FillDefaults();
     return false;
   }
-  LineReader lines(std::move(content));
+  TextLineReader lines(std::move(content));
   std::string_view line;
 
   int wanted = 0;
