@@ -380,6 +380,13 @@ bool CKLFile::FindSection(std::string_view name) {
   return false;
 }
 
+bool CKLFile::HasSectionAhead(std::string_view name) {
+  size_t saved = position_;
+  bool found = FindSection(name);
+  position_ = saved;
+  return found;
+}
+
 bool CKLFile::FindSectionEnd(std::string_view name) {
   std::string_view line;
   while (ReadLine(line)) {

@@ -112,6 +112,9 @@ class CKLFile {
   // True when the next section begins with `name` before any section end; otherwise the
   // position is unchanged.
   bool FindSection(std::string_view name);
+  // True when FindSection(name) would succeed; the position does not move. Lets a reader
+  // stop at the records a file really holds when its count line promises more.
+  bool HasSectionAhead(std::string_view name);
   // Skips everything up to and including the end line of `name`.
   bool FindSectionEnd(std::string_view name);
   // One raw line (comments included) without its line end; false at the end of the data.

@@ -1,0 +1,119 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <vector>
+
+#include "exchange/name_generator.h"
+#include "exchange/name_pool.h"
+#include "platform/atomic_file.h"
+
+namespace torvale {
+namespace {
+
+std::string TempFile(const std::string& name, const std::string& content) {
+  auto dir = std::filesystem::temp_directory_path() / "torvale_names_test";
+  std::filesystem::create_directories(dir);
+  std::string path = (dir / name).string();
+  EXPECT_TRUE(WriteWholeFile(path, content));
+  return path;
+}
+
+uint32_t U32At(const std::vector<uint8_t>& b, size_t at) {
+  return b[at] | (b[at + 1] << 8) | (b[at + 2] << 16) | (static_cast<uint32_t>(b[at + 3]) << 24);
+}
+
+TEST(NamePool, ResetLeavesABlankAtIndexZeroAndEnterCountsRepeats) {
+  CNamePool pool(20, 20);
+  pool.Reset();
+  CNameList& list = pool.List(5 * 3 + 1);
+  ASSERT_EQ(list.Size(), 1u);
+  EXPECT_EQ(list.Name(0), " ");
+  EXPECT_EQ(list.UseCount(0), 1u);
+
+  EXPECT_EQ(list.Enter("", true), 0);
+  EXPECT_EQ(list.UseCount(0), 1u);
+
+  EXPECT_EQ(pool.EnterName(3, 1, "Lars", true), 1);
+  EXPECT_EQ(pool.EnterName(3, 1, "Lars", true), 1);
+  EXPECT_EQ(list.UseCount(1), 2u);
+  // Without counting, the index is found but the use count stays.
+  EXPECT_EQ(list.Enter("Lars", false), 1);
+  EXPECT_EQ(list.UseCount(1), 2u);
+  // A group outside the pool gets the blank instead of a stray write.
+  EXPECT_EQ(pool.EnterName(64, 1, "Lars", true), 0);
+  EXPECT_EQ(pool.EnterName(0, 5, "Lars", true), 0);
+}
+
+TEST(NamePool, SerialisesNamesWithIndexAndUseCount) {
+  CNameList list;
+  list.Enter(" ", true);
+  list.Enter("Erik", true);
+  list.Enter("Erik", true);
+  ASSERT_EQ(list.SerializedSize(), 35u);
+  std::vector<uint8_t> bytes(list.SerializedSize());
+  uint8_t* end = list.Serialize(bytes.data());
+  EXPECT_EQ(end, bytes.data() + bytes.size());
+  EXPECT_EQ(U32At(bytes, 0), 2u);   // names
+  EXPECT_EQ(U32At(bytes, 4), 0u);   // none from a file
+  EXPECT_EQ(U32At(bytes, 8), 0u);
+  EXPECT_EQ(U32At(bytes, 12), 0u);  // index 0, " ", use count 1
+  EXPECT_EQ(bytes[16], ' ');
+  EXPECT_EQ(bytes[17], 0);
+  EXPECT_EQ(U32At(bytes, 18), 1u);
+  EXPECT_EQ(U32At(bytes, 22), 1u);  // index 1, "Erik", use count 2
+  EXPECT_EQ(std::string(reinterpret_cast<char*>(&bytes[26]), 4), "Erik");
+  EXPECT_EQ(bytes[30], 0);
+  EXPECT_EQ(U32At(bytes, 31), 2u);
+}
+
+TEST(NamePool, LoadsNameFilesByGroupStartingAtGroupOne) {
+  std::string path = TempFile("pool.txt",
+                              "Anna\r\n\r\n%11\r\nSabine\r\nSabine\r\n"
+                              "%99\r\nNobody\r\n%12\r\nAVeryLongNameThatGoesOnAndOnPastThirtyOne\n");
+  CNamePool pool(7, 9);
+  pool.Reset();
+  pool.LoadFile(kPoolFemaleFirstNames, path);
+  const CNameList& group1 = pool.List(1 * 5 + 0);
+  ASSERT_EQ(group1.Size(), 2u);
+  EXPECT_EQ(group1.Name(1), "Anna");
+  EXPECT_EQ(group1.Tag(), 7u);
+  EXPECT_EQ(group1.FileNameCount(), 2u);
+  // File names are taken over whole, duplicates included.
+  EXPECT_EQ(pool.List(11 * 5).Size(), 3u);
+  EXPECT_EQ(pool.List(12 * 5).Name(1), "AVeryLongNameThatGoesOnAndOnPas");
+
+  pool.LoadFile(kPoolSurnames, path);
+  EXPECT_EQ(pool.List(1 * 5 + 4).Tag(), 9u);
+  pool.LoadFile(kPoolSurnames, "");
+  pool.LoadFile(kPoolSurnames, path + ".missing");
+  EXPECT_EQ(pool.List(1 * 5 + 4).Size(), 2u);
+}
+
+TEST(NameGenerator, GroupsNamesAndFallsBackToGroupZero) {
+  std::string path = TempFile("male.txt", "  Otto \r\nKarl\r\n%11\r\nJens\r\nUwe\r\n%\r\nLate\r\n");
+  CNameGenerator generator;
+  ASSERT_TRUE(generator.LoadList(NameListKind::kMaleFirstNames, path));
+  EXPECT_EQ(generator.Count(NameListKind::kMaleFirstNames, 0), 3u);  // "%" alone is group 0
+  EXPECT_EQ(generator.Count(NameListKind::kMaleFirstNames, 11), 2u);
+
+  for (int i = 0; i < 50; ++i) {
+    auto german = generator.DrawName(NameListKind::kMaleFirstNames, 11);
+    ASSERT_TRUE(german);
+    EXPECT_TRUE(*german == "Jens" || *german == "Uwe");
+    auto other = generator.DrawName(NameListKind::kMaleFirstNames, 44);
+    ASSERT_TRUE(other);
+    EXPECT_TRUE(*other == "Otto" || *other == "Karl" || *other == "Late");
+  }
+  EXPECT_FALSE(generator.DrawName(NameListKind::kSurnames, 11));
+  EXPECT_FALSE(generator.LoadList(NameListKind::kSurnames, path + ".missing"));
+}
+
+TEST(NameGenerator, DrawIndexSpansTheGroup) {
+  EXPECT_EQ(CNameGenerator::DrawIndex(0, 5), 0u);
+  EXPECT_EQ(CNameGenerator::DrawIndex(32767, 5), 4u);  // r × count / 32767 would be 5
+  EXPECT_EQ(CNameGenerator::DrawIndex(16383, 2), 0u);
+  EXPECT_EQ(CNameGenerator::DrawIndex(16384, 2), 1u);
+}
+
+}  // namespace
+}  // namespace torvale
