@@ -37,6 +37,14 @@ bool AtomicFile::Write(const void* data, size_t size) {
   return !failed_;
 }
 
+bool AtomicFile::WriteAt(uint64_t offset, const void* data, size_t size) {
+  if (!file_ || failed_) return false;
+  const bool ok = ::fseeko(file_, static_cast<off_t>(offset), SEEK_SET) == 0 &&
+                  std::fwrite(data, 1, size, file_) == size && ::fseeko(file_, 0, SEEK_END) == 0;
+  if (!ok) failed_ = true;
+  return ok;
+}
+
 bool AtomicFile::Commit() {
   if (!file_) return false;
   // No fsync: the rename already keeps an interrupted write from replacing the old file,

@@ -3,6 +3,7 @@
 // to a temporary file in the same folder, which Commit renames over the target. A failed or
 // interrupted write therefore never leaves a truncated file where the old one was.
 
+#include <cstdint>
 #include <cstdio>
 #include <string>
 #include <string_view>
@@ -21,6 +22,9 @@ class AtomicFile {
   bool IsOpen() const { return file_ != nullptr; }
   bool Write(const void* data, size_t size);
   bool Write(std::string_view text) { return Write(text.data(), text.size()); }
+  // Overwrites bytes already written at `offset` (a header whose length is known only at the
+  // end); later writes still append.
+  bool WriteAt(uint64_t offset, const void* data, size_t size);
   // Flushes and renames over the target; false (and the target untouched) on any error.
   bool Commit();
   void Abort();

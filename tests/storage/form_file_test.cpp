@@ -1,0 +1,244 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <random>
+
+#include "storage/form_reader.h"
+#include "storage/form_writer.h"
+#include "storage/pack.h"
+#include "support/temp_folder.h"
+
+namespace torvale {
+namespace {
+
+using test::ReadBytes;
+using test::TempFolder;
+
+std::vector<uint8_t> Payload(size_t size, uint32_t seed) {
+  std::mt19937 random(seed);
+  std::vector<uint8_t> out(size);
+  // Half text-like repetition, half noise: both the copy and the literal paths of the codec.
+  for (size_t i = 0; i < size; ++i) out[i] = (i / 64) % 2 ? uint8_t(random()) : uint8_t('a' + (i % 7));
+  return out;
+}
+
+void PutLe32(std::vector<uint8_t>& bytes, size_t at, uint32_t v) {
+  for (int i = 0; i < 4; ++i) bytes[at + size_t(i)] = static_cast<uint8_t>(v >> (8 * i));
+}
+
+std::vector<CFormChunk> ReadAll(const std::string& path) {
+  CFormReader reader;
+  std::vector<CFormChunk> chunks;
+  if (!reader.Open(path)) return chunks;
+  while (auto chunk = reader.ReadNextChunk()) chunks.push_back(std::move(*chunk));
+  return chunks;
+}
+
+TEST(FormFile, EmptyFileIsJustTheHeaderAndYieldsNoChunk) {
+  TempFolder folder;
+  const std::string path = folder / "empty.zdb";
+  {
+    CFormWriter writer;
+    ASSERT_TRUE(writer.Open(path));
+  }  // the destructor closes
+  EXPECT_EQ(ReadBytes(path), (std::vector<uint8_t>{'F', 'O', 'R', 'M', 8, 0, 0, 0}));
+  CFormReader reader;
+  ASSERT_TRUE(reader.Open(path));
+  EXPECT_EQ(reader.Length(), 8u);
+  EXPECT_FALSE(reader.ReadNextChunk());
+  EXPECT_FALSE(reader.ReadNextChunk());
+}
+
+TEST(FormFile, ManyChunksReadBackIdentical) {
+  TempFolder folder;
+  const std::string path = folder / "world.zdb";
+  std::vector<CFormChunk> written;
+  CFormWriter writer;
+  ASSERT_TRUE(writer.Open(path));
+  for (uint32_t i = 0; i < 250; ++i) {
+    CFormChunk chunk;
+    chunk.tagIndex = i % kFormTagCount;
+    chunk.data = Payload(i == 17 ? 300000 : 1 + (i * 37) % 2000, i);
+    ASSERT_TRUE(writer.WriteChunk(chunk.tagIndex, chunk.data.data(), chunk.data.size())) << i;
+    written.push_back(std::move(chunk));
+  }
+  const uint64_t length = writer.Length();
+  ASSERT_TRUE(writer.Close());
+  EXPECT_EQ(std::filesystem::file_size(path), length);
+
+  CFormReader reader;
+  ASSERT_TRUE(reader.Open(path));
+  uint32_t lastPosition = reader.Position();
+  for (const CFormChunk& expected : written) {
+    auto chunk = reader.ReadNextChunk();
+    ASSERT_TRUE(chunk);
+    EXPECT_EQ(chunk->tagIndex, expected.tagIndex);
+    ASSERT_EQ(chunk->Size(), expected.Size());
+    EXPECT_TRUE(chunk->data == expected.data);
+    EXPECT_GT(reader.Position(), lastPosition);
+    lastPosition = reader.Position();
+  }
+  EXPECT_FALSE(reader.ReadNextChunk());
+  EXPECT_EQ(reader.Position(), reader.Length());
+
+  // Chunks are stored as tag, packed length and an LZ block.
+  const std::vector<uint8_t> bytes = ReadBytes(path);
+  EXPECT_EQ(std::string(bytes.begin() + 8, bytes.begin() + 12), std::string(4, '\0'));
+  EXPECT_EQ(bytes[16], 0x10);
+  EXPECT_EQ(bytes[17], 0xFB);
+}
+
+TEST(FormFile, WriterRefusesWhatItCannotWrite) {
+  TempFolder folder;
+  const std::string path = folder / "a.zdb";
+  CFormWriter writer;
+  const uint8_t byte = 1;
+  EXPECT_FALSE(writer.WriteChunk(kFormTagCountry, &byte, 1));  // nothing open
+  EXPECT_FALSE(writer.Open(""));
+  EXPECT_FALSE(writer.Open(folder / "missing/a.zdb"));
+  ASSERT_TRUE(writer.Open(path));
+  EXPECT_FALSE(writer.WriteChunk(kFormTagCountry, &byte, 0));
+  EXPECT_FALSE(writer.WriteChunk(kFormTagCountry, nullptr, 1));
+  EXPECT_FALSE(writer.WriteChunk(kFormTagCount, &byte, 1));
+  EXPECT_FALSE(writer.WriteFileChunk(kFormTagCountry, 1, folder / "missing.sav"));
+  EXPECT_FALSE(writer.WriteFileChunk(kFormTagCountry, 1, folder.Path()));
+  EXPECT_EQ(writer.Length(), 8u);
+  EXPECT_TRUE(writer.Close());
+  EXPECT_FALSE(writer.Close());
+  EXPECT_EQ(std::filesystem::file_size(path), 8u);
+}
+
+TEST(FormFile, ArchiveAppearsOnlyWhenClosed) {
+  TempFolder folder;
+  const std::string path = folder / "default.zdb";
+  folder.WriteFile("default.zdb", "old archive");
+  CFormWriter writer;
+  ASSERT_TRUE(writer.Open(path));
+  const std::vector<uint8_t> data = Payload(5000, 1);
+  ASSERT_TRUE(writer.WriteChunk(kFormTagBadge, data.data(), data.size()));
+  EXPECT_EQ(ReadBytes(path), (std::vector<uint8_t>{'o', 'l', 'd', ' ', 'a', 'r', 'c', 'h', 'i', 'v', 'e'}));
+  ASSERT_TRUE(writer.Close());
+  EXPECT_EQ(ReadAll(path).size(), 1u);
+  EXPECT_EQ(folder.List(), std::vector<std::string>{"default.zdb"});  // no temporary file left
+}
+
+TEST(FormFile, FileChunkCarriesNumberAndFileBytes) {
+  TempFolder folder;
+  folder.WriteFile("country14.sav", "%INDEX%VERSION\r\n");
+  CFormWriter writer;
+  ASSERT_TRUE(writer.Open(folder / "a.zdb"));
+  ASSERT_TRUE(writer.WriteFileChunk(kFormTagCountry, 14, folder / "Country14.sav"));
+  ASSERT_TRUE(writer.Close());
+  const std::vector<CFormChunk> chunks = ReadAll(folder / "a.zdb");
+  ASSERT_EQ(chunks.size(), 1u);
+  EXPECT_EQ(chunks[0].tagIndex, kFormTagCountry);
+  const std::string expected = std::string("\x0e\0\0\0", 4) + "%INDEX%VERSION\r\n";
+  EXPECT_EQ(std::string(chunks[0].data.begin(), chunks[0].data.end()), expected);
+}
+
+// A file of three chunks, for breaking in different ways.
+std::vector<uint8_t> ThreeChunkFile(TempFolder& folder, std::vector<size_t>* chunkStarts) {
+  CFormWriter writer;
+  EXPECT_TRUE(writer.Open(folder / "three.zdb"));
+  for (uint32_t i = 0; i < 3; ++i) {
+    chunkStarts->push_back(writer.Length());
+    const std::vector<uint8_t> data = Payload(100 + i, i);
+    EXPECT_TRUE(writer.WriteChunk(kFormTagCountry, data.data(), data.size()));
+  }
+  EXPECT_TRUE(writer.Close());
+  return ReadBytes(folder / "three.zdb");
+}
+
+TEST(FormFile, TruncatedOrMislabelledFilesBehaveAsTheGameExpects) {
+  TempFolder folder;
+  std::vector<size_t> starts;
+  const std::vector<uint8_t> good = ThreeChunkFile(folder, &starts);
+  const std::string path = folder / "broken.zdb";
+  CFormReader reader;
+
+  std::vector<uint8_t> cut(good.begin(), good.end() - 5);
+  folder.WriteFile("broken.zdb", cut);
+  EXPECT_FALSE(reader.Open(path)) << "cut short, stored length still the old one";
+  PutLe32(cut, 4, uint32_t(cut.size()));
+  folder.WriteFile("broken.zdb", cut);
+  EXPECT_EQ(ReadAll(path).size(), 2u) << "cut short with the length cut too: the chunks before the cut";
+
+  for (int delta : {-1, 1}) {
+    std::vector<uint8_t> off = good;
+    PutLe32(off, 4, uint32_t(int64_t(good.size()) + delta));
+    folder.WriteFile("broken.zdb", off);
+    EXPECT_FALSE(reader.Open(path)) << "length one byte off";
+  }
+  std::vector<uint8_t> magic = good;
+  magic[0] = 'f';
+  folder.WriteFile("broken.zdb", magic);
+  EXPECT_FALSE(reader.Open(path));
+  folder.WriteFile("broken.zdb", std::vector<uint8_t>{'F', 'O', 'R', 'M', 7, 0, 0});
+  EXPECT_FALSE(reader.Open(path));
+  EXPECT_FALSE(reader.Open(folder / "none.zdb"));
+  EXPECT_FALSE(reader.ReadNextChunk());
+
+  // A zero chunk length, and a chunk whose packed block is damaged, end the reading there.
+  std::vector<uint8_t> zero = good;
+  PutLe32(zero, starts[1] + 4, 0);
+  folder.WriteFile("broken.zdb", zero);
+  EXPECT_EQ(ReadAll(path).size(), 1u);
+  std::vector<uint8_t> damaged = good;
+  damaged[starts[1] + 9] = 0x00;  // not the packed-block marker
+  folder.WriteFile("broken.zdb", damaged);
+  ASSERT_TRUE(reader.Open(path));
+  EXPECT_TRUE(reader.ReadNextChunk());
+  EXPECT_FALSE(reader.ReadNextChunk());
+  EXPECT_FALSE(reader.ReadNextChunk()) << "the reading stays ended";
+}
+
+TEST(FormFile, ForgedLengthsAllocateNothingLarge) {
+  TempFolder folder;
+  // A chunk claiming more packed bytes than the file holds.
+  std::vector<uint8_t> file = {'F', 'O', 'R', 'M', 0, 0, 0, 0, 'C', 'O', 'U', 'N', 0xFF, 0xFF, 0xFF, 0xFF,
+                               0x10, 0xFB, 0, 0, 1, 0xFD, 'x'};
+  PutLe32(file, 4, uint32_t(file.size()));
+  folder.WriteFile("forged.zdb", file);
+  EXPECT_TRUE(ReadAll(folder / "forged.zdb").empty());
+
+  // A seven-byte block claiming 4 GiB - 1 unpacked bytes.
+  file = {'F', 'O', 'R', 'M', 0, 0, 0, 0, 'C', 'O', 'U', 'N', 7, 0, 0, 0, 0x90, 0xFB, 0xFF, 0xFF, 0xFF, 0xFF, 0xFC};
+  PutLe32(file, 4, uint32_t(file.size()));
+  folder.WriteFile("forged.zdb", file);
+  EXPECT_TRUE(ReadAll(folder / "forged.zdb").empty());
+
+  // A block that honestly says what its commands produce is fine: one literal 'a' carried by
+  // a copy of 7 bytes from distance 1, then the end command.
+  file = {'F', 'O', 'R', 'M', 0, 0, 0, 0, 'C', 'O', 'U', 'N', 9, 0, 0, 0, 0x10, 0xFB, 0, 0, 8, 0x11, 0x00, 'a', 0xFC};
+  PutLe32(file, 4, uint32_t(file.size()));
+  folder.WriteFile("honest.zdb", file);
+  const std::vector<CFormChunk> chunks = ReadAll(folder / "honest.zdb");
+  ASSERT_EQ(chunks.size(), 1u);
+  EXPECT_EQ(std::string(chunks[0].data.begin(), chunks[0].data.end()), "aaaaaaaa");
+}
+
+TEST(FormFile, TagsOutsideTheTableReadAsIndexZero) {
+  TempFolder folder;
+  CFormWriter writer;
+  ASSERT_TRUE(writer.Open(folder / "tags.zdb"));
+  const uint8_t data[] = {1, 2, 3};
+  ASSERT_TRUE(writer.WriteChunk(kFormTagKit, data, 3));
+  ASSERT_TRUE(writer.WriteChunk(kFormTagPicture, data, 3));
+  ASSERT_TRUE(writer.Close());
+  std::vector<uint8_t> bytes = ReadBytes(folder / "tags.zdb");
+  EXPECT_EQ(std::string(bytes.begin() + 8, bytes.begin() + 12), "KIT ");
+  bytes[8] = 'X';  // "XIT " is no tag of ours
+  folder.WriteFile("tags.zdb", bytes);
+  const std::vector<CFormChunk> chunks = ReadAll(folder / "tags.zdb");
+  ASSERT_EQ(chunks.size(), 2u);
+  EXPECT_EQ(chunks[0].tagIndex, kFormTagNone);
+  EXPECT_EQ(chunks[1].tagIndex, kFormTagPicture);
+
+  const uint8_t kit[4] = {'K', 'I', 'T', ' '};
+  const uint8_t lowerCase[4] = {'c', 'o', 'u', 'n'};
+  EXPECT_EQ(FormTagIndex(kit), kFormTagKit);
+  EXPECT_EQ(FormTagIndex(lowerCase), kFormTagNone);
+}
+
+}  // namespace
+}  // namespace torvale
