@@ -15,6 +15,7 @@ namespace torvale {
 namespace {
 
 using testing::BuildPlayableLeagues;
+using testing::Club;
 using testing::CountryTestWorld;
 using testing::PersonBuilder;
 using testing::ReadCountryText;
@@ -22,8 +23,6 @@ using testing::WriteCountryText;
 
 constexpr int kGermany = 14;
 constexpr int kSpain = 45;
-
-uint32_t Club(int country, int number) { return MakeClubId(static_cast<uint32_t>(country), static_cast<uint32_t>(number)); }
 
 // Every setting away from its default.
 void SetEveryField(CCountry& c) {

@@ -15,13 +15,12 @@ namespace torvale {
 namespace {
 
 using testing::BuildPlayableLeagues;
+using testing::Club;
 using testing::CountryTestWorld;
 using testing::PersonBuilder;
 
 constexpr int kGermany = 14;
 constexpr int kSpain = 45;
-
-uint32_t Club(int country, int number) { return MakeClubId(static_cast<uint32_t>(country), static_cast<uint32_t>(number)); }
 
 TEST(CountryListsTest, NumbersAreTheLowestFreeUpToTheLimit) {
   CountryTestWorld world;

@@ -36,6 +36,10 @@ inline std::string CupAllocationText() {
   return text;
 }
 
+inline uint32_t Club(int country, int number) {
+  return MakeClubId(static_cast<uint32_t>(country), static_cast<uint32_t>(number));
+}
+
 class CountryTestWorld final : public CountryDirectory {
  public:
   CountryTestWorld() {
