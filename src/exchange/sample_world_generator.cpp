@@ -49,7 +49,7 @@ constexpr std::array<CountryDesign, 22> kDesigns = {{
     {7, {1, 1, 0, 0, 0}, {12, 12, 0, 0, 0}, {1, 0, 0, 0, 0}, 3, 3, 0, 0, 0, 5, 1, 0},
     {12, {1, 1, 1, 1, 0}, {16, 16, 16, 16, 0}, {6, 7, 8, 0, 0}, 2, 2, kEnglishAllLeagues, 15, 0, 5, 0, 2},
     {13, {1, 1, 1, 0, 0}, {18, 18, 16, 0, 0}, {3, 3, 0, 0, 0}, 2, 3, 8, 15, 0, 5, 0, 2},
-    {14, {1, 1, 2, 0, 0}, {18, 18, 20, 0, 0}, {3, 2, 0, 0, 0}, 2, 1, 6, 15, 28, 2, 1, 1},
+    {14, {1, 1, 2, 0, 0}, {18, 18, 20, 0, 0}, {3, 2, 0, 0, 0}, 2, 1, 6, 15, 32, 2, 1, 1},
     {17, {1, 1, 0, 0, 0}, {16, 14, 0, 0, 0}, {3, 0, 0, 0, 0}, 2, 1, 0, 15, 0, 5, 0, 4},
     {18, {1, 1, 0, 0, 0}, {18, 18, 0, 0, 0}, {1, 0, 0, 0, 0}, 2, 1, 0, 15, 0, 5, 1, 2},
     {21, {1, 1, 0, 0, 0}, {10, 10, 0, 0, 0}, {1, 0, 0, 0, 0}, 3, 2, 7, 0, 0, 5, 0, 1},
@@ -444,6 +444,7 @@ void Generator::Leagues(CCountry& country, const CountryDesign& design, std::vec
       league->SetShortName(Cp(name));
       league->SetNumberOfTeams(teams);
       league->SetRounds(level == 0 ? design.topRounds : 2);
+      league->ResetFixtures();  // a grid of the matchdays the rounds need
       league->SetSpectatorMultiplier(Clamp(10 + 10 * (kLeagueLevels - level), 1, 200));
       league->SetTransferMultiplier(Clamp(120 - 20 * level, 1, 250));
       league->SetMoneyValue(1, 2000000 / (level + 1));
