@@ -45,6 +45,31 @@ void FrameworkCalendars::BuildCountryCalendar(int continent,
     if (overlay[d] != 0) out[d] = overlay[d];
 }
 
+std::string_view FrameworkCodeText(int32_t code) {
+  switch (code) {
+    case 1: return "Qualifikation";
+    case 2: return "1. Runde";
+    case 3: return "2. Runde";
+    case 4: return "3. Runde";
+    case 5: return "4. Runde";
+    case 6: return "Vorrunde";
+    case 7: return "Achtelfinale";
+    case 8: return "Viertelfinale";
+    case 9: return "Halbfinale";
+    case 10: return "Finale";
+    case 11: return "Halle";
+    case 12: return "Gruppenspiele 1.Runde";
+    case 13: return "Gruppenspiele 2.Runde";
+    case CalendarCode::NATIONAL_TEAMS: return "Nationalmannschaft";
+    case CalendarCode::EURO_SUPERCUP: return "Finale Euro.Supercup";
+    case CalendarCode::CHAMPIONS_FINAL: return "Finale Meisterrunde";
+    case CalendarCode::UEFA_FINAL: return "Finale Europapokal";
+    case CalendarCode::TOYOTA: return "Finale Weltpokal";
+    case CalendarCode::UIC: return "ITCup";
+    default: return {};
+  }
+}
+
 InternationalLoadResult LoadInternationalCompetitions(std::string_view scriptFolder,
                                                       CompetitionRegistry& registry,
                                                       FrameworkCalendars& calendars) {

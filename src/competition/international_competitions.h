@@ -56,6 +56,10 @@ class FrameworkCalendars {
   std::array<FrameworkCalendar, kFrameworkCalendarCount> tables_{};
 };
 
+// The text of a framework calendar code in the calendar's "Int. Wettb." column; empty for a
+// free day (0) and for codes that mean nothing.
+std::string_view FrameworkCodeText(int32_t code);
+
 // The structure files of the script folder, in loading order.
 struct InternationalFile {
   std::string_view fileName;

@@ -16,8 +16,7 @@ namespace {
 
 constexpr size_t kShortNameChars = 3;
 constexpr uint32_t kClubKeyMask = 0x00FFFFFFu & ~kReserveTeamBit;
-// The size the standard league system gives every league of levels 0-4: the size of a new
-// league, which is what the game's own template countries are built from.
+// The standard league system: one league per level, each of the size a new league gets.
 constexpr int kStandardLeagueTeams = CDBLeague::kDefaultTeams;
 // A playable country needs this many clubs and a first league of this size.
 constexpr size_t kPlayableClubs = 10;

@@ -31,8 +31,8 @@ constexpr int32_t kMaxPlayerPoolEntries = 65535;
 constexpr int8_t kNoRecordRole = INT8_MIN;
 constexpr int kSummaryClubs = 8;
 
-// Relegation rule numbers of files without a version: the English, Swiss and Dutch rules sat
-// at lower numbers before the Scottish split league was added.
+// Files without a version numbered the relegation rules differently; numbers they did not
+// know become "no relegation".
 uint8_t ConvertUnversionedRelegationRule(uint8_t rule) {
   switch (rule) {
     case 0: case 1: case 2: case 3: case 4: case 9: return rule;
@@ -45,8 +45,8 @@ uint8_t ConvertUnversionedRelegationRule(uint8_t rule) {
   }
 }
 
-// Revisions before 7 listed the African faces before the Latin ones, had a different beard
-// order and counted the haircuts from bit 1.
+// Revisions before 7 listed the Latin faces before the African ones, had another beard order
+// and counted the haircuts from bit 2.
 uint32_t ConvertOldFaceMask(uint32_t mask) {
   constexpr uint32_t kSix = 0x3F;
   const uint32_t kept = mask & ~((kSix << 14) | (kSix << 20));

@@ -1,17 +1,15 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <filesystem>
-#include <fstream>
 #include <memory>
 #include <string>
-#include <unistd.h>
 
 #include "competition/competition_registry.h"
 #include "competition/international_competitions.h"
 #include "competition/league.h"
 #include "platform/path.h"
 #include "storage/record_stream.h"
+#include "support/scratch_dir.h"
 
 namespace torvale {
 namespace {
@@ -113,6 +111,11 @@ TEST(InternationalCompetitions, SampleFrameworkCalendarCodes) {
   EXPECT_EQ(southAmerica[250], 8);
   EXPECT_EQ(calendars.GetFrameworkCalendar(FrameworkCalendarIndex::QUALI_EC)[375], 20);
   EXPECT_EQ(calendars.GetFrameworkCalendar(FrameworkCalendarIndex::WORLD_CUP)[377], 20);
+  EXPECT_EQ(FrameworkCodeText(europe[5]), "ITCup");
+  EXPECT_EQ(FrameworkCodeText(europe[12]), "Qualifikation");
+  EXPECT_EQ(FrameworkCodeText(europe[61]), "Gruppenspiele 1.Runde");
+  EXPECT_EQ(FrameworkCodeText(europe[170]), "Finale Weltpokal");
+  EXPECT_EQ(FrameworkCodeText(europe[160]), "");
   for (int unused : {FrameworkCalendarIndex::FIRST, FrameworkCalendarIndex::SIXTH})
     for (int32_t code : calendars.GetFrameworkCalendar(unused)) EXPECT_EQ(code, 0);
 
@@ -125,20 +128,18 @@ TEST(InternationalCompetitions, SampleFrameworkCalendarCodes) {
 }
 
 TEST(InternationalCompetitions, MissingFilesAndIndoorScratchCalendar) {
-  namespace fs = std::filesystem;
-  fs::path folder = fs::temp_directory_path() / ("torvale-intl-" + std::to_string(::getpid()));
-  fs::remove_all(folder);
-  fs::create_directories(folder);
+  test::ScratchDir scratch;
   // A lower-case name on disk: the game's folders come from a case-insensitive file system.
-  fs::copy_file(fs::path(kScriptFolder) / "InDoor.txt", folder / "indoor.txt");
+  std::string content;
+  ASSERT_TRUE(ReadWholeFile(JoinPath(kScriptFolder, "InDoor.txt"), content));
+  scratch.MakeFile("indoor.txt", content);
 
   CompetitionRegistry registry;
   // A node of another country survives; only the international ones are replaced.
   registry.RegisterCompetition(std::make_unique<CDBRoot>(14));
   FrameworkCalendars calendars;
   calendars.GetFrameworkCalendar(FrameworkCalendarIndex::EUROPE)[9] = 3;
-  InternationalLoadResult loaded = LoadInternationalCompetitions(folder.string(), registry, calendars);
-  fs::remove_all(folder);
+  InternationalLoadResult loaded = LoadInternationalCompetitions(scratch.path(), registry, calendars);
 
   EXPECT_EQ(loaded, (InternationalLoadResult{-1, -1, -1, -1, 5}));
   EXPECT_EQ(registry.Size(), 1u + 1 + 5);

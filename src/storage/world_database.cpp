@@ -1,0 +1,328 @@
+#include "storage/world_database.h"
+
+#include <cstdio>
+#include <vector>
+
+#include "competition/competition_records.h"
+#include "competition/cup_national.h"
+#include "exchange/name_pool.h"
+#include "platform/path.h"
+#include "platform/string_table.h"
+#include "platform/text_encoding.h"
+#include "storage/record_stream.h"
+#include "storage/save_error_reporter.h"
+#include "world/sibling_lookup.h"
+
+namespace torvale {
+
+namespace {
+
+// The name pool of a world is created with these two tags (the values the master build gives
+// the names taken from the name files).
+constexpr uint32_t kNamePoolFirstTag = 20;
+constexpr uint32_t kNamePoolSecondTag = 20;
+// Lines per country in the country index: names, short names, continent, two languages and
+// the byte the master build writes after the continent.
+constexpr int kIndexLinesPerCountry = 6;
+
+std::string CountryFilePath(std::string_view folder, int number) {
+  return JoinPath(folder, "Country" + std::to_string(number) + ".sav");
+}
+
+std::vector<std::string_view> SplitLines(std::string_view text) {
+  std::vector<std::string_view> lines;
+  while (!text.empty()) {
+    const size_t end = text.find('\n');
+    std::string_view line = text.substr(0, end);
+    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+    lines.push_back(line);
+    if (end == std::string_view::npos) break;
+    text.remove_prefix(end + 1);
+  }
+  return lines;
+}
+
+void RemoveAllPersons(CPersonTable& persons) {
+  std::vector<uint32_t> ids;
+  ids.reserve(persons.Count());
+  for (const auto& [id, person] : persons.Persons()) ids.push_back(id);
+  for (uint32_t id : ids) persons.RemovePlayer(id);
+}
+
+}  // namespace
+
+void StreamSaveErrorReporter::ReportSaveError(int messageId) {
+  std::fprintf(stream_, "%s\n", Cp1252ToUtf8(LoadString(messageId)).c_str());
+  std::fflush(stream_);
+}
+
+std::array<std::string, kCountryLanguages> SplitCountryIndexNames(std::string_view line) {
+  // The index may list up to nine names; the languages take the first five.
+  std::vector<std::string_view> names;
+  while (!line.empty()) {
+    const size_t comma = line.find(',');
+    std::string_view field = line.substr(0, comma);
+    if (!field.empty()) names.push_back(field);
+    if (comma == std::string_view::npos) break;
+    line.remove_prefix(comma + 1);
+  }
+  std::array<std::string, kCountryLanguages> result;
+  if (names.empty()) return result;
+  result.fill(std::string(names[0]));
+  for (size_t k = 1; k < names.size() && k < static_cast<size_t>(kCountryLanguages); ++k)
+    result[k] = std::string(names[k]);
+  return result;
+}
+
+CWorldDatabase::CWorldDatabase(WorldEnvironment environment) : environment_(std::move(environment)) {
+  Reset();
+}
+
+CWorldDatabase::~CWorldDatabase() { Clear(); }
+
+void CWorldDatabase::Reset() {
+  RemoveAllPersons(persons_);
+  rules_ = CGlobalRules();
+  selection_ = StartingSelection();
+  spareA_.fill(0);
+  spareB_.fill(0);
+  language_ = 0;
+  SetFolder("database");
+}
+
+void CWorldDatabase::Clear() {
+  // Countries first: they refer to the registry and the person table.
+  for (auto& country : countries_) country.reset();
+  withoutClub_.reset();
+  namePool_.reset();
+  competitions_.Clear();
+  RemoveAllPersons(persons_);
+  loaded_ = 0;
+}
+
+void CWorldDatabase::InitEmptyWorld() {
+  Clear();
+  CreateCountries();
+  withoutClub_ = std::make_unique<CPlayersWithoutClub>(persons_);
+  namePool_ = std::make_unique<CNamePool>(kNamePoolFirstTag, kNamePoolSecondTag);
+  loaded_ = 1;
+  FillCountriesFromIndex();
+  calendars_.Clear();
+  if (!environment_.scriptFolder.empty())
+    LoadInternationalCompetitions(environment_.scriptFolder, competitions_, calendars_);
+}
+
+void CWorldDatabase::CreateCountries() {
+  for (int n = kFirstCountry; n <= kLastCountry; ++n) {
+    auto country = std::make_unique<CCountry>(static_cast<uint32_t>(n));
+    country->SetContext(MakeCountryContext());
+    countries_[static_cast<size_t>(n)] = std::move(country);
+  }
+}
+
+void CWorldDatabase::CreateCountryBasics(CCountry& country) {
+  country.CreateAmateurClub();
+  // The pool a country has after reading a file without pool entries, so that a country the
+  // folder does not hold and one read from an empty record look the same.
+  country.ResizePlayerPool(static_cast<int>(country.Clubs().size()) * kPoolEntriesPerClub);
+  EnsureCountryRoot(competitions_, country.CountryNumber());
+}
+
+void CWorldDatabase::FillCountriesFromIndex() {
+  std::string text;
+  const bool haveIndex = ReadWholeFile(environment_.countryIndexPath, text);
+  const std::vector<std::string_view> lines = haveIndex ? SplitLines(text) : std::vector<std::string_view>{};
+  auto line = [&lines](size_t i) { return i < lines.size() ? lines[i] : std::string_view(); };
+
+  for (int n = kFirstCountry; n <= kLastCountry; ++n) {
+    CCountry& country = *countries_[static_cast<size_t>(n)];
+    if (haveIndex) {
+      const size_t first = static_cast<size_t>(n - kFirstCountry) * kIndexLinesPerCountry;
+      const auto names = SplitCountryIndexNames(line(first));
+      const auto shortNames = SplitCountryIndexNames(line(first + 1));
+      for (int language = 0; language < kCountryLanguages; ++language) {
+        country.SetName(language, names[static_cast<size_t>(language)]);
+        country.SetShortName(language, shortNames[static_cast<size_t>(language)]);
+      }
+      country.continent = static_cast<uint32_t>(CKLFile::ParseInt(line(first + 2)));
+      const auto firstLanguage = static_cast<uint8_t>(CKLFile::ParseInt(line(first + 3)));
+      country.languages[0] = firstLanguage;
+      country.SetFallbackLanguage(firstLanguage);
+      country.languages[1] = static_cast<uint8_t>(CKLFile::ParseInt(line(first + 4)));
+      country.continentByte = static_cast<uint8_t>(CKLFile::ParseInt(line(first + 5)));
+    }
+    CreateCountryBasics(country);
+  }
+}
+
+// ---------------------------------------------------------------- folder
+
+void CWorldDatabase::SetFolder(std::string_view path) {
+  folder_ = NormalizePath(path);
+  badgeFolder_ = folder_ + "/Badge";
+}
+
+std::string CWorldDatabase::Name() const {
+  size_t cut = folder_.rfind('/');
+  if (cut == std::string::npos) cut = folder_.rfind('\\');
+  return cut == std::string::npos ? folder_ : folder_.substr(cut + 1);
+}
+
+// ---------------------------------------------------------------- load and save
+
+bool CWorldDatabase::Load(std::string_view path) {
+  if (!IsLoaded()) InitEmptyWorld();
+  secondMap_.clear();
+  SetFolder(path);
+
+  for (int n = kFirstCountry; n <= kLastCountry; ++n) {
+    CKLFile file;
+    if (!file.OpenRead(CountryFilePath(folder_, n))) continue;
+    countries_[static_cast<size_t>(n)]->ReadCountry(file);
+    file.Close();
+  }
+  // The countries keep their club numbering in step with their club maps, so the rules
+  // below resolve against the numbering the files were read with.
+  LoadRulesFile(folder_, rules_);
+  rules_.ResolveAfterLoad(*this, *this);
+
+  RemoveWithoutClubPersons();
+  return LoadWithoutFile(folder_, *withoutClub_, MakePlayerReadContext());
+}
+
+bool CWorldDatabase::Save(SaveErrorReporter& reporter) const {
+  bool failed = false;
+  for (int n = kFirstCountry; n <= kLastCountry; ++n) {
+    const CCountry* country = Country(n);
+    if (!country) continue;
+    CKLFile file;
+    if (!file.OpenWrite(CountryFilePath(folder_, n))) {
+      failed = true;
+      continue;
+    }
+    country->WriteCountry(file);
+    if (!file.Close()) failed = true;
+  }
+  if (SaveRulesFile(folder_, rules_, *this, *this)) failed = true;
+  if (withoutClub_ && SaveWithoutFile(folder_, *withoutClub_, *this)) failed = true;
+  if (failed) reporter.ReportSaveError(IDS_SAVE_FAILED);
+  return !failed;
+}
+
+void CWorldDatabase::RemoveWithoutClubPersons() {
+  if (!withoutClub_) return;
+  for (size_t i = 0; i < withoutClub_->Count(); ++i) persons_.RemovePlayer(withoutClub_->IdAt(i));
+  withoutClub_->Clear();
+}
+
+// ---------------------------------------------------------------- countries
+
+CCountry* CWorldDatabase::Country(int number) {
+  if (number < kFirstCountry || number > kLastCountry) return nullptr;
+  return countries_[static_cast<size_t>(number)].get();
+}
+
+const CCountry* CWorldDatabase::Country(int number) const {
+  if (number < kFirstCountry || number > kLastCountry) return nullptr;
+  return countries_[static_cast<size_t>(number)].get();
+}
+
+void CWorldDatabase::SetLanguage(uint8_t language) {
+  language_ = language;
+  for (auto& country : countries_)
+    if (country) country->SetContext(MakeCountryContext());
+}
+
+CountryContext CWorldDatabase::MakeCountryContext() {
+  CountryContext context;
+  context.competitions = &competitions_;
+  context.persons = &persons_;
+  context.cupAllocations = environment_.cupAllocations;
+  context.countries = this;
+  context.sibling = environment_.sibling;
+  context.random = &random_;
+  context.language = language_;
+  return context;
+}
+
+PlayerReadContext CWorldDatabase::MakePlayerReadContext() {
+  return PlayerReadContext{environment_.sibling ? *environment_.sibling : noSibling_, *this, random_,
+                           CountryContext().referenceDate};
+}
+
+const CCountry* CWorldDatabase::FindCountry(int countryId) const { return Country(countryId); }
+
+uint8_t CWorldDatabase::FirstLanguage(uint8_t countryId) const {
+  const CCountry* country = Country(countryId);
+  return country ? country->languages[0] : 0;
+}
+
+uint32_t CWorldDatabase::SavedClubId(uint32_t clubId) const {
+  if (ClubNumber(clubId) == kAmateurClubNumber) return clubId;
+  const CCountry* country = Country(ClubCountry(clubId));
+  return country ? country->SavedClubId(clubId) : 0;
+}
+
+int CWorldDatabase::StadiumCount(int country) const {
+  const CCountry* owner = Country(country);
+  return owner ? static_cast<int>(owner->Stadiums().size()) : 0;
+}
+
+int32_t CWorldDatabase::SavedStadiumPosition(int country, int32_t number) const {
+  const CCountry* owner = Country(country);
+  if (!owner || !owner->Stadiums().contains(number)) return 0;
+  return owner->SavedStadiumPosition(number);
+}
+
+// ---------------------------------------------------------------- comparison
+
+namespace {
+
+bool SamePerson(const CPlayer* a, const CPlayer* b) {
+  if (!a || !b) return a == b;
+  PlayerFields left = *a;
+  left.id = b->id;
+  return left == static_cast<const PlayerFields&>(*b);
+}
+
+// The competitions of a country as their records: nodes have no comparison of their own, and
+// the record holds every field that is kept.
+std::string CompetitionText(const CWorldDatabase& world, int country) {
+  const CCountry* owner = world.Country(country);
+  if (!owner) return {};
+  CKLFile file;
+  file.OpenWriteToMemory();
+  WriteCountryCompetitions(file, world.Competitions(), country, owner->LeagueCount(), IdentityClubIdMapper());
+  return file.TakeWritten();
+}
+
+}  // namespace
+
+bool CWorldDatabase::SameData(const CWorldDatabase& other) const {
+  if (loaded_ != other.loaded_ || !(rules_ == other.rules_) || selection_ != other.selection_ ||
+      language_ != other.language_ || !(calendars_ == other.calendars_))
+    return false;
+  for (int n = kFirstCountry; n <= kLastCountry; ++n) {
+    const CCountry* a = Country(n);
+    const CCountry* b = other.Country(n);
+    if (!a || !b) {
+      if (a != b) return false;
+      continue;
+    }
+    if (!a->SameData(*b) || CompetitionText(*this, n) != CompetitionText(other, n)) return false;
+    // Clubs list their persons by id; the persons themselves must match too.
+    for (const auto& [id, club] : a->Clubs()) {
+      const CClub* twin = b->FindClub(id);
+      if (!twin) return false;
+      for (uint32_t person : club->PlayerIds())
+        if (!SamePerson(persons_.FindPlayer(person), other.persons_.FindPlayer(person))) return false;
+    }
+  }
+  const size_t count = withoutClub_ ? withoutClub_->Count() : 0;
+  if (count != (other.withoutClub_ ? other.withoutClub_->Count() : 0)) return false;
+  for (size_t i = 0; i < count; ++i)
+    if (!SamePerson(withoutClub_->At(i), other.withoutClub_->At(i))) return false;
+  return true;
+}
+
+}  // namespace torvale

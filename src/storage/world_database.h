@@ -1,0 +1,172 @@
+#pragma once
+// CWorldDatabase: one open football world. It owns the 206 countries (slot 0 stays empty),
+// the table of every person, the competition registry (with the team-selection rules the
+// competitions share), the global rules, the players without club, the name pool of the
+// master build and the framework calendars of the international competitions.
+//
+// On disk a world is a folder: "Country%d.sav" for 1..206, "Rules.sav" and "Without.sav",
+// each a record stream. Loading reads them in the order the records need each other: the
+// countries first (so the clubs exist), then the rules, whose club references are resolved
+// against the loaded countries, then the players without club.
+
+#include <array>
+#include <cstdint>
+#include <map>
+#include <memory>
+#include <random>
+#include <string>
+#include <string_view>
+
+#include "competition/competition_registry.h"
+#include "competition/international_competitions.h"
+#include "world/club_id_mapper.h"
+#include "world/country.h"
+#include "world/global_rules.h"
+#include "world/person_table.h"
+#include "world/players_without_club.h"
+#include "world/sibling_lookup.h"
+
+namespace torvale {
+
+class CNamePool;
+class CupAllocationTable;
+class SaveErrorReporter;
+
+constexpr int kFirstCountry = 1;
+constexpr int kLastCountry = 206;
+constexpr int kCountrySlots = kLastCountry + 1;
+
+// The process-wide tables and game folders a world reads from but does not own. The
+// application fills one from the install folder; tests point it at their own files.
+struct WorldEnvironment {
+  // The country index a new world takes its countries' names, continents and languages from.
+  std::string countryIndexPath = "database/countries.sav";
+  // The game's script folder with the international structure files; empty: none are read.
+  std::string scriptFolder;
+  const CupAllocationTable* cupAllocations = nullptr;
+  // The sibling game's lists for reading old files; null: nothing is found there.
+  const SiblingGameLookup* sibling = nullptr;
+};
+
+// Where the main window's selection starts on each refresh.
+struct StartingSelection {
+  uint16_t continent = 0;
+  uint16_t country = 14;
+  uint16_t previousContinent = 0;
+  friend bool operator==(const StartingSelection&, const StartingSelection&) = default;
+};
+
+class CWorldDatabase final : public CountryDirectory,
+                             public CountryLanguageLookup,
+                             public ClubIdMapper,
+                             public StadiumReferenceLookup {
+ public:
+  explicit CWorldDatabase(WorldEnvironment environment = {});
+  CWorldDatabase(const CWorldDatabase&) = delete;
+  CWorldDatabase& operator=(const CWorldDatabase&) = delete;
+  ~CWorldDatabase() override;
+
+  // Empties the persons and the rules and sets the small settings to those of a new world;
+  // the folder becomes "database".
+  void Reset();
+  // Destroys the countries, the players without club, the name pool and every competition.
+  void Clear();
+  // A world of 206 countries named from the country index, each with its amateur club and
+  // competition root, plus the international competitions of the script folder.
+  void InitEmptyWorld();
+
+  // ---- folder ----
+  // Stores the folder normalised (lower case, '/'); the badge folder is "<folder>/Badge".
+  void SetFolder(std::string_view path);
+  const std::string& Folder() const { return folder_; }
+  const std::string& BadgeFolder() const { return badgeFolder_; }
+  // The last part of the folder: the database's name.
+  std::string Name() const;
+
+  // Reads the world from `path`. A missing country file leaves that country as it is. Returns
+  // whether the players-without-club file could be read.
+  bool Load(std::string_view path);
+  // Writes every file into the folder. Each file replaces the old one only when written
+  // completely; a file that cannot be written does not stop the others. When anything failed
+  // the reporter is told once (message 798). Returns true when every file was written.
+  bool Save(SaveErrorReporter& reporter) const;
+
+  // ---- what the world owns ----
+  bool IsLoaded() const { return loaded_ != 0; }
+  CCountry* Country(int number);
+  const CCountry* Country(int number) const;
+  CPersonTable& Persons() { return persons_; }
+  const CPersonTable& Persons() const { return persons_; }
+  CompetitionRegistry& Competitions() { return competitions_; }
+  const CompetitionRegistry& Competitions() const { return competitions_; }
+  CGlobalRules& Rules() { return rules_; }
+  const CGlobalRules& Rules() const { return rules_; }
+  // Null before InitEmptyWorld and after Clear.
+  CPlayersWithoutClub* PlayersWithoutClub() { return withoutClub_.get(); }
+  const CPlayersWithoutClub* PlayersWithoutClub() const { return withoutClub_.get(); }
+  CNamePool* NamePool() { return namePool_.get(); }
+  FrameworkCalendars& Calendars() { return calendars_; }
+  const FrameworkCalendars& Calendars() const { return calendars_; }
+  const WorldEnvironment& Environment() const { return environment_; }
+
+  // ---- small settings ----
+  StartingSelection& Selection() { return selection_; }
+  const StartingSelection& Selection() const { return selection_; }
+  std::array<uint8_t, 12>& SpareBytesA() { return spareA_; }
+  std::array<uint8_t, 12>& SpareBytesB() { return spareB_; }
+  uint8_t Language() const { return language_; }
+  // The database language 0-4; the countries name their clubs in it.
+  void SetLanguage(uint8_t language);
+
+  // The context the world gives each of its countries.
+  CountryContext MakeCountryContext();
+  // What reading persons needs: the sibling lists, the countries' languages, the draw.
+  PlayerReadContext MakePlayerReadContext();
+
+  // CountryDirectory
+  const CCountry* FindCountry(int countryId) const override;
+  // CountryLanguageLookup: the first spoken language of the country.
+  uint8_t FirstLanguage(uint8_t countryId) const override;
+  // ClubIdMapper: each club reference is renumbered by the country it names.
+  uint32_t SavedClubId(uint32_t clubId) const override;
+  // StadiumReferenceLookup
+  int StadiumCount(int country) const override;
+  int32_t SavedStadiumPosition(int country, int32_t number) const override;
+
+  // Same countries with the same data, same persons without club, rules and settings: what
+  // survives a save and a reload. Person ids are compared by the persons they name.
+  bool SameData(const CWorldDatabase& other) const;
+
+ private:
+  void CreateCountries();
+  void FillCountriesFromIndex();
+  void CreateCountryBasics(CCountry& country);
+  void RemoveWithoutClubPersons();
+
+  WorldEnvironment environment_;
+  NoSiblingGameLists noSibling_;  // what reading uses without the sibling game's lists
+  uint32_t loaded_ = 0;
+  std::array<std::unique_ptr<CCountry>, kCountrySlots> countries_;
+  CPersonTable persons_{*this};
+  std::unique_ptr<CPlayersWithoutClub> withoutClub_;
+  CGlobalRules rules_;
+  std::unique_ptr<CNamePool> namePool_;
+  CompetitionRegistry competitions_;
+  StartingSelection selection_;
+  std::array<uint8_t, 12> spareA_ = {};
+  std::array<uint8_t, 12> spareB_ = {};
+  uint8_t language_ = 0;
+  // Emptied on every load; nothing in the editor fills it.
+  std::map<uint32_t, uint32_t> secondMap_;
+  std::string folder_;
+  std::string badgeFolder_;
+  FrameworkCalendars calendars_;
+  // The draw that reading the oldest person records needs; fixed seed for repeatable loads.
+  std::minstd_rand random_{20040701};
+};
+
+// Splits one line of the country index: fields separated by ',', empty fields skipped. The
+// first name goes to every language, the k-th further name (k = 1..4) replaces language k.
+std::array<std::string, kCountryLanguages> SplitCountryIndexNames(std::string_view line);
+
+}  // namespace torvale
