@@ -12,12 +12,15 @@
 #include "storage/form_chunk_file.h"
 #include "storage/form_reader.h"
 #include "storage/form_writer.h"
-#include "support/temp_folder.h"
+#include "support/file_bytes.h"
+#include "support/scratch_dir.h"
 
 namespace torvale {
 namespace {
 
-using test::TempFolder;
+using test::AsText;
+using test::ListNames;
+using test::ScratchDir;
 
 std::vector<uint8_t> SolidTga(int size, uint8_t shade) {
   TgaImage image;
@@ -32,14 +35,14 @@ uint32_t DibWidth(const std::vector<uint8_t>& dib) {
 
 // A badge folder and a badge archive side by side, as in an installation.
 struct BadgeInstall {
-  TempFolder root;
+  ScratchDir root;
   CQZBig archive;
-  BadgeRoots roots{root / "badges", &archive};
+  BadgeRoots roots{root.path() + "/badges", &archive};
 
   void AddFile(const std::string& badgePath, int size, uint8_t shade = 0x40) {
     std::string relative = "badges/" + badgePath;
     std::replace(relative.begin(), relative.end(), '\\', '/');
-    root.WriteFile(relative, SolidTga(size, shade));
+    root.MakeFile(relative, AsText(SolidTga(size, shade)));
   }
   // Every size of `badgePath` except `skip` (0: none) goes into the archive, packed.
   static void AddToArchive(std::vector<BigWriterEntry>& entries, const std::string& badgePath, int skip = 0) {
@@ -47,8 +50,8 @@ struct BadgeInstall {
       if (size != skip) entries.push_back({BadgeArchiveName(BadgePathForSize(badgePath, size)), SolidTga(size, 0xC0), true});
   }
   void OpenArchive(const std::vector<BigWriterEntry>& entries) {
-    ASSERT_TRUE(WriteBigArchive(root / "badges.big", entries, {}));
-    ASSERT_TRUE(archive.Open(root / "badges.big", true));
+    ASSERT_TRUE(WriteBigArchive(root.path() + "/badges.big", entries, {}));
+    ASSERT_TRUE(archive.Open(root.path() + "/badges.big", true));
   }
 };
 
@@ -104,7 +107,7 @@ TEST(BadgeLookup, ImagesComeFromTheFolderBeforeTheArchive) {
   const std::string archiveOnly = "Spanien\\Badge180\\Sevilla.tga";
   const std::string brokenInFolder = "Spanien\\Badge180\\Bilbao.tga";
   install.AddFile(both, 2);
-  install.root.WriteFile("badges/Spanien/Badge180/Bilbao.tga", "not an image");
+  install.root.MakeFile("badges/Spanien/Badge180/Bilbao.tga", "not an image");
   std::vector<BigWriterEntry> entries;
   for (const std::string& path : {both, archiveOnly, brokenInFolder})
     entries.push_back({BadgeArchiveName(path), SolidTga(3, 0x80), true});
@@ -126,15 +129,15 @@ TEST(BadgeChunks, ExportedSizesImportIntoAnotherBadgeFolder) {
   const std::string badge = "Italien\\Badge180\\Roma.tga";
   for (int size : {180, 48, 14}) install.AddFile(BadgePathForSize(badge, size), size, uint8_t(size));
   CFormWriter writer;
-  ASSERT_TRUE(writer.Open(install.root / "export.zdb"));
+  ASSERT_TRUE(writer.Open(install.root.path() + "/export.zdb"));
   EXPECT_EQ(CBadge(install.roots.folder, MakeBadgeTemplate(badge)).WriteChunks(writer), 3);
   EXPECT_EQ(CBadge(install.roots.folder, MakeBadgeTemplate("")).WriteChunks(writer), 0);
   ASSERT_TRUE(writer.Close());
 
   CFormReader reader;
-  ASSERT_TRUE(reader.Open(install.root / "export.zdb"));
-  TempFolder elsewhere;
-  const FormChunkFolders folders{elsewhere / "db", elsewhere / "badges", elsewhere / "picture"};
+  ASSERT_TRUE(reader.Open(install.root.path() + "/export.zdb"));
+  ScratchDir elsewhere;
+  const FormChunkFolders folders{elsewhere.path() + "/db", elsewhere.path() + "/badges", elsewhere.path() + "/picture"};
   std::vector<std::string> names;
   while (auto chunk = reader.ReadNextChunk()) {
     EXPECT_EQ(chunk->tagIndex, kFormTagBadge);
@@ -155,8 +158,8 @@ TEST(BadgeSets, GroupsFromFolderAndArchiveMatchCountriesByEightCharacters) {
   install.AddFile("DEUTSCHLAND_alt\\badge180\\Altona.tga", 1);
   install.AddFile("Eigene Vereine\\Badge180\\Mein Verein.tga", 1);
   install.AddFile(".hidden\\Badge180\\x.tga", 1);
-  install.root.WriteFile("badges/Leer/Badge180/notes.txt", "no image");
-  install.root.WriteFile("badges/Leer/Badge74/x.tga", "only another size");
+  install.root.MakeFile("badges/Leer/Badge180/notes.txt", "no image");
+  install.root.MakeFile("badges/Leer/Badge74/x.tga", "only another size");
   std::vector<BigWriterEntry> entries;
   BadgeInstall::AddToArchive(entries, "Deutschland\\Badge180\\Hamburg.tga");  // also in the folder
   BadgeInstall::AddToArchive(entries, "Deutschland\\Badge180\\Berlin.tga");

@@ -5,12 +5,15 @@
 #include "assets/big_archive.h"
 #include "assets/big_writer.h"
 #include "platform/text_encoding.h"
-#include "support/temp_folder.h"
+#include "support/file_bytes.h"
+#include "support/scratch_dir.h"
 
 namespace torvale {
 namespace {
 
-using test::TempFolder;
+using test::AsText;
+using test::ListNames;
+using test::ScratchDir;
 
 std::vector<uint8_t> Bytes(std::string_view text) { return {text.begin(), text.end()}; }
 
@@ -42,12 +45,12 @@ void WriteArchive(const std::string& path, const std::vector<BigWriterEntry>& en
 }
 
 TEST(BigArchive, OpensWhatTheWriterMakesInEveryVariant) {
-  TempFolder folder;
+  ScratchDir folder;
   const std::vector<BigWriterEntry> entries = SampleEntries();
   for (bool bigEndian : {false, true})
     for (bool packWhole : {false, true}) {
       SCOPED_TRACE(testing::Message() << "big-endian " << bigEndian << ", packed " << packWhole);
-      const std::string path = folder / "badges.big";
+      const std::string path = folder.path() + "/badges.big";
       WriteArchive(path, entries, {bigEndian, packWhole});
       CQZBig big;
       ASSERT_TRUE(big.Open(path, true)) << big.GetLastError();
@@ -73,10 +76,10 @@ TEST(BigArchive, OpensWhatTheWriterMakesInEveryVariant) {
 }
 
 TEST(BigArchive, LooksNamesUpIgnoringLetterCaseAndFindsTheFirst) {
-  TempFolder folder;
-  WriteArchive(folder / "a.big", SampleEntries(), {});
+  ScratchDir folder;
+  WriteArchive(folder.path() + "/a.big", SampleEntries(), {});
   CQZBig big;
-  ASSERT_TRUE(big.Open(folder / "a.big", true));
+  ASSERT_TRUE(big.Open(folder.path() + "/a.big", true));
   EXPECT_EQ(big.FindEntry("badges\\deutschland\\badge14\\hamburg.tga"), 1);
   EXPECT_EQ(big.FindEntry("BADGES\\DEUTSCHLAND\\BADGE180\\HAMBURG.TGA"), 0);
   EXPECT_EQ(big.ReadEntry("README.TXT", false), Bytes("x"));
@@ -96,14 +99,14 @@ TEST(BigArchive, LooksNamesUpIgnoringLetterCaseAndFindsTheFirst) {
 }
 
 TEST(BigArchive, ClosedArchiveSaysSoOnEveryLookup) {
-  TempFolder folder;
-  WriteArchive(folder / "a.big", SampleEntries(), {});
+  ScratchDir folder;
+  WriteArchive(folder.path() + "/a.big", SampleEntries(), {});
   CQZBig big;
   const std::string notOpen = Text("BIG Archiv ist nicht geöffnet");
   EXPECT_EQ(big.FindEntry("readme.txt"), -1);
   EXPECT_EQ(big.GetLastError(), notOpen);
 
-  ASSERT_TRUE(big.Open(folder / "a.big", false));
+  ASSERT_TRUE(big.Open(folder.path() + "/a.big", false));
   EXPECT_FALSE(big.IsReadOnly());
   big.Close();
   EXPECT_TRUE(big.IsReadOnly());
@@ -114,7 +117,7 @@ TEST(BigArchive, ClosedArchiveSaysSoOnEveryLookup) {
                       +[](CQZBig& b) { return !b.ReadEntry(0, true); },
                       +[](CQZBig& b) { return !b.ReadEntry("readme.txt", false); }}) {
     CQZBig fresh;
-    ASSERT_TRUE(fresh.Open(folder / "a.big", true));
+    ASSERT_TRUE(fresh.Open(folder.path() + "/a.big", true));
     fresh.Close();
     EXPECT_TRUE(lookup(fresh));
     EXPECT_EQ(fresh.GetLastError(), notOpen);
@@ -122,26 +125,26 @@ TEST(BigArchive, ClosedArchiveSaysSoOnEveryLookup) {
 }
 
 TEST(BigArchive, PackedArchiveUsesATemporaryCopyThatCloseRemoves) {
-  TempFolder folder;
-  WriteArchive(folder / "packed.big", SampleEntries(), {false, true});
+  ScratchDir folder;
+  WriteArchive(folder.path() + "/packed.big", SampleEntries(), {false, true});
   {
     CQZBig big;
-    ASSERT_TRUE(big.Open(folder / "packed.big", true));
-    EXPECT_EQ(big.PackedPath(), folder / "packed.big");
+    ASSERT_TRUE(big.Open(folder.path() + "/packed.big", true));
+    EXPECT_EQ(big.PackedPath(), folder.path() + "/packed.big");
     EXPECT_NE(big.ReadPath(), big.PackedPath());
     EXPECT_TRUE(std::filesystem::exists(big.ReadPath()));
-    EXPECT_EQ(folder.List().size(), 2u);
+    EXPECT_EQ(ListNames(folder.path()).size(), 2u);
     big.Close();
-    EXPECT_EQ(folder.List(), std::vector<std::string>{"packed.big"});
+    EXPECT_EQ(ListNames(folder.path()), std::vector<std::string>{"packed.big"});
 
-    ASSERT_TRUE(big.Open(folder / "packed.big", true));
+    ASSERT_TRUE(big.Open(folder.path() + "/packed.big", true));
     // Reopening on another archive, and destruction, clean up as well.
-    WriteArchive(folder / "plain.big", SampleEntries(), {});
-    ASSERT_TRUE(big.Open(folder / "plain.big", true));
-    EXPECT_EQ(folder.List(), (std::vector<std::string>{"packed.big", "plain.big"}));
-    ASSERT_TRUE(big.Open(folder / "packed.big", true));
+    WriteArchive(folder.path() + "/plain.big", SampleEntries(), {});
+    ASSERT_TRUE(big.Open(folder.path() + "/plain.big", true));
+    EXPECT_EQ(ListNames(folder.path()), (std::vector<std::string>{"packed.big", "plain.big"}));
+    ASSERT_TRUE(big.Open(folder.path() + "/packed.big", true));
   }
-  EXPECT_EQ(folder.List(), (std::vector<std::string>{"packed.big", "plain.big"}));
+  EXPECT_EQ(ListNames(folder.path()), (std::vector<std::string>{"packed.big", "plain.big"}));
 }
 
 // Builds an archive by hand so that single fields can be broken.
@@ -159,18 +162,18 @@ RawArchive OneEntryArchive() {
 }
 
 TEST(BigArchive, RefusesBrokenFilesWithTheirMessage) {
-  TempFolder folder;
-  const std::string path = folder / "bad.big";
+  ScratchDir folder;
+  const std::string path = folder.path() + "/bad.big";
   const std::string invalid = Text("%s ist keine gültige BIG Datei", path);
   auto expectInvalid = [&](const std::vector<uint8_t>& bytes, const char* what) {
-    folder.WriteFile("bad.big", bytes);
+    folder.MakeFile("bad.big", AsText(bytes));
     CQZBig big;
     EXPECT_FALSE(big.Open(path, true)) << what;
     EXPECT_EQ(big.GetLastError(), invalid) << what;
     EXPECT_EQ(big.GetEntryCount(), 0) << what;
   };
   RawArchive good = OneEntryArchive();
-  folder.WriteFile("bad.big", good.bytes);
+  folder.MakeFile("bad.big", AsText(good.bytes));
   CQZBig check;
   ASSERT_TRUE(check.Open(path, true));
   check.Close();
@@ -207,13 +210,13 @@ TEST(BigArchive, RefusesBrokenFilesWithTheirMessage) {
   CQZBig big;
   EXPECT_FALSE(big.Open("", true));
   EXPECT_EQ(big.GetLastError(), Text("Es wurde kein Name angegeben"));
-  EXPECT_FALSE(big.Open(folder / "none.big", true));
-  EXPECT_EQ(big.GetLastError(), Text("Die Datei %s kann nicht zum Lesen geöffnet werden", folder / "none.big"));
+  EXPECT_FALSE(big.Open(folder.path() + "/none.big", true));
+  EXPECT_EQ(big.GetLastError(), Text("Die Datei %s kann nicht zum Lesen geöffnet werden", folder.path() + "/none.big"));
 }
 
 TEST(BigArchive, SomeFailuresCloseWithoutAMessage) {
-  TempFolder folder;
-  const std::string path = folder / "silent.big";
+  ScratchDir folder;
+  const std::string path = folder.path() + "/silent.big";
   int shown = 0;
   CQZBig big;
   big.SetMessageSink([&](const std::string&) { ++shown; });
@@ -222,11 +225,11 @@ TEST(BigArchive, SomeFailuresCloseWithoutAMessage) {
   RawArchive raw;
   raw.bytes = BuildBigArchive({{std::string(258, 'n'), Bytes("data"), false}}, {});
   ASSERT_FALSE(raw.bytes.empty());
-  folder.WriteFile("silent.big", raw.bytes);
+  folder.MakeFile("silent.big", AsText(raw.bytes));
   ASSERT_TRUE(big.Open(path, true));  // 258 characters are still fine
   raw.bytes.insert(raw.bytes.begin() + 16 + 8, 'n');
   raw.Be32(4, uint32_t(raw.bytes.size()));  // the length field may be big-endian
-  folder.WriteFile("silent.big", raw.bytes);
+  folder.MakeFile("silent.big", AsText(raw.bytes));
   EXPECT_FALSE(big.Open(path, true));
   EXPECT_EQ(big.GetEntryCount(), 0);
   EXPECT_EQ(shown, 0);
@@ -234,11 +237,11 @@ TEST(BigArchive, SomeFailuresCloseWithoutAMessage) {
   // A packed archive whose stream is cut short.
   std::vector<uint8_t> packed = BuildBigArchive(SampleEntries(), {false, true});
   packed.resize(packed.size() / 2);
-  folder.WriteFile("silent.big", packed);
+  folder.MakeFile("silent.big", AsText(packed));
   EXPECT_FALSE(big.Open(path, true));
   EXPECT_EQ(shown, 0);
   EXPECT_TRUE(big.GetLastError().empty());
-  EXPECT_EQ(folder.List(), std::vector<std::string>{"silent.big"});  // no temporary copy left
+  EXPECT_EQ(ListNames(folder.path()), std::vector<std::string>{"silent.big"});  // no temporary copy left
 }
 
 TEST(BigArchive, QuietArchiveKeepsItsMessagesToItself) {
@@ -255,11 +258,11 @@ TEST(BigArchive, QuietArchiveKeepsItsMessagesToItself) {
 }
 
 TEST(BigArchive, PackedEntryThatDoesNotUnpackIsNotRead) {
-  TempFolder folder;
+  ScratchDir folder;
   std::vector<uint8_t> broken = {0x10, 0xFB, 0x00, 0x01, 0x00, 0xE0, 'a'};  // promises 256 bytes
-  WriteArchive(folder / "a.big", {{"broken", broken, false}}, {});
+  WriteArchive(folder.path() + "/a.big", {{"broken", broken, false}}, {});
   CQZBig big;
-  ASSERT_TRUE(big.Open(folder / "a.big", true));
+  ASSERT_TRUE(big.Open(folder.path() + "/a.big", true));
   EXPECT_EQ(big.GetEntry(0).unpackedSize, 0u);  // shorter than 8 bytes: not marked as packed
   EXPECT_FALSE(big.ReadEntry(0, true));
   EXPECT_EQ(big.ReadEntry(0, false), broken);

@@ -3,13 +3,16 @@
 #include <filesystem>
 
 #include "storage/form_chunk_file.h"
-#include "support/temp_folder.h"
+#include "support/file_bytes.h"
+#include "support/scratch_dir.h"
 
 namespace torvale {
 namespace {
 
 using test::ReadBytes;
-using test::TempFolder;
+using test::AsText;
+using test::ListNames;
+using test::ScratchDir;
 
 CFormChunk Named(uint32_t tag, const std::string& name, const std::string& content) {
   CFormChunk chunk;
@@ -34,8 +37,8 @@ std::string Read(const std::string& path) {
 }
 
 struct Install {
-  TempFolder root;
-  FormChunkFolders folders{root / "db", root / "badges", root / "picture"};
+  ScratchDir root;
+  FormChunkFolders folders{root.path() + "/db", root.path() + "/badges", root.path() + "/picture"};
   Install() {
     std::filesystem::create_directories(folders.database);
     std::filesystem::create_directories(folders.badges);
@@ -45,25 +48,25 @@ struct Install {
 TEST(FormChunkFile, EachKindLandsInItsFolder) {
   Install install;
   ASSERT_TRUE(WriteChunkAsFile(Country(14, "germany"), install.folders));
-  EXPECT_EQ(Read(install.root / "db/Country14.sav"), "germany");
+  EXPECT_EQ(Read(install.root.path() + "/db/Country14.sav"), "germany");
   ASSERT_TRUE(WriteChunkAsFile(Country(14, "replaced"), install.folders));
-  EXPECT_EQ(Read(install.root / "db/Country14.sav"), "replaced");
+  EXPECT_EQ(Read(install.root.path() + "/db/Country14.sav"), "replaced");
 
   // Badge and picture folders are made as needed; backslashes separate like slashes.
   ASSERT_TRUE(WriteChunkAsFile(Named(kFormTagBadge, "GROUP/Badge180/X.TGA", "tga"), install.folders));
-  EXPECT_EQ(Read(install.root / "badges/GROUP/Badge180/X.TGA"), "tga");
+  EXPECT_EQ(Read(install.root.path() + "/badges/GROUP/Badge180/X.TGA"), "tga");
   ASSERT_TRUE(WriteChunkAsFile(Named(kFormTagPicture, "faces\\p1.tga", "face"), install.folders));
-  EXPECT_EQ(Read(install.root / "picture/faces/p1.tga"), "face");
+  EXPECT_EQ(Read(install.root.path() + "/picture/faces/p1.tga"), "face");
   FormChunkFolders slashed = install.folders;
   slashed.pictures += "/";
   ASSERT_TRUE(WriteChunkAsFile(Named(kFormTagPicture, "p2.tga", "face"), slashed));
-  EXPECT_EQ(Read(install.root / "picture/p2.tga"), "face");
+  EXPECT_EQ(Read(install.root.path() + "/picture/p2.tga"), "face");
 
   // An existing file of another letter case is the one replaced, as on the game's file system.
-  install.root.WriteFile("badges/other/badge14/x.tga", "old");
+  install.root.MakeFile("badges/other/badge14/x.tga", "old");
   ASSERT_TRUE(WriteChunkAsFile(Named(kFormTagBadge, "OTHER/Badge14/X.TGA", "new"), install.folders));
-  EXPECT_EQ(Read(install.root / "badges/other/badge14/x.tga"), "new");
-  EXPECT_EQ(install.root.List("badges/other/badge14"), std::vector<std::string>{"x.tga"});
+  EXPECT_EQ(Read(install.root.path() + "/badges/other/badge14/x.tga"), "new");
+  EXPECT_EQ(ListNames(install.root.path() + "/badges/other/badge14"), std::vector<std::string>{"x.tga"});
 }
 
 TEST(FormChunkFile, RefusesChunksThatCannotBeWrittenSafely) {
@@ -88,23 +91,23 @@ TEST(FormChunkFile, RefusesChunksThatCannotBeWrittenSafely) {
   EXPECT_FALSE(WriteChunkAsFile(unterminated, install.folders));
 
   // A folder inside the badge folder that is a link to somewhere else is not followed.
-  TempFolder outside;
-  std::filesystem::create_directory_symlink(outside.Path(), install.folders.badges + "/link");
+  ScratchDir outside;
+  std::filesystem::create_directory_symlink(outside.path(), install.folders.badges + "/link");
   EXPECT_FALSE(WriteChunkAsFile(Named(kFormTagBadge, "link/Badge180/X.TGA", "x"), install.folders));
   EXPECT_FALSE(WriteChunkAsFile(Named(kFormTagBadge, "LINK/X.TGA", "x"), install.folders));
-  EXPECT_TRUE(outside.List().empty());
-  EXPECT_EQ(install.root.List(), (std::vector<std::string>{"badges", "db"}));
+  EXPECT_TRUE(ListNames(outside.path()).empty());
+  EXPECT_EQ(ListNames(install.root.path()), (std::vector<std::string>{"badges", "db"}));
 }
 
 TEST(FormChunkFile, DataFileNeedsPathDataAndFolders) {
-  TempFolder folder;
+  ScratchDir folder;
   const uint8_t byte = 'x';
   EXPECT_FALSE(WriteChunkDataFile("", &byte, 1, true));
-  EXPECT_FALSE(WriteChunkDataFile(folder / "a", nullptr, 1, true));
-  EXPECT_FALSE(WriteChunkDataFile(folder / "a", &byte, 0, true));
-  EXPECT_FALSE(WriteChunkDataFile(folder / "new/a", &byte, 1, false));
-  EXPECT_TRUE(WriteChunkDataFile(folder / "new/deeper/a", &byte, 1, true));
-  EXPECT_EQ(Read(folder / "new/deeper/a"), "x");
+  EXPECT_FALSE(WriteChunkDataFile(folder.path() + "/a", nullptr, 1, true));
+  EXPECT_FALSE(WriteChunkDataFile(folder.path() + "/a", &byte, 0, true));
+  EXPECT_FALSE(WriteChunkDataFile(folder.path() + "/new/a", &byte, 1, false));
+  EXPECT_TRUE(WriteChunkDataFile(folder.path() + "/new/deeper/a", &byte, 1, true));
+  EXPECT_EQ(Read(folder.path() + "/new/deeper/a"), "x");
 }
 
 }  // namespace

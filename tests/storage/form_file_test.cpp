@@ -6,13 +6,16 @@
 #include "storage/form_reader.h"
 #include "storage/form_writer.h"
 #include "storage/pack.h"
-#include "support/temp_folder.h"
+#include "support/file_bytes.h"
+#include "support/scratch_dir.h"
 
 namespace torvale {
 namespace {
 
 using test::ReadBytes;
-using test::TempFolder;
+using test::AsText;
+using test::ListNames;
+using test::ScratchDir;
 
 std::vector<uint8_t> Payload(size_t size, uint32_t seed) {
   std::mt19937 random(seed);
@@ -35,8 +38,8 @@ std::vector<CFormChunk> ReadAll(const std::string& path) {
 }
 
 TEST(FormFile, EmptyFileIsJustTheHeaderAndYieldsNoChunk) {
-  TempFolder folder;
-  const std::string path = folder / "empty.zdb";
+  ScratchDir folder;
+  const std::string path = folder.path() + "/empty.zdb";
   {
     CFormWriter writer;
     ASSERT_TRUE(writer.Open(path));
@@ -50,8 +53,8 @@ TEST(FormFile, EmptyFileIsJustTheHeaderAndYieldsNoChunk) {
 }
 
 TEST(FormFile, ManyChunksReadBackIdentical) {
-  TempFolder folder;
-  const std::string path = folder / "world.zdb";
+  ScratchDir folder;
+  const std::string path = folder.path() + "/world.zdb";
   std::vector<CFormChunk> written;
   CFormWriter writer;
   ASSERT_TRUE(writer.Open(path));
@@ -89,19 +92,19 @@ TEST(FormFile, ManyChunksReadBackIdentical) {
 }
 
 TEST(FormFile, WriterRefusesWhatItCannotWrite) {
-  TempFolder folder;
-  const std::string path = folder / "a.zdb";
+  ScratchDir folder;
+  const std::string path = folder.path() + "/a.zdb";
   CFormWriter writer;
   const uint8_t byte = 1;
   EXPECT_FALSE(writer.WriteChunk(kFormTagCountry, &byte, 1));  // nothing open
   EXPECT_FALSE(writer.Open(""));
-  EXPECT_FALSE(writer.Open(folder / "missing/a.zdb"));
+  EXPECT_FALSE(writer.Open(folder.path() + "/missing/a.zdb"));
   ASSERT_TRUE(writer.Open(path));
   EXPECT_FALSE(writer.WriteChunk(kFormTagCountry, &byte, 0));
   EXPECT_FALSE(writer.WriteChunk(kFormTagCountry, nullptr, 1));
   EXPECT_FALSE(writer.WriteChunk(kFormTagCount, &byte, 1));
-  EXPECT_FALSE(writer.WriteFileChunk(kFormTagCountry, 1, folder / "missing.sav"));
-  EXPECT_FALSE(writer.WriteFileChunk(kFormTagCountry, 1, folder.Path()));
+  EXPECT_FALSE(writer.WriteFileChunk(kFormTagCountry, 1, folder.path() + "/missing.sav"));
+  EXPECT_FALSE(writer.WriteFileChunk(kFormTagCountry, 1, folder.path()));
   EXPECT_EQ(writer.Length(), 8u);
   EXPECT_TRUE(writer.Close());
   EXPECT_FALSE(writer.Close());
@@ -109,9 +112,9 @@ TEST(FormFile, WriterRefusesWhatItCannotWrite) {
 }
 
 TEST(FormFile, ArchiveAppearsOnlyWhenClosed) {
-  TempFolder folder;
-  const std::string path = folder / "default.zdb";
-  folder.WriteFile("default.zdb", "old archive");
+  ScratchDir folder;
+  const std::string path = folder.path() + "/default.zdb";
+  folder.MakeFile("default.zdb", "old archive");
   CFormWriter writer;
   ASSERT_TRUE(writer.Open(path));
   const std::vector<uint8_t> data = Payload(5000, 1);
@@ -119,17 +122,17 @@ TEST(FormFile, ArchiveAppearsOnlyWhenClosed) {
   EXPECT_EQ(ReadBytes(path), (std::vector<uint8_t>{'o', 'l', 'd', ' ', 'a', 'r', 'c', 'h', 'i', 'v', 'e'}));
   ASSERT_TRUE(writer.Close());
   EXPECT_EQ(ReadAll(path).size(), 1u);
-  EXPECT_EQ(folder.List(), std::vector<std::string>{"default.zdb"});  // no temporary file left
+  EXPECT_EQ(ListNames(folder.path()), std::vector<std::string>{"default.zdb"});  // no temporary file left
 }
 
 TEST(FormFile, FileChunkCarriesNumberAndFileBytes) {
-  TempFolder folder;
-  folder.WriteFile("country14.sav", "%INDEX%VERSION\r\n");
+  ScratchDir folder;
+  folder.MakeFile("country14.sav", "%INDEX%VERSION\r\n");
   CFormWriter writer;
-  ASSERT_TRUE(writer.Open(folder / "a.zdb"));
-  ASSERT_TRUE(writer.WriteFileChunk(kFormTagCountry, 14, folder / "Country14.sav"));
+  ASSERT_TRUE(writer.Open(folder.path() + "/a.zdb"));
+  ASSERT_TRUE(writer.WriteFileChunk(kFormTagCountry, 14, folder.path() + "/Country14.sav"));
   ASSERT_TRUE(writer.Close());
-  const std::vector<CFormChunk> chunks = ReadAll(folder / "a.zdb");
+  const std::vector<CFormChunk> chunks = ReadAll(folder.path() + "/a.zdb");
   ASSERT_EQ(chunks.size(), 1u);
   EXPECT_EQ(chunks[0].tagIndex, kFormTagCountry);
   const std::string expected = std::string("\x0e\0\0\0", 4) + "%INDEX%VERSION\r\n";
@@ -137,55 +140,55 @@ TEST(FormFile, FileChunkCarriesNumberAndFileBytes) {
 }
 
 // A file of three chunks, for breaking in different ways.
-std::vector<uint8_t> ThreeChunkFile(TempFolder& folder, std::vector<size_t>* chunkStarts) {
+std::vector<uint8_t> ThreeChunkFile(ScratchDir& folder, std::vector<size_t>* chunkStarts) {
   CFormWriter writer;
-  EXPECT_TRUE(writer.Open(folder / "three.zdb"));
+  EXPECT_TRUE(writer.Open(folder.path() + "/three.zdb"));
   for (uint32_t i = 0; i < 3; ++i) {
     chunkStarts->push_back(writer.Length());
     const std::vector<uint8_t> data = Payload(100 + i, i);
     EXPECT_TRUE(writer.WriteChunk(kFormTagCountry, data.data(), data.size()));
   }
   EXPECT_TRUE(writer.Close());
-  return ReadBytes(folder / "three.zdb");
+  return ReadBytes(folder.path() + "/three.zdb");
 }
 
 TEST(FormFile, TruncatedOrMislabelledFilesBehaveAsTheGameExpects) {
-  TempFolder folder;
+  ScratchDir folder;
   std::vector<size_t> starts;
   const std::vector<uint8_t> good = ThreeChunkFile(folder, &starts);
-  const std::string path = folder / "broken.zdb";
+  const std::string path = folder.path() + "/broken.zdb";
   CFormReader reader;
 
   std::vector<uint8_t> cut(good.begin(), good.end() - 5);
-  folder.WriteFile("broken.zdb", cut);
+  folder.MakeFile("broken.zdb", AsText(cut));
   EXPECT_FALSE(reader.Open(path)) << "cut short, stored length still the old one";
   PutLe32(cut, 4, uint32_t(cut.size()));
-  folder.WriteFile("broken.zdb", cut);
+  folder.MakeFile("broken.zdb", AsText(cut));
   EXPECT_EQ(ReadAll(path).size(), 2u) << "cut short with the length cut too: the chunks before the cut";
 
   for (int delta : {-1, 1}) {
     std::vector<uint8_t> off = good;
     PutLe32(off, 4, uint32_t(int64_t(good.size()) + delta));
-    folder.WriteFile("broken.zdb", off);
+    folder.MakeFile("broken.zdb", AsText(off));
     EXPECT_FALSE(reader.Open(path)) << "length one byte off";
   }
   std::vector<uint8_t> magic = good;
   magic[0] = 'f';
-  folder.WriteFile("broken.zdb", magic);
+  folder.MakeFile("broken.zdb", AsText(magic));
   EXPECT_FALSE(reader.Open(path));
-  folder.WriteFile("broken.zdb", std::vector<uint8_t>{'F', 'O', 'R', 'M', 7, 0, 0});
+  folder.MakeFile("broken.zdb", AsText(std::vector<uint8_t>{'F', 'O', 'R', 'M', 7, 0, 0}));
   EXPECT_FALSE(reader.Open(path));
-  EXPECT_FALSE(reader.Open(folder / "none.zdb"));
+  EXPECT_FALSE(reader.Open(folder.path() + "/none.zdb"));
   EXPECT_FALSE(reader.ReadNextChunk());
 
   // A zero chunk length, and a chunk whose packed block is damaged, end the reading there.
   std::vector<uint8_t> zero = good;
   PutLe32(zero, starts[1] + 4, 0);
-  folder.WriteFile("broken.zdb", zero);
+  folder.MakeFile("broken.zdb", AsText(zero));
   EXPECT_EQ(ReadAll(path).size(), 1u);
   std::vector<uint8_t> damaged = good;
   damaged[starts[1] + 9] = 0x00;  // not the packed-block marker
-  folder.WriteFile("broken.zdb", damaged);
+  folder.MakeFile("broken.zdb", AsText(damaged));
   ASSERT_TRUE(reader.Open(path));
   EXPECT_TRUE(reader.ReadNextChunk());
   EXPECT_FALSE(reader.ReadNextChunk());
@@ -193,43 +196,43 @@ TEST(FormFile, TruncatedOrMislabelledFilesBehaveAsTheGameExpects) {
 }
 
 TEST(FormFile, ForgedLengthsAllocateNothingLarge) {
-  TempFolder folder;
+  ScratchDir folder;
   // A chunk claiming more packed bytes than the file holds.
   std::vector<uint8_t> file = {'F', 'O', 'R', 'M', 0, 0, 0, 0, 'C', 'O', 'U', 'N', 0xFF, 0xFF, 0xFF, 0xFF,
                                0x10, 0xFB, 0, 0, 1, 0xFD, 'x'};
   PutLe32(file, 4, uint32_t(file.size()));
-  folder.WriteFile("forged.zdb", file);
-  EXPECT_TRUE(ReadAll(folder / "forged.zdb").empty());
+  folder.MakeFile("forged.zdb", AsText(file));
+  EXPECT_TRUE(ReadAll(folder.path() + "/forged.zdb").empty());
 
   // A seven-byte block claiming 4 GiB - 1 unpacked bytes.
   file = {'F', 'O', 'R', 'M', 0, 0, 0, 0, 'C', 'O', 'U', 'N', 7, 0, 0, 0, 0x90, 0xFB, 0xFF, 0xFF, 0xFF, 0xFF, 0xFC};
   PutLe32(file, 4, uint32_t(file.size()));
-  folder.WriteFile("forged.zdb", file);
-  EXPECT_TRUE(ReadAll(folder / "forged.zdb").empty());
+  folder.MakeFile("forged.zdb", AsText(file));
+  EXPECT_TRUE(ReadAll(folder.path() + "/forged.zdb").empty());
 
   // A block that honestly says what its commands produce is fine: one literal 'a' carried by
   // a copy of 7 bytes from distance 1, then the end command.
   file = {'F', 'O', 'R', 'M', 0, 0, 0, 0, 'C', 'O', 'U', 'N', 9, 0, 0, 0, 0x10, 0xFB, 0, 0, 8, 0x11, 0x00, 'a', 0xFC};
   PutLe32(file, 4, uint32_t(file.size()));
-  folder.WriteFile("honest.zdb", file);
-  const std::vector<CFormChunk> chunks = ReadAll(folder / "honest.zdb");
+  folder.MakeFile("honest.zdb", AsText(file));
+  const std::vector<CFormChunk> chunks = ReadAll(folder.path() + "/honest.zdb");
   ASSERT_EQ(chunks.size(), 1u);
   EXPECT_EQ(std::string(chunks[0].data.begin(), chunks[0].data.end()), "aaaaaaaa");
 }
 
 TEST(FormFile, TagsOutsideTheTableReadAsIndexZero) {
-  TempFolder folder;
+  ScratchDir folder;
   CFormWriter writer;
-  ASSERT_TRUE(writer.Open(folder / "tags.zdb"));
+  ASSERT_TRUE(writer.Open(folder.path() + "/tags.zdb"));
   const uint8_t data[] = {1, 2, 3};
   ASSERT_TRUE(writer.WriteChunk(kFormTagKit, data, 3));
   ASSERT_TRUE(writer.WriteChunk(kFormTagPicture, data, 3));
   ASSERT_TRUE(writer.Close());
-  std::vector<uint8_t> bytes = ReadBytes(folder / "tags.zdb");
+  std::vector<uint8_t> bytes = ReadBytes(folder.path() + "/tags.zdb");
   EXPECT_EQ(std::string(bytes.begin() + 8, bytes.begin() + 12), "KIT ");
   bytes[8] = 'X';  // "XIT " is no tag of ours
-  folder.WriteFile("tags.zdb", bytes);
-  const std::vector<CFormChunk> chunks = ReadAll(folder / "tags.zdb");
+  folder.MakeFile("tags.zdb", AsText(bytes));
+  const std::vector<CFormChunk> chunks = ReadAll(folder.path() + "/tags.zdb");
   ASSERT_EQ(chunks.size(), 2u);
   EXPECT_EQ(chunks[0].tagIndex, kFormTagNone);
   EXPECT_EQ(chunks[1].tagIndex, kFormTagPicture);
