@@ -12,9 +12,10 @@
 #include "assets/tga_writer.h"
 #include "competition/cup_allocation.h"
 #include "exchange/name_generator.h"
-#include "exchange/sample_world.h"
 #include "platform/atomic_file.h"
 #include "platform/path.h"
+#include "storage/save_error_reporter.h"
+#include "storage/world_database.h"
 #include "world/fixed_text.h"
 
 namespace torvale {
@@ -148,7 +149,7 @@ bool WriteSampleBadges(const SampleWorldSummary& summary, std::string_view insta
 
 // ---------------------------------------------------------------- sibling-game lists
 
-bool WriteSiblingGameLists(const SampleWorld& world, std::string_view databaseFolder) {
+bool WriteSiblingGameLists(const CWorldDatabase& world, std::string_view databaseFolder) {
   const fs::path folder(databaseFolder);
   // Clubs: the first clubs of six countries are known to the sibling game.
   std::string clubs;
@@ -158,7 +159,7 @@ bool WriteSiblingGameLists(const SampleWorld& world, std::string_view databaseFo
              std::string(name) + "\r\n";
   };
   for (int country : {4, 12, 13, 14, 22, 45}) {
-    const CCountry& c = world.Country(country);
+    const CCountry& c = *world.Country(country);
     int listed = 0;
     for (const auto& [id, club] : c.Clubs()) {
       if (club->Number() == kAmateurClubNumber || listed >= 12) continue;
@@ -187,7 +188,7 @@ bool WriteSiblingGameLists(const SampleWorld& world, std::string_view databaseFo
   };
   std::string firstListed;
   for (int country : {12, 14, 45}) {
-    const CCountry& c = world.Country(country);
+    const CCountry& c = *world.Country(country);
     int clubsDone = 0;
     for (const auto& [id, club] : c.Clubs()) {
       if (clubsDone++ >= 3) break;
@@ -257,18 +258,25 @@ SampleInstallResult MakeSampleInstallation(const SampleInstallOptions& options) 
 
   CupAllocationTable allocations;
   allocations.LoadCupAllocations((out / "script").string());
-  SampleWorld world(allocations);
-  if (!world.CreateCountries((out / "database" / "countries.sav").string())) {
+  WorldEnvironment environment;
+  environment.countryIndexPath = (out / "database" / "countries.sav").string();
+  environment.scriptFolder = (out / "script").string();
+  environment.cupAllocations = &allocations;
+  if (!FileExists(environment.countryIndexPath)) {
     result.error = "cannot read database/countries.sav";
     return result;
   }
+  CWorldDatabase world(environment);
+  world.InitEmptyWorld();
   CNameGenerator names;
   if (!names.Load(out.string())) {
     result.error = "cannot read the name files";
     return result;
   }
   result.summary = GenerateSampleWorld(world, names, options.world);
-  if (!world.Save((out / "database").string())) {
+  world.SetFolder((out / "database").string());
+  StreamSaveErrorReporter reporter;
+  if (!world.Save(reporter)) {
     result.error = "cannot write the database files";
     return result;
   }

@@ -12,7 +12,7 @@
 
 namespace torvale {
 
-class SampleWorld;
+class CWorldDatabase;
 
 struct SampleInstallOptions {
   std::string sourceFolder;    // the hand-written game data (the project's data/install)
@@ -39,7 +39,7 @@ std::string InstallSettingsText(std::string_view installFolder);
 // `world`: some of its clubs and players are listed (hits), others not (misses), the lists
 // hold names the world lacks (unmapped entries) and names that stand for several clubs or
 // players (doubles). Written into `databaseFolder`; false when a file cannot be written.
-bool WriteSiblingGameLists(const SampleWorld& world, std::string_view databaseFolder);
+bool WriteSiblingGameLists(const CWorldDatabase& world, std::string_view databaseFolder);
 
 // The generated badges: every size of every badge in "badges.big" (the 14-pixel images
 // packed), the clubs of two countries also in the "badges" folder, and one badge left

@@ -17,7 +17,7 @@
 #include "competition/league_system.h"
 #include "exchange/name_generator.h"
 #include "exchange/sample_towns.h"
-#include "exchange/sample_world.h"
+#include "storage/world_database.h"
 #include "platform/text_encoding.h"
 #include "world/fixed_text.h"
 
@@ -124,7 +124,7 @@ std::string AsciiName(std::string_view cp1252) {
 
 class Generator {
  public:
-  Generator(SampleWorld& world, CNameGenerator& names, const SampleWorldOptions& options)
+  Generator(CWorldDatabase& world, CNameGenerator& names, const SampleWorldOptions& options)
       : world_(world), names_(names), options_(options), draw_(options.seed * 2654435761u + 17) {
     names_.Seed(options.seed);
   }
@@ -154,7 +154,7 @@ class Generator {
   uint8_t LanguageOf(uint8_t nationality) const { return world_.FirstLanguage(nationality); }
   std::string DrawName(NameListKind list, uint8_t language);
 
-  SampleWorld& world_;
+  CWorldDatabase& world_;
   CNameGenerator& names_;
   SampleWorldOptions options_;
   Draw draw_;
@@ -629,7 +629,7 @@ void Generator::FreePlayersAndRules() {
     for (auto& a : p.abilities) a = Clamp(draw_.Between(1, 7), 1, 10);
     p.contractStart = 0;
     p.contractEnd = 0;
-    world_.WithoutClub().Add(p.id);
+    world_.PlayersWithoutClub()->Add(p.id);
   }
   CGlobalRules& rules = world_.Rules();
   static constexpr std::array<std::array<std::string_view, kRulesLanguages>, kNamedCups> kCupNames = {{
@@ -653,7 +653,7 @@ void Generator::FreePlayersAndRules() {
   for (int cup = 0; cup < kTitleHolderCups && static_cast<size_t>(cup) < champions_.size(); ++cup) {
     const auto& [clubId, country] = champions_[static_cast<size_t>(cup) * 3 % champions_.size()];
     rules.ChooseTitleHolder(cup, clubId);
-    const CCountry& venueCountry = world_.Country(country);
+    const CCountry& venueCountry = *world_.Country(country);
     if (!venueCountry.Stadiums().empty())
       rules.finalVenues[static_cast<size_t>(cup)] = (static_cast<uint32_t>(country) << 16) |
                                                     static_cast<uint32_t>(venueCountry.Stadiums().begin()->first);
@@ -662,8 +662,8 @@ void Generator::FreePlayersAndRules() {
 }
 
 SampleWorldSummary Generator::Run() {
-  for (int n = kSampleFirstCountry; n <= kSampleLastCountry; ++n) {
-    CCountry& country = world_.Country(n);
+  for (int n = kFirstCountry; n <= kLastCountry; ++n) {
+    CCountry& country = *world_.Country(n);
     const CountryDesign* design = nullptr;
     for (const CountryDesign& d : kDesigns)
       if (d.country == n) design = &d;
@@ -696,7 +696,7 @@ SampleWorldSummary Generator::Run() {
 
 }  // namespace
 
-SampleWorldSummary GenerateSampleWorld(SampleWorld& world, CNameGenerator& names, const SampleWorldOptions& options) {
+SampleWorldSummary GenerateSampleWorld(CWorldDatabase& world, CNameGenerator& names, const SampleWorldOptions& options) {
   Generator generator(world, names, options);
   return generator.Run();
 }

@@ -1,5 +1,5 @@
 #pragma once
-// Fills a SampleWorld with a real-looking football world: the 22 countries the console
+// Fills a world with a real-looking football world: the 22 countries the console
 // edition can offer get complete league systems (between them every relegation rule and every
 // cup mode), clubs with stadiums, kits, badges, history and their squads and officials; the
 // other countries get a few clubs. The benchmark worlds (scale S > 0) make every country
@@ -12,7 +12,7 @@
 namespace torvale {
 
 class CNameGenerator;
-class SampleWorld;
+class CWorldDatabase;
 
 // The console edition's country whitelist: these are the countries the sample makes playable.
 inline constexpr int kSamplePlayableCountries[] = {4,  7,  12, 13, 14, 17, 18, 21, 22, 25, 26,
@@ -37,9 +37,9 @@ struct SampleWorldSummary {
   std::vector<SampleBadge> badges;
 };
 
-// `world` must be fresh from CreateCountries; `names` provides first names and surnames by
+// `world` must be fresh from InitEmptyWorld; `names` provides first names and surnames by
 // language (its draws are seeded from options.seed).
-SampleWorldSummary GenerateSampleWorld(SampleWorld& world, CNameGenerator& names,
+SampleWorldSummary GenerateSampleWorld(CWorldDatabase& world, CNameGenerator& names,
                                        const SampleWorldOptions& options);
 
 }  // namespace torvale

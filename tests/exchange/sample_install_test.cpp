@@ -21,9 +21,10 @@
 #include "competition/international_competitions.h"
 #include "exchange/name_generator.h"
 #include "exchange/sample_installation.h"
-#include "exchange/sample_world.h"
 #include "platform/path.h"
 #include "storage/record_stream.h"
+#include "storage/save_error_reporter.h"
+#include "storage/world_database.h"
 #include "support/scratch_dir.h"
 #include "world/fixed_text.h"
 
@@ -53,16 +54,25 @@ class SampleInstallTest : public ::testing::Test {
   static std::string Install() { return scratch_->path() + "/install"; }
   static std::string Database() { return Install() + "/database"; }
 
-  // The installation's database loaded into a world of its own.
+  // A world of the installation, as the editor makes one: countries from the index, the
+  // international competitions from the script folder.
   struct LoadedWorld {
     CupAllocationTable allocations;
-    std::unique_ptr<SampleWorld> world;
+    std::unique_ptr<CWorldDatabase> world;
   };
-  static std::unique_ptr<LoadedWorld> Load(const std::string& folder) {
+  static std::unique_ptr<LoadedWorld> EmptyWorld() {
     auto loaded = std::make_unique<LoadedWorld>();
     loaded->allocations.LoadCupAllocations(Install() + "/script");
-    loaded->world = std::make_unique<SampleWorld>(loaded->allocations);
-    EXPECT_TRUE(loaded->world->CreateCountries(Database() + "/countries.sav"));
+    WorldEnvironment environment;
+    environment.countryIndexPath = Database() + "/countries.sav";
+    environment.scriptFolder = Install() + "/script";
+    environment.cupAllocations = &loaded->allocations;
+    loaded->world = std::make_unique<CWorldDatabase>(environment);
+    loaded->world->InitEmptyWorld();
+    return loaded;
+  }
+  static std::unique_ptr<LoadedWorld> Load(const std::string& folder) {
+    auto loaded = EmptyWorld();
     EXPECT_TRUE(loaded->world->Load(folder));
     return loaded;
   }
@@ -113,17 +123,17 @@ TEST_F(SampleInstallTest, WhitelistedCountriesArePlayableAndNoOthers) {
   ASSERT_TRUE(result_->ok) << result_->error;
   auto loaded = Load(Database());
   const std::set<int> whitelist(std::begin(kSamplePlayableCountries), std::end(kSamplePlayableCountries));
-  for (int n = kSampleFirstCountry; n <= kSampleLastCountry; ++n) {
-    const CCountry& country = loaded->world->Country(n);
+  for (int n = kFirstCountry; n <= kLastCountry; ++n) {
+    const CCountry& country = *loaded->world->Country(n);
     EXPECT_EQ(country.IsPlayable(), whitelist.contains(n)) << n << " " << country.Name(0);
     EXPECT_NE(country.FindClub(MakeClubId(static_cast<uint32_t>(n), kAmateurClubNumber)), nullptr);
     EXPECT_GE(country.RegularClubCount(), 1) << n;
   }
-  EXPECT_EQ(loaded->world->Country(14).Name(0), "Deutschland");
-  EXPECT_EQ(loaded->world->Country(45).Name(0), "Spanien");
+  EXPECT_EQ(loaded->world->Country(14)->Name(0), "Deutschland");
+  EXPECT_EQ(loaded->world->Country(45)->Name(0), "Spanien");
 
   // Squads of 22-35 persons with officials of several roles, and strengths that differ.
-  const CCountry& germany = loaded->world->Country(14);
+  const CCountry& germany = *loaded->world->Country(14);
   std::set<int> roles;
   float weakest = 100, strongest = 0;
   for (const auto& [id, club] : germany.Clubs()) {
@@ -148,15 +158,15 @@ TEST_F(SampleInstallTest, WhitelistedCountriesArePlayableAndNoOthers) {
   EXPECT_FALSE(germany.Staff().empty());
   EXPECT_FALSE(germany.AdditionalManagers().empty());
   EXPECT_TRUE(germany.PlayerPool().front().InUse());
-  EXPECT_GT(loaded->world->WithoutClub().Count(), 0u);
+  EXPECT_GT(loaded->world->PlayersWithoutClub()->Count(), 0u);
 }
 
 TEST_F(SampleInstallTest, EveryRelegationRuleAndCupModeOccurs) {
   ASSERT_TRUE(result_->ok) << result_->error;
   auto loaded = Load(Database());
   std::set<int> rules, nationalCups, leagueCups, superCups, kinds;
-  for (int n = kSampleFirstCountry; n <= kSampleLastCountry; ++n) {
-    const CCountry& country = loaded->world->Country(n);
+  for (int n = kFirstCountry; n <= kLastCountry; ++n) {
+    const CCountry& country = *loaded->world->Country(n);
     if (!country.IsPlayable()) continue;
     for (int level = 0; level < kCountryLevels; ++level)
       if (country.EndLeague(level) > country.FirstLeague(level)) rules.insert(country.LevelRelegationRule(level));
@@ -172,8 +182,6 @@ TEST_F(SampleInstallTest, EveryRelegationRuleAndCupModeOccurs) {
   for (int kind : {CompKind::REL1, CompKind::REL2, CompKind::REL3, CompKind::SCOTT1, CompKind::SWITZERLAND,
                    CompKind::FA_CUP, CompKind::LE_CUP, CompKind::SUPERCUP})
     EXPECT_TRUE(kinds.contains(kind)) << kind;
-  // A country without any national cup exists among the others: not every country has one.
-  EXPECT_TRUE(loaded->world->Country(1).nationalCupMode == 0 || !loaded->world->Country(1).IsPlayable());
 }
 
 TEST_F(SampleInstallTest, InternationalFilesReadWithoutSkippingASection) {
@@ -199,8 +207,8 @@ TEST_F(SampleInstallTest, SiblingGameListsHitMissAndDouble) {
   ASSERT_TRUE(result_->ok) << result_->error;
   auto loaded = Load(Database());
   std::multiset<std::string> clubNames, playerNames;
-  for (int n = kSampleFirstCountry; n <= kSampleLastCountry; ++n)
-    for (const auto& [id, club] : loaded->world->Country(n).Clubs()) {
+  for (int n = kFirstCountry; n <= kLastCountry; ++n)
+    for (const auto& [id, club] : loaded->world->Country(n)->Clubs()) {
       clubNames.insert(std::string(club->Name(0)));
       for (uint32_t person : club->PlayerIds())
         if (const CPlayer* p = loaded->world->Persons().FindPlayer(person))
@@ -273,7 +281,9 @@ TEST_F(SampleInstallTest, SavingTheLoadedDatabaseAndLoadingItAgainGivesTheSameWo
   ASSERT_TRUE(result_->ok) << result_->error;
   auto first = Load(Database());
   const std::string copy = scratch_->MakeDir("copy");
-  ASSERT_TRUE(first->world->Save(copy));
+  first->world->SetFolder(copy);
+  StreamSaveErrorReporter reporter;
+  ASSERT_TRUE(first->world->Save(reporter));
   auto second = Load(copy);
   EXPECT_TRUE(first->world->SameData(*second->world));
   // The files written again are the files the generator wrote.
@@ -284,7 +294,7 @@ TEST_F(SampleInstallTest, SavingTheLoadedDatabaseAndLoadingItAgainGivesTheSameWo
     EXPECT_EQ(a, b) << file;
   }
   // A changed person is noticed.
-  CPlayer* someone = second->world->Persons().FindPlayer(second->world->Country(14).Clubs().begin()->second->players[0]);
+  CPlayer* someone = second->world->Persons().FindPlayer(second->world->Country(14)->Clubs().begin()->second->players[0]);
   ASSERT_NE(someone, nullptr);
   someone->abilities[kPassing] = someone->abilities[kPassing] == 10 ? 9 : 10;
   EXPECT_FALSE(first->world->SameData(*second->world));
@@ -293,18 +303,15 @@ TEST_F(SampleInstallTest, SavingTheLoadedDatabaseAndLoadingItAgainGivesTheSameWo
 TEST_F(SampleInstallTest, SameSeedSameWorldOtherSeedOtherWorld) {
   ASSERT_TRUE(result_->ok) << result_->error;
   auto generate = [](uint32_t seed) {
-    CupAllocationTable allocations;
-    allocations.LoadCupAllocations(Install() + "/script");
-    auto world = std::make_unique<SampleWorld>(allocations);
-    world->CreateCountries(Database() + "/countries.sav");
+    auto loaded = EmptyWorld();
     CNameGenerator names;
     names.Load(Install());
     SampleWorldOptions options;
     options.seed = seed;
-    GenerateSampleWorld(*world, names, options);
+    GenerateSampleWorld(*loaded->world, names, options);
     CKLFile file;
     file.OpenWriteToMemory();
-    world->Country(14).WriteCountry(file);
+    loaded->world->Country(14)->WriteCountry(file);
     return file.TakeWritten();
   };
   std::string stored;
