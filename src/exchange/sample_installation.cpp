@@ -24,7 +24,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-constexpr std::array<int, 4> kSampleBadgeSizes = {180, 74, 48, 14};
 // Country whose first club's badge lacks its 14-pixel image (the missing-badge report shows it).
 constexpr int kIncompleteBadgeCountry = 42;
 // Countries whose badges are also files of the "badges" folder.
@@ -128,7 +127,7 @@ bool WriteSampleBadges(const SampleWorldSummary& summary, std::string_view insta
     // The first club of the folder countries has its smallest image in the archive only.
     const bool folderGap = inFolder && !folderGapDone;
     folderGapDone = folderGapDone || folderGap;
-    for (int size : kSampleBadgeSizes) {
+    for (int size : kBadgeSizes) {
       if (incomplete && size == 14) continue;
       const std::string path = BadgePathForSize(badge.path, size);
       const std::vector<uint8_t> tga = EncodeTga(MakeBadgeImage(size, badge.colours, variant), true);

@@ -513,7 +513,7 @@ void Generator::History(CCountry& country, const std::vector<ClubPlan>& plans) {
       std::string years;
       for (int t = 0; t < titles; ++t) {
         if (!years.empty()) years += ",";
-        years += std::to_string(1930 + (t * 73 + rank * 11) % 73);
+        years += std::to_string(1932 + rank % 5 + t * 70 / titles);  // ascending, distinct
       }
       club.titles[kChampionships] = years;
       if (titles > 1) club.titles[kCupWins] = std::to_string(1950 + rank * 3);
