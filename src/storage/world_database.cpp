@@ -1,14 +1,11 @@
 #include "storage/world_database.h"
 
-#include <cstdio>
 #include <vector>
 
 #include "competition/competition_records.h"
 #include "competition/cup_national.h"
 #include "exchange/name_pool.h"
 #include "platform/path.h"
-#include "platform/string_table.h"
-#include "platform/text_encoding.h"
 #include "storage/record_stream.h"
 #include "storage/save_error_reporter.h"
 #include "world/sibling_lookup.h"
@@ -50,11 +47,6 @@ void RemoveAllPersons(CPersonTable& persons) {
 }
 
 }  // namespace
-
-void StreamSaveErrorReporter::ReportSaveError(int messageId) {
-  std::fprintf(stream_, "%s\n", Cp1252ToUtf8(LoadString(messageId)).c_str());
-  std::fflush(stream_);
-}
 
 std::array<std::string, kCountryLanguages> SplitCountryIndexNames(std::string_view line) {
   // The index may list up to nine names; the languages take the first five.

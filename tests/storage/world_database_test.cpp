@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <cstdio>
 #include <filesystem>
 #include <regex>
 
@@ -228,6 +229,20 @@ TEST(WorldFolder, NameIsTheLastPartOfTheNormalisedFolder) {
   EXPECT_EQ(world.BadgeFolder(), "c:/spiele/database/meine liga/Badge");
   world.SetFolder("Liga");
   EXPECT_EQ(world.Name(), "liga");
+}
+
+TEST(SaveErrorReporting, WindowlessRunsWriteTheMessageAsUtf8) {
+  std::FILE* stream = std::tmpfile();
+  ASSERT_NE(stream, nullptr);
+  StreamSaveErrorReporter reporter(stream);
+  reporter.ReportSaveError(IDS_SAVE_FAILED);
+  std::rewind(stream);
+  char text[256] = {};
+  ASSERT_NE(std::fgets(text, sizeof text, stream), nullptr);
+  std::fclose(stream);
+  EXPECT_STREQ(text,
+               "Es trat mindestens ein Fehler beim Schreiben der Dateien auf. Stellen Sie sicher, dass Sie "
+               "Schreibrechte auf das Verzeichnis haben.\n");
 }
 
 }  // namespace
