@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 #include <filesystem>
 #include <string>
 #include <system_error>
@@ -227,7 +228,8 @@ bool WriteSiblingGameLists(const CWorldDatabase& world, std::string_view databas
 std::string InstallSettingsText(std::string_view installFolder) {
   std::string value(installFolder);
   // Qt keeps values with separators or quotes as a quoted string with backslash escapes.
-  if (value.find_first_of(",;=\"\\#") != std::string::npos || value.front() == ' ' || value.back() == ' ') {
+  if (!value.empty() &&
+      (value.find_first_of(",;=\"\\#") != std::string::npos || value.front() == ' ' || value.back() == ' ')) {
     std::string quoted = "\"";
     for (char c : value) {
       if (c == '"' || c == '\\') quoted += '\\';
