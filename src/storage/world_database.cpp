@@ -175,11 +175,13 @@ bool CWorldDatabase::Load(std::string_view path) {
   }
   // The countries keep their club numbering in step with their club maps, so the rules
   // below resolve against the numbering the files were read with.
-  LoadRulesFile(folder_, rules_);
+  // "Without.sav" has no version of its own: its persons are laid out as the rules file's.
+  uint32_t rulesVersion = CKLFile::kWrittenVersion;
+  LoadRulesFile(folder_, rules_, &rulesVersion);
   rules_.ResolveAfterLoad(*this, *this);
 
   RemoveWithoutClubPersons();
-  return LoadWithoutFile(folder_, *withoutClub_, MakePlayerReadContext());
+  return LoadWithoutFile(folder_, *withoutClub_, MakePlayerReadContext(), rulesVersion);
 }
 
 bool CWorldDatabase::Save(SaveErrorReporter& reporter) const {
