@@ -8,14 +8,16 @@
 
 #include "master/master_reader.h"
 #include "platform/path.h"
+#include "platform/text_encoding.h"
 
 namespace {
 
+// Names in the file are Windows-1252; the terminal wants UTF-8.
 std::string Joined(const std::vector<std::string>& names) {
   std::string out;
   for (const std::string& name : names) {
     if (!out.empty()) out += " | ";
-    out += name;
+    out += torvale::Cp1252ToUtf8(name);
   }
   return out;
 }
