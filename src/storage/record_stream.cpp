@@ -44,6 +44,16 @@ inline int32_t ParseLeadingInt(const char*& p, const char* end) {
   return static_cast<int32_t>(value);
 }
 
+// The '\n' ending the line that starts at `begin`, or null. Most values are a few digits, and
+// for those a plain loop beats a library call per line; long lines (texts) go to memchr.
+inline const char* FindLineEnd(const char* begin, const char* end) {
+  constexpr size_t kShortLine = 16;
+  const char* shortEnd = static_cast<size_t>(end - begin) > kShortLine ? begin + kShortLine : end;
+  for (const char* p = begin; p < shortEnd; ++p)
+    if (*p == '\n') return p;
+  return static_cast<const char*>(std::memchr(shortEnd, '\n', static_cast<size_t>(end - shortEnd)));
+}
+
 int HexDigit(char c) {
   if (c >= '0' && c <= '9') return c - '0';
   if (c >= 'a' && c <= 'f') return c - 'a' + 10;
@@ -238,43 +248,57 @@ bool CKLFile::WriteComment(std::string_view text) {
 
 // ---------------------------------------------------------------- reading
 
-bool CKLFile::ReadLine(std::string_view& line) {
-  if (!reading_ || position_ >= data_.size()) return false;
-  const char* begin = data_.data() + position_;
-  size_t remaining = data_.size() - position_;
-  const void* nl = std::memchr(begin, '\n', remaining);
+// The line of `data` that starts at `position`, without its line end; `position` moves to the
+// start of the next line. Returned by value: the readers below call this once per value, and a
+// view handed back through memory costs more than finding the line.
+std::string_view CKLFile::CutLine(size_t& position) const {
+  const char* begin = data_.data() + position;
+  const char* end = data_.data() + data_.size();
+  const char* nl = FindLineEnd(begin, end);
   size_t length;
   if (nl) {
-    length = static_cast<size_t>(static_cast<const char*>(nl) - begin);
-    position_ += length + 1;
+    length = static_cast<size_t>(nl - begin);
+    position += length + 1;
     if (length && begin[length - 1] == '\r') --length;
   } else {
     // The last line may lack its line end.
-    length = remaining;
-    position_ = data_.size();
+    length = static_cast<size_t>(end - begin);
+    position = data_.size();
     unsigned char last = length ? static_cast<unsigned char>(begin[length - 1]) : 0;
     if (last >= 1 && last <= 31) --length;
   }
-  line = std::string_view(begin, length);
+  return std::string_view(begin, length);
+}
+
+bool CKLFile::ReadLine(std::string_view& line) {
+  if (!reading_ || position_ >= data_.size()) return false;
+  line = CutLine(position_);
   return true;
 }
 
-bool CKLFile::ReadValueLine(std::string_view& line) {
-  size_t saved = position_;
-  std::string_view raw;
-  while (ReadLine(raw)) {
-    if (!raw.empty() && raw[0] == ';') continue;
-    if (!raw.empty() && raw[0] == '%') break;
-    line = raw;
-    return true;
+std::string_view CKLFile::NextValueLine() {
+  if (!reading_) return {};
+  size_t position = position_;
+  while (position < data_.size()) {
+    std::string_view line = CutLine(position);
+    if (!line.empty() && line[0] == ';') continue;
+    if (!line.empty() && line[0] == '%') break;
+    position_ = position;
+    return line;
   }
-  position_ = saved;
-  return false;
+  return {};
+}
+
+bool CKLFile::ReadValueLine(std::string_view& line) {
+  std::string_view value = NextValueLine();
+  if (!value.data()) return false;
+  line = value;
+  return true;
 }
 
 bool CKLFile::ReadString(char* buffer, size_t size) {
-  std::string_view line;
-  if (!ReadValueLine(line)) return false;
+  const std::string_view line = NextValueLine();
+  if (!line.data()) return false;
   if (size == 0) return true;
   size_t n = std::min(line.size(), size - 1);
   std::memcpy(buffer, line.data(), n);
@@ -283,8 +307,8 @@ bool CKLFile::ReadString(char* buffer, size_t size) {
 }
 
 bool CKLFile::ReadString(std::string& text) {
-  std::string_view line;
-  if (!ReadValueLine(line)) return false;
+  const std::string_view line = NextValueLine();
+  if (!line.data()) return false;
   text.assign(line);
   return true;
 }
@@ -295,19 +319,16 @@ int32_t CKLFile::ParseInt(std::string_view text) {
 }
 
 bool CKLFile::ReadInt32(int32_t& value) {
-  std::string_view line;
-  if (!ReadValueLine(line)) {
-    value = 0;
-    return false;
-  }
-  value = ParseInt(line);
-  return true;
+  const std::string_view line = NextValueLine();
+  const char* p = line.data();
+  value = p ? ParseLeadingInt(p, p + line.size()) : 0;
+  return p != nullptr;
 }
 
 bool CKLFile::ReadHex(uint32_t& value) {
-  std::string_view line;
+  const std::string_view line = NextValueLine();
   value = 0;
-  if (!ReadValueLine(line)) return false;
+  if (!line.data()) return false;
   size_t i = 0;
   while (i < line.size() && IsBlank(line[i])) ++i;
   for (int digits = 0; digits < 8 && i < line.size(); ++digits, ++i) {
@@ -319,8 +340,8 @@ bool CKLFile::ReadHex(uint32_t& value) {
 }
 
 bool CKLFile::ReadByteList(uint8_t* bytes, size_t count) {
-  std::string_view line;
-  if (!ReadValueLine(line)) {
+  const std::string_view line = NextValueLine();
+  if (!line.data()) {
     if (count) std::memset(bytes, 0, count);
     return false;
   }

@@ -132,6 +132,10 @@ class CKLFile {
 
  private:
   bool ReadInt32(int32_t& value);
+  std::string_view CutLine(size_t& position) const;
+  // The next value line (comments skipped), the position moved past it; a view without data
+  // (data() null) when a section line or the end comes first, the position unchanged.
+  std::string_view NextValueLine();
   bool WriteLine(std::string_view text);
   void FlushIfLarge();
 
