@@ -14,15 +14,16 @@ namespace {
 constexpr std::string_view kSectionBegin = "%INDEX%";
 constexpr std::string_view kSectionEnd = "%INDEXEND%";
 constexpr size_t kWriteFlushSize = 1 << 20;
+constexpr size_t kMemoryStartSize = 4096;
 
 bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r'; }
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
 // A value is one line; a line break inside a text would split it into two values.
-void ReplaceLineBreaks(std::string& text, size_t from) {
-  for (size_t i = from; i < text.size(); ++i)
-    if (text[i] == '\n' || text[i] == '\r') text[i] = ' ';
+void ReplaceLineBreaks(char* begin, char* end) {
+  for (char* p = begin; p < end; ++p)
+    if (*p == '\n' || *p == '\r') *p = ' ';
 }
 
 // The leading decimal integer at `p` (blanks and one sign allowed); `p` ends behind its digits.
@@ -99,7 +100,7 @@ bool CKLFile::OpenWrite(std::string_view path, const char* /*mode*/) {
   writeFailed_ = false;
   exceptionsAtOpen_ = std::uncaught_exceptions();
   data_.clear();
-  data_.reserve(kWriteFlushSize + 4096);
+  written_ = 0;
   return true;
 }
 
@@ -109,10 +110,13 @@ bool CKLFile::OpenWriteToMemory() {
   toMemory_ = true;
   writeFailed_ = false;
   data_.clear();
+  written_ = 0;
   return true;
 }
 
 std::string CKLFile::TakeWritten() {
+  data_.resize(written_);
+  written_ = 0;
   std::string text = std::move(data_);
   data_.clear();
   return text;
@@ -121,7 +125,7 @@ std::string CKLFile::TakeWritten() {
 bool CKLFile::Close() {
   bool ok = true;
   if (writing_ && out_) {
-    if (!data_.empty() && !out_->Write(data_)) writeFailed_ = true;
+    if (written_ && !out_->Write(data_.data(), written_)) writeFailed_ = true;
     ok = !writeFailed_ && out_->Commit();
     if (!ok) out_->Abort();
     out_.reset();
@@ -135,34 +139,58 @@ bool CKLFile::Close() {
   writing_ = false;
   toMemory_ = false;
   position_ = 0;
+  written_ = 0;
   return ok;
 }
 
 // ---------------------------------------------------------------- writing
+// The output is built in data_, of which the first written_ bytes are taken: a database is
+// tens of millions of short lines, and formatting each straight into room that is known to be
+// there costs a fraction of appending its pieces to a string.
 
-void CKLFile::FlushIfLarge() {
-  if (toMemory_ || data_.size() < kWriteFlushSize) return;
-  if (!out_->Write(data_)) writeFailed_ = true;
-  data_.clear();
+char* CKLFile::Room(size_t count) {
+  if (data_.size() - written_ < count) MakeRoom(count);
+  return data_.data() + written_;
+}
+
+void CKLFile::MakeRoom(size_t count) {
+  // A file gets its output in pieces of about kWriteFlushSize; a stream in memory grows.
+  if (!toMemory_ && written_ > 0) {
+    if (!out_->Write(data_.data(), written_)) writeFailed_ = true;
+    written_ = 0;
+  }
+  const size_t least = toMemory_ ? kMemoryStartSize : kWriteFlushSize;
+  if (data_.size() - written_ < count) data_.resize(std::max({data_.size() * 2, written_ + count, least}));
+}
+
+void CKLFile::Append(std::string_view text) {
+  std::memcpy(Room(text.size()), text.data(), text.size());
+  written_ += text.size();
+}
+
+void CKLFile::EndLine() {
+  char* p = Room(2);
+  p[0] = '\r';
+  p[1] = '\n';
+  written_ += 2;
 }
 
 bool CKLFile::WriteLine(std::string_view text) {
   if (!writing_) return false;
-  data_.append(text);
-  data_.append("\r\n", 2);
-  FlushIfLarge();
+  Append(text);
+  EndLine();
   return true;
 }
 
 bool CKLFile::BeginSection(std::string_view name) {
   if (!writing_) return false;
-  data_.append(kSectionBegin);
+  Append(kSectionBegin);
   return WriteLine(name);
 }
 
 bool CKLFile::EndSection(std::string_view name) {
   if (!writing_) return false;
-  data_.append(kSectionEnd);
+  Append(kSectionEnd);
   return WriteLine(name);
 }
 
@@ -171,20 +199,21 @@ bool CKLFile::WriteString(std::string_view text) {
   // A value is one line, and a line starting with ';' or '%' would be read as a comment or a
   // section line, shifting every later field of the record. Such texts are kept readable by
   // a leading blank, and line breaks inside a text become blanks.
-  if (!text.empty() && (text[0] == ';' || text[0] == '%')) data_.push_back(' ');
-  size_t start = data_.size();
-  data_.append(text);
-  ReplaceLineBreaks(data_, start);
-  data_.append("\r\n", 2);
-  FlushIfLarge();
+  if (!text.empty() && (text[0] == ';' || text[0] == '%')) Append(" ");
+  Append(text);
+  ReplaceLineBreaks(data_.data() + written_ - text.size(), data_.data() + written_);
+  EndLine();
   return true;
 }
 
 bool CKLFile::WriteInt(int32_t value) {
   if (!writing_) return false;
-  char buf[16];
-  auto res = std::to_chars(buf, buf + sizeof buf, value);
-  return WriteLine(std::string_view(buf, static_cast<size_t>(res.ptr - buf)));
+  constexpr size_t kLongest = 11;  // "-2147483648"
+  char* p = Room(kLongest + 2);
+  p = std::to_chars(p, p + kLongest, value).ptr;
+  written_ = static_cast<size_t>(p - data_.data());
+  EndLine();
+  return true;
 }
 
 bool CKLFile::WriteHex(uint32_t value) {
@@ -203,7 +232,7 @@ bool CKLFile::WriteByteList(const uint8_t* bytes, size_t count) {
   size_t used = 0;
   for (size_t i = 0; i < count; ++i) {
     if (used > sizeof piece - 4) {
-      data_.append(piece, used);
+      Append(std::string_view(piece, used));
       used = 0;
     }
     if (i) piece[used++] = ',';
@@ -233,17 +262,17 @@ bool CKLFile::WriteQuotedList(const char* slots, size_t count, size_t slotWidth)
     std::replace(line.begin() + static_cast<std::ptrdiff_t>(start), line.end(), '"', '\'');
     line.push_back('"');
   }
-  ReplaceLineBreaks(line, 0);
+  ReplaceLineBreaks(line.data(), line.data() + line.size());
   return WriteLine(line);
 }
 
 bool CKLFile::WriteComment(std::string_view text) {
   if (!writing_) return false;
-  data_.push_back(';');
-  size_t start = data_.size();
-  data_.append(text);
-  ReplaceLineBreaks(data_, start);
-  return WriteLine({});
+  Append(";");
+  Append(text);
+  ReplaceLineBreaks(data_.data() + written_ - text.size(), data_.data() + written_);
+  EndLine();
+  return true;
 }
 
 // ---------------------------------------------------------------- reading

@@ -137,13 +137,18 @@ class CKLFile {
   // (data() null) when a section line or the end comes first, the position unchanged.
   std::string_view NextValueLine();
   bool WriteLine(std::string_view text);
-  void FlushIfLarge();
+  // Room for `count` more bytes of output at data_[written_]; may hand earlier output to the file.
+  char* Room(size_t count);
+  void MakeRoom(size_t count);
+  void Append(std::string_view text);
+  void EndLine();
 
   bool reading_ = false;
   bool writing_ = false;
   bool toMemory_ = false;
-  std::string data_;      // the whole stream when reading, pending output when writing
+  std::string data_;      // the whole stream when reading, room for the output when writing
   size_t position_ = 0;   // read position in data_
+  size_t written_ = 0;    // bytes of output pending in data_
   std::unique_ptr<AtomicFile> out_;
   bool writeFailed_ = false;
   int exceptionsAtOpen_ = 0;
