@@ -246,7 +246,16 @@ bool CKLFile::WriteByteList(const uint8_t* bytes, size_t count) {
 
 bool CKLFile::WriteByteLines(const uint8_t* bytes, size_t count) {
   if (!writing_) return false;
-  for (size_t i = 0; i < count; ++i) WriteInt(static_cast<int32_t>(bytes[i]));
+  // One line per byte ("255\r\n" at most): a person's ratings and abilities are most lines of a
+  // database, so they are formatted in one go.
+  constexpr size_t kLongestLine = 5;
+  char* p = Room(count * kLongestLine);
+  for (size_t i = 0; i < count; ++i) {
+    p = std::to_chars(p, p + 3, bytes[i]).ptr;
+    *p++ = '\r';
+    *p++ = '\n';
+  }
+  written_ = static_cast<size_t>(p - data_.data());
   return true;
 }
 

@@ -11,15 +11,17 @@ uint32_t CPersonTable::NextFreePlayerId() const {
 }
 
 CPlayer* CPersonTable::CreatePlayer(uint32_t id, bool registerId) {
-  const bool usable = id != 0 && persons_.find(id) == persons_.end();
-  if (!usable) {
-    if (!registerId) return nullptr;
-    id = NextFreePlayerId();
-  }
   auto person = std::make_unique<CPlayer>();
   CPlayer* p = person.get();
+  // One search for the usual case of a free id (try_emplace leaves `person` alone when the
+  // id is taken).
+  bool added = id != 0 && persons_.try_emplace(id, std::move(person)).second;
+  if (!added) {
+    if (!registerId) return nullptr;
+    id = NextFreePlayerId();
+    persons_.try_emplace(id, std::move(person));
+  }
   p->SetWorld(this);
-  persons_.emplace(id, std::move(person));
   // Filed first so that the placeholder names count the new person too.
   p->InitDefaults(kRolePlayer, 0);
   p->id = id;
