@@ -1,7 +1,7 @@
 #include "world/player.h"
 
 #include <algorithm>
-#include <cstdio>
+#include <string>
 #include <iterator>
 
 #include "world/fixed_text.h"
@@ -18,12 +18,9 @@ void CPlayer::InitDefaults(int8_t newRole, uint8_t newNationality) {
   role = newRole;
   nationality = newNationality;
 
-  const int count = world_ ? static_cast<int>(world_->Count()) : 0;
-  char name[32];
-  std::snprintf(name, sizeof name, "Vorname %d", count);
-  SetFixedText(firstName, name);
-  std::snprintf(name, sizeof name, "Nachname %d", count);
-  SetFixedText(surname, name);
+  const std::string count = std::to_string(world_ ? static_cast<int>(world_->Count()) : 0);
+  SetFixedText(firstName, "Vorname " + count);
+  SetFixedText(surname, "Nachname " + count);
   if (world_) languages[0] = world_->Countries().FirstLanguage(nationality);
 }
 
