@@ -224,8 +224,9 @@ bool CKLFile::WriteInt(int32_t value) {
   constexpr size_t kLongest = 11;  // "-2147483648"
   char* p = Room(kLongest + 2);
   p = std::to_chars(p, p + kLongest, value).ptr;
+  *p++ = '\r';
+  *p++ = '\n';
   written_ = static_cast<size_t>(p - data_.data());
-  EndLine();
   return true;
 }
 
