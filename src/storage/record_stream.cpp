@@ -300,9 +300,9 @@ bool CKLFile::WriteComment(std::string_view text) {
 
 // ---------------------------------------------------------------- reading
 
-// The line of `data` that starts at `position`, without its line end; `position` moves to the
-// start of the next line. Returned by value: the readers below call this once per value, and a
-// view handed back through memory costs more than finding the line.
+// The line of the stream that starts at `position`, without its line end; `position` moves to
+// the start of the next line. Returned by value: the readers below call this once per value,
+// and a view handed back through memory costs more than finding the line.
 std::string_view CKLFile::CutLine(size_t& position) const {
   const char* begin = data_.data() + position;
   const char* end = data_.data() + data_.size();

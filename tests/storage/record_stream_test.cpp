@@ -336,6 +336,27 @@ TEST(RecordStream, AcceptsLineFeedsOnlyAndALastLineWithoutLineFeed) {
   EXPECT_FALSE(in.OpenRead(JoinPath(folder.path(), "Country5.sav")));
 }
 
+// Line ends are searched several bytes at a time: every length around those steps, with
+// Windows-1252 letters (high bytes) and both kinds of line end, must come back whole.
+TEST(RecordStream, FindsLineEndsAtEveryLength) {
+  std::vector<std::string> lines;
+  std::string data;
+  for (size_t length = 0; length <= 40; ++length) {
+    std::string line;
+    for (size_t i = 0; i < length; ++i) line.push_back(i % 3 == 1 ? '\x8A' : static_cast<char>('a' + i % 26));
+    data += line + (length % 2 ? "\r\n" : "\n");
+    lines.push_back(line);
+  }
+  CKLFile in;
+  ASSERT_TRUE(in.OpenReadFromMemory(data));
+  std::string text;
+  for (const std::string& line : lines) {
+    ASSERT_TRUE(in.ReadString(text));
+    EXPECT_EQ(text, line) << line.size();
+  }
+  EXPECT_FALSE(in.ReadString(text));
+}
+
 TEST(RecordStream, WritesReplaceTheFileOnlyWhenComplete) {
   test::ScratchDir folder;
   const std::string path = JoinPath(folder.path(), "Rules.sav");
