@@ -302,8 +302,9 @@ bool CKLFile::WriteComment(std::string_view text) {
 
 // The line of the stream that starts at `position`, without its line end; `position` moves to
 // the start of the next line. Returned by value: the readers below call this once per value,
-// and a view handed back through memory costs more than finding the line.
-std::string_view CKLFile::CutLine(size_t& position) const {
+// and a view handed back through memory costs more than finding the line; inline for the
+// same reason.
+inline std::string_view CKLFile::CutLine(size_t& position) const {
   const char* begin = data_.data() + position;
   const char* end = data_.data() + data_.size();
   const char* nl = FindLineEnd(begin, end);
