@@ -1,5 +1,6 @@
 #include "exchange/name_pool.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "exchange/name_generator.h"
@@ -24,17 +25,58 @@ uint8_t* PutU32(uint8_t* out, uint32_t v) {
 
 void CNameList::Clear() {
   names_.clear();
-  positions_.clear();
+  hashes_.clear();
+  slots_.clear();
   useCounts_.clear();
 }
 
+uint32_t CNameList::HashOf(std::string_view text) {
+  // FNV-1a: names are short, and this is cheaper on them than a general-purpose hash.
+  uint32_t hash = 2166136261u;
+  for (unsigned char c : text) hash = (hash ^ c) * 16777619u;
+  return hash;
+}
+
+void CNameList::Rehash(size_t slots) {
+  slots_.assign(slots, 0);
+  const size_t mask = slots - 1;
+  for (uint32_t index = 0; index < names_.size() - (names_.empty() ? 0 : 1); ++index) {
+    size_t at = hashes_[index] & mask;
+    bool seen = false;
+    while (slots_[at] != 0 && !seen) {
+      const uint32_t other = slots_[at] - 1;
+      seen = hashes_[other] == hashes_[index] && names_[other] == names_[index];
+      at = (at + 1) & mask;
+    }
+    if (!seen) slots_[at] = index + 1;
+  }
+}
+
 void CNameList::IndexLast() {
-  positions_.try_emplace(names_.back(), static_cast<uint32_t>(names_.size() - 1));
+  // The last name is new to the list; keep at most half of the slots in use.
+  const auto index = static_cast<uint32_t>(names_.size() - 1);
+  hashes_.push_back(HashOf(names_.back()));
+  if (slots_.size() < 2 * names_.size()) Rehash(std::max<size_t>(16, slots_.size() * 2));
+  const size_t mask = slots_.size() - 1;
+  for (size_t at = hashes_[index] & mask;; at = (at + 1) & mask) {
+    if (slots_[at] == 0) {
+      slots_[at] = index + 1;
+      return;
+    }
+    const uint32_t other = slots_[at] - 1;
+    if (hashes_[other] == hashes_[index] && names_[other] == names_[index]) return;  // keeps the first
+  }
 }
 
 int CNameList::Find(std::string_view name) const {
-  auto it = positions_.find(name);
-  return it == positions_.end() ? -1 : static_cast<int>(it->second);
+  if (slots_.empty()) return -1;
+  const uint32_t hash = HashOf(name);
+  const size_t mask = slots_.size() - 1;
+  for (size_t at = hash & mask; slots_[at] != 0; at = (at + 1) & mask) {
+    const uint32_t index = slots_[at] - 1;
+    if (hashes_[index] == hash && names_[index] == name) return static_cast<int>(index);
+  }
+  return -1;
 }
 
 int CNameList::Enter(std::string_view name, bool count) {

@@ -7,7 +7,6 @@
 #include <memory>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
 namespace torvale {
@@ -35,16 +34,16 @@ class CNameList {
   uint32_t FileNameCount() const { return fileNameCount_; }
 
  private:
-  // A build enters every person's names; the index keeps Find from walking the list.
-  struct Hash {
-    using is_transparent = void;
-    size_t operator()(std::string_view text) const { return std::hash<std::string_view>{}(text); }
-  };
+  // A build enters every person's names (twice each), so Find must not walk the list: an
+  // open-addressing index of the first position of each name (file lists may hold a name
+  // twice), with each name's hash kept beside the list so probes rarely touch the text.
+  static uint32_t HashOf(std::string_view text);
   void IndexLast();
+  void Rehash(size_t slots);
 
   std::vector<std::string> names_;
-  // The first position of each name (file lists may hold a name twice).
-  std::unordered_map<std::string, uint32_t, Hash, std::equal_to<>> positions_;
+  std::vector<uint32_t> hashes_;  // by index, beside names_
+  std::vector<uint32_t> slots_;   // index + 1 of a name, 0 for a free slot; a power of two long
   std::vector<uint32_t> useCounts_;  // by index, beside names_
   uint32_t tag_ = 0;
   uint32_t fileNameCount_ = 0;

@@ -83,10 +83,13 @@ void WriteClubMaster(MasterRecordContext& context, const CCountry& country, cons
                      const CPersonTable* persons) {
   CMasterWriter& w = context.writer;
   const std::string badge = MasterBadgeName(context, club);
-  context.logs.Appendf(MasterLog::kBadges, "  %-30s %s\n", std::string(club.Name(0)).c_str(), badge.c_str());
+  if (context.logs.Enabled(MasterLog::kBadges))
+    context.logs.Appendf(MasterLog::kBadges, "  %-30s %s\n", std::string(club.Name(0)).c_str(), badge.c_str());
   LogKits(context, club);
-  context.logs.Appendf(MasterLog::kPs2Database, "  %s\n", std::string(club.Name(context.language)).c_str());
-  context.logs.Appendf(MasterLog::kPs2Database, "  %s\n", badge.c_str());
+  if (context.logs.Enabled(MasterLog::kPs2Database)) {
+    context.logs.Appendf(MasterLog::kPs2Database, "  %s\n", std::string(club.Name(context.language)).c_str());
+    context.logs.Appendf(MasterLog::kPs2Database, "  %s\n", badge.c_str());
+  }
 
   w.WriteU32(MasterClubReference(context, club.clubId));
   w.WriteU16(club.siblingId);
@@ -148,8 +151,9 @@ void WriteClubMaster(MasterRecordContext& context, const CCountry& country, cons
     SetFixedText(ground.name, club.Name(context.Ps2() ? context.language : 0));
     SetFixedText(ground.town, club.Town(context.Ps2() ? context.language : 0));
   }
-  context.logs.Appendf(MasterLog::kStadium, "  %-30s %d\n", std::string(club.Name(0)).c_str(),
-                       static_cast<int>(ground.typeByte));
+  if (context.logs.Enabled(MasterLog::kStadium))
+    context.logs.Appendf(MasterLog::kStadium, "  %-30s %d\n", std::string(club.Name(0)).c_str(),
+                         static_cast<int>(ground.typeByte));
   WriteStadiumMaster(context, ground);
   w.WriteI32(country.SavedStadiumPosition(club.alternativeStadium));
 

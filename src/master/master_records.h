@@ -57,6 +57,9 @@ struct MasterRecordContext {
   std::map<std::pair<int, int>, uint32_t> measuredSizes;
   // The persons each club lists, looked up once in the person table for both passes.
   std::unordered_map<const CClub*, std::vector<const CPlayer*>> clubPersons;
+  // Whether each country is offered, judged once for both passes: the judgement checks
+  // every club's staff and every competition, and the world does not change during a build.
+  std::unordered_map<const CCountry*, bool> completeCountries = {};
 
   bool Ps2() const;
 };

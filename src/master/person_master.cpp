@@ -2,6 +2,7 @@
 // their manager data; presidents one byte; every other employee only names and role. Club
 // references are saved ids; names are indices into the name pool of the person's group.
 
+#include <cstring>
 #include <string>
 
 #include "exchange/name_pool.h"
@@ -135,9 +136,9 @@ void WritePlayerPart(MasterRecordContext& context, const CPlayer& person) {
   w.WriteU32(MasterClubReference(context, person.neverMovesTo));
   w.WriteU8(person.favouriteCountry);
   if (!context.Ps2()) w.WriteBytes(person.languages.data(), 3);
+  // Up to an embedded zero, as the game reads it, and with the zero.
   const std::string& speech = person.speechFile;
-  const std::string speechText(speech.c_str());  // up to an embedded zero, as the game reads it
-  w.WriteBlock(speechText.c_str(), static_cast<uint32_t>(speechText.size() + 1));
+  w.WriteBlock(speech.c_str(), static_cast<uint32_t>(std::strlen(speech.c_str()) + 1));
 }
 
 }  // namespace
