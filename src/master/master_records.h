@@ -4,6 +4,8 @@
 // the same fields in both passes of a build; nothing depends on the writer's mode. The layout
 // of each record is documented in docs/master-format.md.
 
+#include <array>
+#include <bitset>
 #include <cstdint>
 #include <functional>
 #include <map>
@@ -60,8 +62,13 @@ struct MasterRecordContext {
   // Whether each country is offered, judged once for both passes: the judgement checks
   // every club's staff and every competition, and the world does not change during a build.
   std::unordered_map<const CCountry*, bool> completeCountries = {};
+  // The first language of each nationality, asked once per build (a person without languages
+  // of its own is named in its nationality's first language).
+  std::array<uint8_t, 256> firstLanguages = {};
+  std::bitset<256> firstLanguageKnown = {};
 
   bool Ps2() const;
+  uint8_t FirstLanguage(uint8_t nationality);
 };
 
 // A club reference as the game stores it: the saved id, 0 for none or for an id whose country

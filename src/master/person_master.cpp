@@ -25,9 +25,9 @@ enum SeasonSpecial : uint8_t {
   kSpecialLoan = 4,          // the club the person is loaned to, start and end date
 };
 
-uint8_t NameGroup(const MasterRecordContext& context, const CPlayer& person) {
+uint8_t NameGroup(MasterRecordContext& context, const CPlayer& person) {
   if (person.languages[0] != 0) return person.languages[0];
-  return context.countryLanguages.FirstLanguage(person.nationality);
+  return context.FirstLanguage(person.nationality);
 }
 
 void WriteNames(MasterRecordContext& context, const CPlayer& person, uint8_t group) {
@@ -142,6 +142,14 @@ void WritePlayerPart(MasterRecordContext& context, const CPlayer& person) {
 }
 
 }  // namespace
+
+uint8_t MasterRecordContext::FirstLanguage(uint8_t nationality) {
+  if (!firstLanguageKnown[nationality]) {
+    firstLanguages[nationality] = countryLanguages.FirstLanguage(nationality);
+    firstLanguageKnown[nationality] = true;
+  }
+  return firstLanguages[nationality];
+}
 
 uint32_t MasterClubReference(const MasterRecordContext& context, uint32_t clubId) {
   const int country = ClubCountry(clubId);
