@@ -25,58 +25,51 @@ uint8_t* PutU32(uint8_t* out, uint32_t v) {
 
 void CNameList::Clear() {
   names_.clear();
-  hashes_.clear();
   slots_.clear();
   useCounts_.clear();
 }
 
 uint32_t CNameList::HashOf(std::string_view text) {
-  // FNV-1a: names are short, and this is cheaper on them than a general-purpose hash.
-  uint32_t hash = 2166136261u;
-  for (unsigned char c : text) hash = (hash ^ c) * 16777619u;
-  return hash;
+  // FNV-1a over 32-bit words: names are short, and this is cheaper on them than a
+  // general-purpose hash.
+  uint32_t hash = 2166136261u ^ static_cast<uint32_t>(text.size());
+  size_t at = 0;
+  for (; at + 4 <= text.size(); at += 4) {
+    uint32_t word;
+    std::memcpy(&word, text.data() + at, 4);
+    hash = (hash ^ word) * 16777619u;
+    hash ^= hash >> 15;
+  }
+  for (; at < text.size(); ++at) hash = (hash ^ static_cast<unsigned char>(text[at])) * 16777619u;
+  return hash ^ (hash >> 13);
 }
 
-void CNameList::Rehash(size_t slots) {
-  slots_.assign(slots, 0);
-  const size_t mask = slots - 1;
-  for (uint32_t index = 0; index < names_.size() - (names_.empty() ? 0 : 1); ++index) {
-    size_t at = hashes_[index] & mask;
-    bool seen = false;
-    while (slots_[at] != 0 && !seen) {
-      const uint32_t other = slots_[at] - 1;
-      seen = hashes_[other] == hashes_[index] && names_[other] == names_[index];
-      at = (at + 1) & mask;
-    }
-    if (!seen) slots_[at] = index + 1;
-  }
+size_t CNameList::Probe(std::string_view name, uint32_t hash) const {
+  const size_t mask = slots_.size() - 1;
+  size_t at = hash & mask;
+  while (slots_[at].position != 0 &&
+         (slots_[at].hash != hash || names_[slots_[at].position - 1] != name))
+    at = (at + 1) & mask;
+  return at;
 }
 
 void CNameList::IndexLast() {
   // The last name is new to the list; keep at most half of the slots in use.
-  const auto index = static_cast<uint32_t>(names_.size() - 1);
-  hashes_.push_back(HashOf(names_.back()));
-  if (slots_.size() < 2 * names_.size()) Rehash(std::max<size_t>(16, slots_.size() * 2));
-  const size_t mask = slots_.size() - 1;
-  for (size_t at = hashes_[index] & mask;; at = (at + 1) & mask) {
-    if (slots_[at] == 0) {
-      slots_[at] = index + 1;
-      return;
-    }
-    const uint32_t other = slots_[at] - 1;
-    if (hashes_[other] == hashes_[index] && names_[other] == names_[index]) return;  // keeps the first
+  if (slots_.size() < 2 * names_.size()) {
+    std::vector<Slot> old = std::move(slots_);
+    slots_.assign(std::max<size_t>(16, old.size() * 2), Slot{});
+    for (const Slot& slot : old)
+      if (slot.position != 0) slots_[Probe(names_[slot.position - 1], slot.hash)] = slot;
   }
+  const uint32_t hash = HashOf(names_.back());
+  Slot& slot = slots_[Probe(names_.back(), hash)];
+  if (slot.position == 0) slot = Slot{hash, static_cast<uint32_t>(names_.size())};  // else: keeps the first
 }
 
 int CNameList::Find(std::string_view name) const {
   if (slots_.empty()) return -1;
-  const uint32_t hash = HashOf(name);
-  const size_t mask = slots_.size() - 1;
-  for (size_t at = hash & mask; slots_[at] != 0; at = (at + 1) & mask) {
-    const uint32_t index = slots_[at] - 1;
-    if (hashes_[index] == hash && names_[index] == name) return static_cast<int>(index);
-  }
-  return -1;
+  const Slot& slot = slots_[Probe(name, HashOf(name))];
+  return static_cast<int>(slot.position) - 1;
 }
 
 int CNameList::Enter(std::string_view name, bool count) {

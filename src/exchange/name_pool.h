@@ -36,14 +36,19 @@ class CNameList {
  private:
   // A build enters every person's names (twice each), so Find must not walk the list: an
   // open-addressing index of the first position of each name (file lists may hold a name
-  // twice), with each name's hash kept beside the list so probes rarely touch the text.
+  // twice). Each slot keeps the name's hash beside its position, so that a probe touches the
+  // text only when the hashes agree.
+  struct Slot {
+    uint32_t hash = 0;
+    uint32_t position = 0;  // index + 1; 0 for a free slot
+  };
   static uint32_t HashOf(std::string_view text);
+  // The slot that holds `name` (hashed to `hash`), or the free slot where it would go.
+  size_t Probe(std::string_view name, uint32_t hash) const;
   void IndexLast();
-  void Rehash(size_t slots);
 
   std::vector<std::string> names_;
-  std::vector<uint32_t> hashes_;  // by index, beside names_
-  std::vector<uint32_t> slots_;   // index + 1 of a name, 0 for a free slot; a power of two long
+  std::vector<Slot> slots_;  // a power of two long, at most half in use
   std::vector<uint32_t> useCounts_;  // by index, beside names_
   uint32_t tag_ = 0;
   uint32_t fileNameCount_ = 0;

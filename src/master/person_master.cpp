@@ -30,13 +30,19 @@ uint8_t NameGroup(MasterRecordContext& context, const CPlayer& person) {
   return context.FirstLanguage(person.nationality);
 }
 
+// Nicknames and stage names are mostly blank; a blank name is index 0 of every list.
+template <size_t N>
+uint16_t EnterName(CNamePool& pool, uint8_t group, int kind, const char (&name)[N]) {
+  return name[0] == '\0' ? 0 : pool.EnterName(group, kind, FixedText(name), true);
+}
+
 void WriteNames(MasterRecordContext& context, const CPlayer& person, uint8_t group) {
   CNamePool& pool = context.names;
   context.writer.WriteU8(group);
-  context.writer.WriteU16(pool.EnterName(group, kPoolMaleFirstNames, FixedText(person.firstName), true));
-  context.writer.WriteU16(pool.EnterName(group, kPoolSurnames, FixedText(person.surname), true));
-  context.writer.WriteU16(pool.EnterName(group, kPoolKind3, FixedText(person.nickname), true));
-  context.writer.WriteU16(pool.EnterName(group, kPoolKind2, FixedText(person.stageName), true));
+  context.writer.WriteU16(EnterName(pool, group, kPoolMaleFirstNames, person.firstName));
+  context.writer.WriteU16(EnterName(pool, group, kPoolSurnames, person.surname));
+  context.writer.WriteU16(EnterName(pool, group, kPoolKind3, person.nickname));
+  context.writer.WriteU16(EnterName(pool, group, kPoolKind2, person.stageName));
 }
 
 void WriteAppearance(MasterRecordContext& context, const CPlayer& person) {
