@@ -20,6 +20,10 @@ class CNameList {
   // The index of `name`, appended when new (use count 1); an existing name's use count grows
   // when `count` is set. The empty name is index 0 and changes nothing.
   int Enter(std::string_view name, bool count);
+  // One more use of the name at `index` (nothing for an index outside the list).
+  void CountUse(size_t index) {
+    if (index < useCounts_.size()) ++useCounts_[index];
+  }
   // Appends without looking for duplicates, as the name files are taken over whole.
   void AppendFromFile(uint32_t tag, std::string_view name, uint32_t useCount);
 
@@ -80,6 +84,11 @@ class CNamePool {
   // Enters a name into list group × 5 + kind and returns its index (0 for a group or kind
   // outside the pool).
   uint16_t EnterName(int group, int kind, std::string_view name, bool count);
+
+  // One more use of a name already in list group × 5 + kind, as entering it again would count.
+  void CountUse(int group, int kind, uint16_t index) {
+    if (group >= 0 && group < kGroups && kind >= 0 && kind < kKinds) lists_[static_cast<size_t>(group * kKinds + kind)].CountUse(index);
+  }
 
   CNameList& List(int index) { return lists_[static_cast<size_t>(index)]; }
   const CNameList& List(int index) const { return lists_[static_cast<size_t>(index)]; }

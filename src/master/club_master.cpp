@@ -159,13 +159,13 @@ void WriteClubMaster(MasterRecordContext& context, const CCountry& country, cons
 
   // Both passes write the same persons; they are looked up once. Clubs without persons (an
   // empty stand-in among them) need no entry.
-  std::vector<const CPlayer*> none;
-  std::vector<const CPlayer*>& listed = club.PlayerIds().empty() ? none : context.clubPersons[&club];
+  std::vector<MasterListedPerson> none;
+  std::vector<MasterListedPerson>& listed = club.PlayerIds().empty() ? none : context.clubPersons[&club];
   if (listed.empty() && persons)
     for (uint32_t id : club.PlayerIds())
-      if (const CPlayer* person = persons->FindPlayer(id)) listed.push_back(person);
+      if (const CPlayer* person = persons->FindPlayer(id)) listed.push_back({person, {}});
   w.WriteU32(static_cast<uint32_t>(listed.size()));
-  for (const CPlayer* person : listed) WritePersonMaster(context, *person);
+  for (MasterListedPerson& entry : listed) WritePersonMaster(context, *entry.person, &entry.names);
 }
 
 }  // namespace torvale

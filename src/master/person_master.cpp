@@ -2,6 +2,7 @@
 // their manager data; presidents one byte; every other employee only names and role. Club
 // references are saved ids; names are indices into the name pool of the person's group.
 
+#include <array>
 #include <cstring>
 #include <string>
 
@@ -36,13 +37,36 @@ uint16_t EnterName(CNamePool& pool, uint8_t group, int kind, const char (&name)[
   return name[0] == '\0' ? 0 : pool.EnterName(group, kind, FixedText(name), true);
 }
 
-void WriteNames(MasterRecordContext& context, const CPlayer& person, uint8_t group) {
+// The four names of a person in the order they are written, with the list kind of each.
+struct NameField {
+  const char* text;
+  int kind;
+};
+
+void WriteNames(MasterRecordContext& context, const CPlayer& person, MasterPersonNames* known) {
+  const std::array<NameField, 4> fields = {NameField{person.firstName, kPoolMaleFirstNames},
+                                           NameField{person.surname, kPoolSurnames},
+                                           NameField{person.nickname, kPoolKind3},
+                                           NameField{person.stageName, kPoolKind2}};
   CNamePool& pool = context.names;
-  context.writer.WriteU8(group);
-  context.writer.WriteU16(EnterName(pool, group, kPoolMaleFirstNames, person.firstName));
-  context.writer.WriteU16(EnterName(pool, group, kPoolSurnames, person.surname));
-  context.writer.WriteU16(EnterName(pool, group, kPoolKind3, person.nickname));
-  context.writer.WriteU16(EnterName(pool, group, kPoolKind2, person.stageName));
+  if (known && known->entered) {
+    // The names are in the pool already; entering them again would find them and count one
+    // more use each, which is what happens here without the search.
+    context.writer.WriteU8(known->group);
+    for (size_t i = 0; i < fields.size(); ++i) {
+      if (fields[i].text[0] != '\0') pool.CountUse(known->group, fields[i].kind, known->indices[i]);
+      context.writer.WriteU16(known->indices[i]);
+    }
+    return;
+  }
+  MasterPersonNames names{true, NameGroup(context, person), {}};
+  names.indices = {EnterName(pool, names.group, kPoolMaleFirstNames, person.firstName),
+                   EnterName(pool, names.group, kPoolSurnames, person.surname),
+                   EnterName(pool, names.group, kPoolKind3, person.nickname),
+                   EnterName(pool, names.group, kPoolKind2, person.stageName)};
+  context.writer.WriteU8(names.group);
+  for (uint16_t index : names.indices) context.writer.WriteU16(index);
+  if (known) *known = names;
 }
 
 void WriteAppearance(MasterRecordContext& context, const CPlayer& person) {
@@ -163,9 +187,9 @@ uint32_t MasterClubReference(const MasterRecordContext& context, uint32_t clubId
   return context.clubIds.SavedClubId(clubId);
 }
 
-void WritePersonMaster(MasterRecordContext& context, const CPlayer& person) {
+void WritePersonMaster(MasterRecordContext& context, const CPlayer& person, MasterPersonNames* names) {
   CMasterWriter& w = context.writer;
-  WriteNames(context, person, NameGroup(context, person));
+  WriteNames(context, person, names);
   const auto role = static_cast<uint8_t>(person.role);
   w.WriteU8(role);
   switch (role) {
