@@ -31,42 +31,37 @@ uint8_t NameGroup(MasterRecordContext& context, const CPlayer& person) {
   return context.FirstLanguage(person.nationality);
 }
 
-// Nicknames and stage names are mostly blank; a blank name is index 0 of every list.
-template <size_t N>
-uint16_t EnterName(CNamePool& pool, uint8_t group, int kind, const char (&name)[N]) {
-  return name[0] == '\0' ? 0 : pool.EnterName(group, kind, FixedText(name), true);
-}
-
-// The four names of a person in the order they are written, with the list kind of each.
+// One of a person's four names (a fixed text field) with the list kind it goes to.
 struct NameField {
   const char* text;
+  size_t size;  // of the field
   int kind;
 };
 
 void WriteNames(MasterRecordContext& context, const CPlayer& person, MasterPersonNames* known) {
-  const std::array<NameField, 4> fields = {NameField{person.firstName, kPoolMaleFirstNames},
-                                           NameField{person.surname, kPoolSurnames},
-                                           NameField{person.nickname, kPoolKind3},
-                                           NameField{person.stageName, kPoolKind2}};
+  const std::array<NameField, 4> fields = {NameField{person.firstName, sizeof person.firstName, kPoolMaleFirstNames},
+                                           NameField{person.surname, sizeof person.surname, kPoolSurnames},
+                                           NameField{person.nickname, sizeof person.nickname, kPoolKind3},
+                                           NameField{person.stageName, sizeof person.stageName, kPoolKind2}};
   CNamePool& pool = context.names;
+  MasterPersonNames names;
   if (known && known->entered) {
     // The names are in the pool already; entering them again would find them and count one
     // more use each, which is what happens here without the search.
-    context.writer.WriteU8(known->group);
-    for (size_t i = 0; i < fields.size(); ++i) {
-      if (fields[i].text[0] != '\0') pool.CountUse(known->group, fields[i].kind, known->indices[i]);
-      context.writer.WriteU16(known->indices[i]);
-    }
-    return;
+    names = *known;
+    for (size_t i = 0; i < fields.size(); ++i)
+      if (fields[i].text[0] != '\0') pool.CountUse(names.group, fields[i].kind, names.indices[i]);
+  } else {
+    names = {true, NameGroup(context, person), {}};
+    // Nicknames and stage names are mostly blank; a blank name is index 0 of every list.
+    for (size_t i = 0; i < fields.size(); ++i)
+      if (fields[i].text[0] != '\0')
+        names.indices[i] = pool.EnterName(names.group, fields[i].kind,
+                                          std::string_view(fields[i].text, strnlen(fields[i].text, fields[i].size)), true);
+    if (known) *known = names;
   }
-  MasterPersonNames names{true, NameGroup(context, person), {}};
-  names.indices = {EnterName(pool, names.group, kPoolMaleFirstNames, person.firstName),
-                   EnterName(pool, names.group, kPoolSurnames, person.surname),
-                   EnterName(pool, names.group, kPoolKind3, person.nickname),
-                   EnterName(pool, names.group, kPoolKind2, person.stageName)};
   context.writer.WriteU8(names.group);
   for (uint16_t index : names.indices) context.writer.WriteU16(index);
-  if (known) *known = names;
 }
 
 void WriteAppearance(MasterRecordContext& context, const CPlayer& person) {
