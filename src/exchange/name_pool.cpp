@@ -1,5 +1,6 @@
 #include "exchange/name_pool.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "exchange/name_generator.h"
@@ -24,17 +25,51 @@ uint8_t* PutU32(uint8_t* out, uint32_t v) {
 
 void CNameList::Clear() {
   names_.clear();
-  positions_.clear();
+  slots_.clear();
   useCounts_.clear();
 }
 
+uint32_t CNameList::HashOf(std::string_view text) {
+  // FNV-1a over 32-bit words: names are short, and this is cheaper on them than a
+  // general-purpose hash.
+  uint32_t hash = 2166136261u ^ static_cast<uint32_t>(text.size());
+  size_t at = 0;
+  for (; at + 4 <= text.size(); at += 4) {
+    uint32_t word;
+    std::memcpy(&word, text.data() + at, 4);
+    hash = (hash ^ word) * 16777619u;
+    hash ^= hash >> 15;
+  }
+  for (; at < text.size(); ++at) hash = (hash ^ static_cast<unsigned char>(text[at])) * 16777619u;
+  return hash ^ (hash >> 13);
+}
+
+size_t CNameList::Probe(std::string_view name, uint32_t hash) const {
+  const size_t mask = slots_.size() - 1;
+  size_t at = hash & mask;
+  while (slots_[at].position != 0 &&
+         (slots_[at].hash != hash || names_[slots_[at].position - 1] != name))
+    at = (at + 1) & mask;
+  return at;
+}
+
 void CNameList::IndexLast() {
-  positions_.try_emplace(names_.back(), static_cast<uint32_t>(names_.size() - 1));
+  // The last name is new to the list; keep at most half of the slots in use.
+  if (slots_.size() < 2 * names_.size()) {
+    std::vector<Slot> old = std::move(slots_);
+    slots_.assign(std::max<size_t>(16, old.size() * 2), Slot{});
+    for (const Slot& slot : old)
+      if (slot.position != 0) slots_[Probe(names_[slot.position - 1], slot.hash)] = slot;
+  }
+  const uint32_t hash = HashOf(names_.back());
+  Slot& slot = slots_[Probe(names_.back(), hash)];
+  if (slot.position == 0) slot = Slot{hash, static_cast<uint32_t>(names_.size())};  // else: keeps the first
 }
 
 int CNameList::Find(std::string_view name) const {
-  auto it = positions_.find(name);
-  return it == positions_.end() ? -1 : static_cast<int>(it->second);
+  if (slots_.empty()) return -1;
+  const Slot& slot = slots_[Probe(name, HashOf(name))];
+  return static_cast<int>(slot.position) - 1;
 }
 
 int CNameList::Enter(std::string_view name, bool count) {

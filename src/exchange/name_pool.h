@@ -7,7 +7,6 @@
 #include <memory>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
 namespace torvale {
@@ -21,6 +20,10 @@ class CNameList {
   // The index of `name`, appended when new (use count 1); an existing name's use count grows
   // when `count` is set. The empty name is index 0 and changes nothing.
   int Enter(std::string_view name, bool count);
+  // One more use of the name at `index` (nothing for an index outside the list).
+  void CountUse(size_t index) {
+    if (index < useCounts_.size()) ++useCounts_[index];
+  }
   // Appends without looking for duplicates, as the name files are taken over whole.
   void AppendFromFile(uint32_t tag, std::string_view name, uint32_t useCount);
 
@@ -35,16 +38,21 @@ class CNameList {
   uint32_t FileNameCount() const { return fileNameCount_; }
 
  private:
-  // A build enters every person's names; the index keeps Find from walking the list.
-  struct Hash {
-    using is_transparent = void;
-    size_t operator()(std::string_view text) const { return std::hash<std::string_view>{}(text); }
+  // A build enters every person's names (twice each), so Find must not walk the list: an
+  // open-addressing index of the first position of each name (file lists may hold a name
+  // twice). Each slot keeps the name's hash beside its position, so that a probe touches the
+  // text only when the hashes agree.
+  struct Slot {
+    uint32_t hash = 0;
+    uint32_t position = 0;  // index + 1; 0 for a free slot
   };
+  static uint32_t HashOf(std::string_view text);
+  // The slot that holds `name` (hashed to `hash`), or the free slot where it would go.
+  size_t Probe(std::string_view name, uint32_t hash) const;
   void IndexLast();
 
   std::vector<std::string> names_;
-  // The first position of each name (file lists may hold a name twice).
-  std::unordered_map<std::string, uint32_t, Hash, std::equal_to<>> positions_;
+  std::vector<Slot> slots_;  // a power of two long, at most half in use
   std::vector<uint32_t> useCounts_;  // by index, beside names_
   uint32_t tag_ = 0;
   uint32_t fileNameCount_ = 0;
@@ -76,6 +84,11 @@ class CNamePool {
   // Enters a name into list group × 5 + kind and returns its index (0 for a group or kind
   // outside the pool).
   uint16_t EnterName(int group, int kind, std::string_view name, bool count);
+
+  // One more use of a name already in list group × 5 + kind, as entering it again would count.
+  void CountUse(int group, int kind, uint16_t index) {
+    if (group >= 0 && group < kGroups && kind >= 0 && kind < kKinds) lists_[static_cast<size_t>(group * kKinds + kind)].CountUse(index);
+  }
 
   CNameList& List(int index) { return lists_[static_cast<size_t>(index)]; }
   const CNameList& List(int index) const { return lists_[static_cast<size_t>(index)]; }

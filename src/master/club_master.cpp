@@ -83,10 +83,13 @@ void WriteClubMaster(MasterRecordContext& context, const CCountry& country, cons
                      const CPersonTable* persons) {
   CMasterWriter& w = context.writer;
   const std::string badge = MasterBadgeName(context, club);
-  context.logs.Appendf(MasterLog::kBadges, "  %-30s %s\n", std::string(club.Name(0)).c_str(), badge.c_str());
+  if (context.logs.Enabled(MasterLog::kBadges))
+    context.logs.Appendf(MasterLog::kBadges, "  %-30s %s\n", std::string(club.Name(0)).c_str(), badge.c_str());
   LogKits(context, club);
-  context.logs.Appendf(MasterLog::kPs2Database, "  %s\n", std::string(club.Name(context.language)).c_str());
-  context.logs.Appendf(MasterLog::kPs2Database, "  %s\n", badge.c_str());
+  if (context.logs.Enabled(MasterLog::kPs2Database)) {
+    context.logs.Appendf(MasterLog::kPs2Database, "  %s\n", std::string(club.Name(context.language)).c_str());
+    context.logs.Appendf(MasterLog::kPs2Database, "  %s\n", badge.c_str());
+  }
 
   w.WriteU32(MasterClubReference(context, club.clubId));
   w.WriteU16(club.siblingId);
@@ -148,20 +151,21 @@ void WriteClubMaster(MasterRecordContext& context, const CCountry& country, cons
     SetFixedText(ground.name, club.Name(context.Ps2() ? context.language : 0));
     SetFixedText(ground.town, club.Town(context.Ps2() ? context.language : 0));
   }
-  context.logs.Appendf(MasterLog::kStadium, "  %-30s %d\n", std::string(club.Name(0)).c_str(),
-                       static_cast<int>(ground.typeByte));
+  if (context.logs.Enabled(MasterLog::kStadium))
+    context.logs.Appendf(MasterLog::kStadium, "  %-30s %d\n", std::string(club.Name(0)).c_str(),
+                         static_cast<int>(ground.typeByte));
   WriteStadiumMaster(context, ground);
   w.WriteI32(country.SavedStadiumPosition(club.alternativeStadium));
 
   // Both passes write the same persons; they are looked up once. Clubs without persons (an
   // empty stand-in among them) need no entry.
-  std::vector<const CPlayer*> none;
-  std::vector<const CPlayer*>& listed = club.PlayerIds().empty() ? none : context.clubPersons[&club];
+  std::vector<MasterListedPerson> none;
+  std::vector<MasterListedPerson>& listed = club.PlayerIds().empty() ? none : context.clubPersons[&club];
   if (listed.empty() && persons)
     for (uint32_t id : club.PlayerIds())
-      if (const CPlayer* person = persons->FindPlayer(id)) listed.push_back(person);
+      if (const CPlayer* person = persons->FindPlayer(id)) listed.push_back({person, {}});
   w.WriteU32(static_cast<uint32_t>(listed.size()));
-  for (const CPlayer* person : listed) WritePersonMaster(context, *person);
+  for (MasterListedPerson& entry : listed) WritePersonMaster(context, *entry.person, &entry.names);
 }
 
 }  // namespace torvale

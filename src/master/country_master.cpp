@@ -252,7 +252,9 @@ bool IsCountryComplete(const CCountry& country, uint32_t flags) {
 }
 
 bool WriteCountryHeader(MasterRecordContext& context, const CCountry& country) {
-  const bool complete = IsCountryComplete(country, context.flags);
+  auto [known, added] = context.completeCountries.try_emplace(&country, false);
+  if (added) known->second = IsCountryComplete(country, context.flags);
+  const bool complete = known->second;
   context.writer.WriteU8(complete ? static_cast<uint8_t>(country.leagueCount) : 0);
   if (context.Ps2()) {
     context.writer.WriteString(country.Name(context.language));

@@ -4,6 +4,8 @@
 // the same fields in both passes of a build; nothing depends on the writer's mode. The layout
 // of each record is documented in docs/master-format.md.
 
+#include <array>
+#include <bitset>
 #include <cstdint>
 #include <functional>
 #include <map>
@@ -36,6 +38,20 @@ constexpr int kLastMasterCountry = 206;
 // The console whitelist: only these countries can be offered in the console edition.
 bool IsOnConsoleWhitelist(int country);
 
+// A person's name group and name-pool indices (first name, surname, nickname, stage name):
+// the counting pass enters the names into the pool, the writing pass writes what it found.
+struct MasterPersonNames {
+  bool entered = false;
+  uint8_t group = 0;
+  std::array<uint16_t, 4> indices = {};
+};
+
+// A person a club lists, with its names once entered.
+struct MasterListedPerson {
+  const CPlayer* person = nullptr;
+  MasterPersonNames names;
+};
+
 // Everything a record writer needs besides the record.
 struct MasterRecordContext {
   CMasterWriter& writer;
@@ -56,17 +72,26 @@ struct MasterRecordContext {
   // they count (the country record, its competition block); the writing pass reuses them.
   std::map<std::pair<int, int>, uint32_t> measuredSizes;
   // The persons each club lists, looked up once in the person table for both passes.
-  std::unordered_map<const CClub*, std::vector<const CPlayer*>> clubPersons;
+  std::unordered_map<const CClub*, std::vector<MasterListedPerson>> clubPersons;
+  // Whether each country is offered, judged once for both passes: the judgement checks
+  // every club's staff and every competition, and the world does not change during a build.
+  std::unordered_map<const CCountry*, bool> completeCountries = {};
+  // The first language of each nationality, asked once per build (a person without languages
+  // of its own is named in its nationality's first language).
+  std::array<uint8_t, 256> firstLanguages = {};
+  std::bitset<256> firstLanguageKnown = {};
 
   bool Ps2() const;
+  uint8_t FirstLanguage(uint8_t nationality);
 };
 
 // A club reference as the game stores it: the saved id, 0 for none or for an id whose country
 // byte names no real country.
 uint32_t MasterClubReference(const MasterRecordContext& context, uint32_t clubId);
 
-// The person's record; names go through the pool of the person's name group.
-void WritePersonMaster(MasterRecordContext& context, const CPlayer& person);
+// The person's record; names go through the pool of the person's name group. With `names`,
+// the names are entered once and their indices kept there for the next pass.
+void WritePersonMaster(MasterRecordContext& context, const CPlayer& person, MasterPersonNames* names = nullptr);
 
 // The badge file name written for a club.
 std::string MasterBadgeName(const MasterRecordContext& context, const CClub& club);

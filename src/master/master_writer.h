@@ -77,8 +77,8 @@ class CMasterWriter {
   void Put(const void* data, size_t size) {
     if (!writing_ && size <= kMaxCounted - total_) {
       total_ += static_cast<uint32_t>(size);
-    } else if (writing_ && size <= buffer_.size() - position_) {
-      if (size != 0) std::memcpy(buffer_.data() + position_, data, size);
+    } else if (writing_ && size <= capacity_ - position_) {
+      if (size != 0) std::memcpy(buffer_.get() + position_, data, size);
       position_ += static_cast<uint32_t>(size);
     } else {
       PutSlow(size);
@@ -87,11 +87,17 @@ class CMasterWriter {
   void PutSlow(size_t size);
   static constexpr uint32_t kMaxCounted = 0xFFFFFFFFu;
 
+  struct FreeBuffer {
+    void operator()(uint8_t* bytes) const;
+  };
+
   uint32_t total_ = 0;
   uint32_t position_ = 0;
   bool writing_ = false;
   bool overflow_ = false;
-  std::vector<uint8_t> buffer_;
+  // Not cleared when made: the writing pass fills every byte (Flush checks that it did).
+  std::unique_ptr<uint8_t[], FreeBuffer> buffer_;
+  uint32_t capacity_ = 0;
   std::unique_ptr<AtomicFile> file_;
 };
 

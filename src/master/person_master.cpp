@@ -2,6 +2,8 @@
 // their manager data; presidents one byte; every other employee only names and role. Club
 // references are saved ids; names are indices into the name pool of the person's group.
 
+#include <array>
+#include <cstring>
 #include <string>
 
 #include "exchange/name_pool.h"
@@ -24,18 +26,42 @@ enum SeasonSpecial : uint8_t {
   kSpecialLoan = 4,          // the club the person is loaned to, start and end date
 };
 
-uint8_t NameGroup(const MasterRecordContext& context, const CPlayer& person) {
+uint8_t NameGroup(MasterRecordContext& context, const CPlayer& person) {
   if (person.languages[0] != 0) return person.languages[0];
-  return context.countryLanguages.FirstLanguage(person.nationality);
+  return context.FirstLanguage(person.nationality);
 }
 
-void WriteNames(MasterRecordContext& context, const CPlayer& person, uint8_t group) {
+// One of a person's four names (a fixed text field) with the list kind it goes to.
+struct NameField {
+  const char* text;
+  size_t size;  // of the field
+  int kind;
+};
+
+void WriteNames(MasterRecordContext& context, const CPlayer& person, MasterPersonNames* known) {
+  const std::array<NameField, 4> fields = {NameField{person.firstName, sizeof person.firstName, kPoolMaleFirstNames},
+                                           NameField{person.surname, sizeof person.surname, kPoolSurnames},
+                                           NameField{person.nickname, sizeof person.nickname, kPoolKind3},
+                                           NameField{person.stageName, sizeof person.stageName, kPoolKind2}};
   CNamePool& pool = context.names;
-  context.writer.WriteU8(group);
-  context.writer.WriteU16(pool.EnterName(group, kPoolMaleFirstNames, FixedText(person.firstName), true));
-  context.writer.WriteU16(pool.EnterName(group, kPoolSurnames, FixedText(person.surname), true));
-  context.writer.WriteU16(pool.EnterName(group, kPoolKind3, FixedText(person.nickname), true));
-  context.writer.WriteU16(pool.EnterName(group, kPoolKind2, FixedText(person.stageName), true));
+  MasterPersonNames names;
+  if (known && known->entered) {
+    // The names are in the pool already; entering them again would find them and count one
+    // more use each, which is what happens here without the search.
+    names = *known;
+    for (size_t i = 0; i < fields.size(); ++i)
+      if (fields[i].text[0] != '\0') pool.CountUse(names.group, fields[i].kind, names.indices[i]);
+  } else {
+    names = {true, NameGroup(context, person), {}};
+    // Nicknames and stage names are mostly blank; a blank name is index 0 of every list.
+    for (size_t i = 0; i < fields.size(); ++i)
+      if (fields[i].text[0] != '\0')
+        names.indices[i] = pool.EnterName(names.group, fields[i].kind,
+                                          std::string_view(fields[i].text, strnlen(fields[i].text, fields[i].size)), true);
+    if (known) *known = names;
+  }
+  context.writer.WriteU8(names.group);
+  for (uint16_t index : names.indices) context.writer.WriteU16(index);
 }
 
 void WriteAppearance(MasterRecordContext& context, const CPlayer& person) {
@@ -135,12 +161,20 @@ void WritePlayerPart(MasterRecordContext& context, const CPlayer& person) {
   w.WriteU32(MasterClubReference(context, person.neverMovesTo));
   w.WriteU8(person.favouriteCountry);
   if (!context.Ps2()) w.WriteBytes(person.languages.data(), 3);
+  // Up to an embedded zero, as the game reads it, and with the zero.
   const std::string& speech = person.speechFile;
-  const std::string speechText(speech.c_str());  // up to an embedded zero, as the game reads it
-  w.WriteBlock(speechText.c_str(), static_cast<uint32_t>(speechText.size() + 1));
+  w.WriteBlock(speech.c_str(), static_cast<uint32_t>(std::strlen(speech.c_str()) + 1));
 }
 
 }  // namespace
+
+uint8_t MasterRecordContext::FirstLanguage(uint8_t nationality) {
+  if (!firstLanguageKnown[nationality]) {
+    firstLanguages[nationality] = countryLanguages.FirstLanguage(nationality);
+    firstLanguageKnown[nationality] = true;
+  }
+  return firstLanguages[nationality];
+}
 
 uint32_t MasterClubReference(const MasterRecordContext& context, uint32_t clubId) {
   const int country = ClubCountry(clubId);
@@ -148,9 +182,9 @@ uint32_t MasterClubReference(const MasterRecordContext& context, uint32_t clubId
   return context.clubIds.SavedClubId(clubId);
 }
 
-void WritePersonMaster(MasterRecordContext& context, const CPlayer& person) {
+void WritePersonMaster(MasterRecordContext& context, const CPlayer& person, MasterPersonNames* names) {
   CMasterWriter& w = context.writer;
-  WriteNames(context, person, NameGroup(context, person));
+  WriteNames(context, person, names);
   const auto role = static_cast<uint8_t>(person.role);
   w.WriteU8(role);
   switch (role) {

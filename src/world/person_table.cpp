@@ -1,5 +1,7 @@
 #include "world/person_table.h"
 
+#include <algorithm>
+
 namespace torvale {
 
 uint32_t CPersonTable::NextFreePlayerId() const {
@@ -22,22 +24,35 @@ CPlayer* CPersonTable::CreatePlayer(uint32_t id, bool registerId) {
     persons_.try_emplace(id, std::move(person));
   }
   p->SetWorld(this);
+  IndexPerson(id, p);
   // Filed first so that the placeholder names count the new person too.
   p->InitDefaults(kRolePlayer, 0);
   p->id = id;
   return p;
 }
 
-CPlayer* CPersonTable::FindPlayer(uint32_t id) {
+CPlayer* CPersonTable::FindInMap(uint32_t id) const {
   auto it = persons_.find(id);
   return it == persons_.end() ? nullptr : it->second.get();
 }
 
-const CPlayer* CPersonTable::FindPlayer(uint32_t id) const {
-  auto it = persons_.find(id);
-  return it == persons_.end() ? nullptr : it->second.get();
+void CPersonTable::IndexPerson(uint32_t id, CPlayer* person) {
+  if (id < byId_.size()) {
+    byId_[id] = person;
+    return;
+  }
+  constexpr size_t kSlack = 1024;
+  if (id > 2 * persons_.size() + kSlack) return;
+  // Growing takes over the persons the map holds in the new range.
+  const size_t from = byId_.size();
+  byId_.resize(std::max<size_t>(id + 1, 2 * from), nullptr);
+  for (auto it = persons_.lower_bound(static_cast<uint32_t>(from)); it != persons_.end() && it->first < byId_.size(); ++it)
+    byId_[it->first] = it->second.get();
 }
 
-bool CPersonTable::RemovePlayer(uint32_t id) { return persons_.erase(id) > 0; }
+bool CPersonTable::RemovePlayer(uint32_t id) {
+  if (id < byId_.size()) byId_[id] = nullptr;
+  return persons_.erase(id) > 0;
+}
 
 }  // namespace torvale

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <map>
 #include <memory>
+#include <vector>
 
 #include "world/player.h"
 
@@ -27,8 +28,12 @@ class CPersonTable {
   // is 0 or already taken is replaced by NextFreePlayerId(); without it such an id is refused
   // (null): filing over a taken id would destroy the person that has it.
   CPlayer* CreatePlayer(uint32_t id, bool registerId);
-  CPlayer* FindPlayer(uint32_t id);
-  const CPlayer* FindPlayer(uint32_t id) const;
+  CPlayer* FindPlayer(uint32_t id) {
+    return id < byId_.size() ? byId_[id] : FindInMap(id);
+  }
+  const CPlayer* FindPlayer(uint32_t id) const {
+    return id < byId_.size() ? byId_[id] : FindInMap(id);
+  }
   // Removes and destroys the person; false when there is none under `id`.
   bool RemovePlayer(uint32_t id);
 
@@ -37,8 +42,16 @@ class CPersonTable {
   const CountryLanguageLookup& Countries() const { return *countries_; }
 
  private:
+  CPlayer* FindInMap(uint32_t id) const;
+  void IndexPerson(uint32_t id, CPlayer* person);
+
   const CountryLanguageLookup* countries_;
   Map persons_;
+  // Every person with an id below its size, by id (null where no person has that id): clubs
+  // and countries look their persons up by id all the time, and ids are dense in practice.
+  // It covers ids up to about twice the number of persons, so stray large ids cost no memory;
+  // those are found in the map.
+  std::vector<CPlayer*> byId_;
 };
 
 }  // namespace torvale

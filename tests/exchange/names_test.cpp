@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <string>
 #include <vector>
 
 #include "exchange/name_generator.h"
@@ -42,6 +43,27 @@ TEST(NamePool, ResetLeavesABlankAtIndexZeroAndEnterCountsRepeats) {
   // A group outside the pool gets the blank instead of a stray write.
   EXPECT_EQ(pool.EnterName(64, 1, "Lars", true), 0);
   EXPECT_EQ(pool.EnterName(0, 5, "Lars", true), 0);
+}
+
+// Thousands of names (the index grows many times), near-identical names, and a file list
+// holding a name twice: every name is found at its first position, absent names are not.
+TEST(NamePool, FindsEveryNameAtItsFirstPositionAsTheListGrows) {
+  CNameList list;
+  list.AppendFromFile(1, "Doppel", 1);
+  list.AppendFromFile(1, "Doppel", 1);
+  EXPECT_EQ(list.Find("Doppel"), 0);
+  std::vector<std::string> names;
+  for (int i = 0; i < 5000; ++i) names.push_back("Name" + std::to_string(i) + (i % 2 ? "a" : ""));
+  for (size_t i = 0; i < names.size(); ++i) ASSERT_EQ(list.Enter(names[i], true), static_cast<int>(i) + 2);
+  for (size_t i = 0; i < names.size(); ++i) ASSERT_EQ(list.Find(names[i]), static_cast<int>(i) + 2) << names[i];
+  EXPECT_EQ(list.Enter("Doppel", true), 0);
+  EXPECT_EQ(list.UseCount(0), 2u);
+  EXPECT_EQ(list.UseCount(1), 1u);
+  for (const char* absent : {"Name", "Name1", "Name2a", "Doppe", "Doppell", "name3"})
+    EXPECT_EQ(list.Find(absent), -1) << absent;
+  list.Clear();
+  EXPECT_EQ(list.Find("Name3"), -1);
+  EXPECT_EQ(list.Enter("Name3", true), 0);
 }
 
 TEST(NamePool, SerialisesNamesWithIndexAndUseCount) {

@@ -108,6 +108,21 @@ TEST_F(PersonFixture, RoleFormsAndNamePoolIndices) {
   EXPECT_EQ(pool.List(7 * 5 + kPoolMaleFirstNames).UseCount(1), 2u);
   EXPECT_EQ(pool.List(7 * 5 + kPoolSurnames).Name(1), "Muster");
 
+  // Indices kept from the counting pass: the same record, and the uses counted as entering
+  // again would (a blank name counts nothing).
+  SetFixedText(person.nickname, "Maxe");
+  const std::vector<uint8_t> entered = Write(person, 0);
+  pool.Reset();
+  MasterPersonNames kept;
+  const std::vector<uint8_t> reused = TwoPasses([&](CMasterWriter& w) {
+    MasterRecordContext context{w, 0, 0, pool, world, world.world.people, console, sibling, logs, {}, {}, {}};
+    WritePersonMaster(context, person, &kept);
+  });
+  EXPECT_EQ(reused, entered);
+  for (int kind : {kPoolMaleFirstNames, kPoolSurnames, kPoolKind3}) EXPECT_EQ(pool.List(7 * 5 + kind).UseCount(1), 2u);
+  EXPECT_EQ(pool.List(7 * 5 + kPoolKind2).Size(), 1u);
+  EXPECT_EQ(pool.List(7 * 5 + kPoolKind2).UseCount(0), 1u);
+
   person.role = kRolePresident;
   EXPECT_EQ(Write(person, 0).size(), 11u);
   person.role = kRoleCoach;

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "support/test_world.h"
 #include "world/fixed_text.h"
@@ -128,6 +129,29 @@ TEST(PersonTable, CreateRegistersOrRefusesTakenIds) {
   EXPECT_TRUE(table.RemovePlayer(3));
   EXPECT_FALSE(table.RemovePlayer(3));
   EXPECT_EQ(table.FindPlayer(3), nullptr);
+}
+
+// Look-ups by id agree with the table through growth, far ids, ids filed before the persons
+// below them, and removals.
+TEST(PersonTable, FindsEveryPersonByIdHoweverTheIdsCame) {
+  TestWorld world;
+  CPersonTable& table = world.Persons();
+  const uint32_t far = 0x7FFFFFF0u;
+  std::vector<uint32_t> ids = {3000, far, 1};
+  for (uint32_t id = 2; id < 2500; ++id) ids.push_back(id);
+  ids.push_back(2800);  // inside the range the index grew over before it was filed
+  for (uint32_t id : ids) ASSERT_NE(table.CreatePlayer(id, false), nullptr) << id;
+  for (uint32_t id : {10u, 2000u, 3000u, far}) EXPECT_TRUE(table.RemovePlayer(id));
+  ASSERT_NE(table.CreatePlayer(2000, false), nullptr);
+  for (uint32_t id : {0u, 1u, 10u, 11u, 2000u, 2499u, 2500u, 2800u, 3000u, 5000u, far, far + 1}) {
+    auto it = table.Persons().find(id);
+    const CPlayer* expected = it == table.Persons().end() ? nullptr : it->second.get();
+    EXPECT_EQ(table.FindPlayer(id), expected) << id;
+    if (expected) {
+      EXPECT_EQ(expected->id, id);
+    }
+  }
+  for (const auto& [id, person] : table.Persons()) ASSERT_EQ(table.FindPlayer(id), person.get()) << id;
 }
 
 TEST(PersonTable, NewPersonsGetTheDefaults) {
