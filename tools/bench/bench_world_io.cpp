@@ -42,9 +42,9 @@ constexpr int kRefereesPerCountry = 24;
 struct Clock {
   using time_point = double;
   static double now() {
-    timespec spec{};
-    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &spec);
-    return static_cast<double>(spec.tv_sec) + static_cast<double>(spec.tv_nsec) * 1e-9;
+    timespec ts{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &ts);
+    return static_cast<double>(ts.tv_sec) + static_cast<double>(ts.tv_nsec) * 1e-9;
   }
 };
 
