@@ -42,9 +42,9 @@ using Clock = std::chrono::steady_clock;
 double Seconds(Clock::time_point since) { return std::chrono::duration<double>(Clock::now() - since).count(); }
 
 double CpuNow() {
-  timespec spec{};
-  clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &spec);
-  return static_cast<double>(spec.tv_sec) + static_cast<double>(spec.tv_nsec) * 1e-9;
+  timespec ts{};
+  clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &ts);
+  return static_cast<double>(ts.tv_sec) + static_cast<double>(ts.tv_nsec) * 1e-9;
 }
 
 // The best CPU and wall time of `runs` calls of `work`; false when a call fails.
