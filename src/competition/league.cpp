@@ -24,6 +24,12 @@ void CDBLeague::SetNumberOfTeams(int n) {
   ResetFixtures();
 }
 
+void CDBLeague::SetRounds(int n) {
+  if (n == rounds_) return;
+  rounds_ = n;
+  fixtures_.Resize(MatchdayCount(), NumberOfTeams() / 2);
+}
+
 uint32_t CDBLeague::GetTeam(int i) const {
   return i >= 0 && i < teamCount_ ? teams_[static_cast<size_t>(i)] : 0;
 }

@@ -58,7 +58,8 @@ class CDBLeague : public CDBLeagueBase {
   // A new size replaces the fixture grid by an empty one; the team list is not cut.
   void SetNumberOfTeams(int n);
   int Rounds() const { return rounds_; }
-  void SetRounds(int n) { rounds_ = n; }
+  // Other rounds give the grid one row per matchday again; the remaining rows keep their pairings.
+  void SetRounds(int n);
   uint8_t RelegationRule() const { return relegationRule_; }
   void SetRelegationRule(uint8_t rule) { relegationRule_ = rule; }
   uint8_t TableRule() const { return tableRule_; }

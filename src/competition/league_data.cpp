@@ -17,12 +17,6 @@ int ApplyLeagueData(CDBLeague& league, const LeagueData& data) {
   league.SetName(std::string_view(data.name).substr(0, kMaxLeagueNameChars));
   league.SetShortName(data.shortName);
   const int rounds = RoundsForLeagueSize(data.teams, data.rounds);
-  if (data.teams == league.NumberOfTeams() && rounds != league.Rounds()) {
-    // Same size, other rounds: the grid needs one row per matchday again; the matchdays that
-    // remain keep their pairings.
-    league.SetRounds(rounds);
-    league.Fixtures().Resize(league.MatchdayCount(), league.NumberOfTeams() / 2);
-  }
   league.SetRounds(rounds);
   // A new size clears the grid, rebuilt with the rounds just set.
   league.SetNumberOfTeams(data.teams);

@@ -444,7 +444,6 @@ void Generator::Leagues(CCountry& country, const CountryDesign& design, std::vec
       league->SetShortName(Cp(name));
       league->SetNumberOfTeams(teams);
       league->SetRounds(level == 0 ? design.topRounds : 2);
-      league->ResetFixtures();  // a grid of the matchdays the rounds need
       league->SetSpectatorMultiplier(Clamp(10 + 10 * (kLeagueLevels - level), 1, 200));
       league->SetTransferMultiplier(Clamp(120 - 20 * level, 1, 250));
       league->SetMoneyValue(1, 2000000 / (level + 1));

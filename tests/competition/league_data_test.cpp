@@ -67,6 +67,8 @@ TEST(LeagueDataTest, NewRoundsResizeTheFixtureListAndKeepWhatFits) {
   ApplyLeagueData(league, data);
   EXPECT_EQ(league.Fixtures().Rows(), 33);
   EXPECT_EQ(league.Fixtures().GetPair(21, 5), (CDBFixturelist::Pair{11, 12}));
+  league.SetRounds(2);  // directly, as the sample generator does
+  EXPECT_EQ(league.Fixtures().Rows(), 22);
 }
 
 }  // namespace
