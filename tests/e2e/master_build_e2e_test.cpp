@@ -3,7 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <sys/stat.h>
 
 #include <filesystem>
 #include <fstream>
@@ -11,6 +10,7 @@
 
 #include "storage/world_database.h"
 #include "support/child_process.h"
+#include "support/editor_environment.h"
 #include "support/scratch_dir.h"
 #include "support/test_database.h"
 
@@ -32,14 +32,8 @@ struct MasterModeFixture : ::testing::Test {
     game = root.path() + "/game";
     std::filesystem::copy(std::string(TORVALE_SOURCE_DIR) + "/data/install", game,
                           std::filesystem::copy_options::recursive);
-    std::string runtime = root.MakeDir("runtime");
-    ::chmod(runtime.c_str(), 0700);
-    env = {{"XDG_RUNTIME_DIR", runtime},
-           {"XDG_CONFIG_DIRS", root.path() + "/xdg"},
-           {"HOME", root.MakeDir("home")},
-           {"XDG_CONFIG_HOME", std::nullopt},
-           {"QT_QPA_PLATFORM", "offscreen"}};
-    root.MakeFile("xdg/Halvex/TORVALE.conf", "[General]\nINSTALL DIR=" + install + "\n");
+    env = test::IsolatedEditorEnvironment(root);
+    test::RecordInstallFolder(root, install);
   }
 
   // Saves a world whose country 14 is playable (and, with `more`, country 45 as well).

@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <dirent.h>
-#include <sys/stat.h>
 
 #include <chrono>
 #include <filesystem>
@@ -13,6 +12,7 @@
 #include <thread>
 
 #include "support/child_process.h"
+#include "support/editor_environment.h"
 #include "support/scratch_dir.h"
 
 namespace torvale {
@@ -35,18 +35,10 @@ struct EditorFixture : testing::Test {
     install = root.MakeDir("Spiele/Torvale");
     root.MakeFile("Spiele/Torvale/data/zdata_06.big", "BIGF");
     root.MakeDir("Spiele/Torvale/database");
-    std::string runtime = root.MakeDir("runtime");
-    ::chmod(runtime.c_str(), 0700);
-    env = {{"XDG_RUNTIME_DIR", runtime},
-           {"XDG_CONFIG_DIRS", root.path() + "/xdg"},
-           {"HOME", root.MakeDir("home")},
-           {"XDG_CONFIG_HOME", std::nullopt},
-           {"QT_QPA_PLATFORM", "offscreen"}};
+    env = test::IsolatedEditorEnvironment(root);
     RecordInstallFolder(install);
   }
-  void RecordInstallFolder(const std::string& folder) {
-    root.MakeFile("xdg/Halvex/TORVALE.conf", "[General]\nINSTALL DIR=" + folder + "\n");
-  }
+  void RecordInstallFolder(const std::string& folder) { test::RecordInstallFolder(root, folder); }
   test::ProcessResult Editor(const std::vector<std::string>& args) {
     return test::RunProcess(TORVALE_EDITOR_EXE, args, env, root.path());
   }
