@@ -17,8 +17,6 @@ namespace torvale {
 
 namespace {
 
-constexpr int kLastLeagueDay = 364;
-constexpr int kLastCupDay = 399;
 constexpr uint16_t kMasterLeague = 1;
 constexpr uint16_t kMasterCup = 3;
 constexpr uint16_t kMasterRound = 4;

@@ -30,8 +30,6 @@ constexpr size_t kNodeNameChars = 29;
 constexpr size_t kRoundNameChars = 127;
 constexpr size_t kIdLineChars = 99;
 constexpr size_t kRuleLineChars = 99;
-constexpr int kLastLeagueDay = 364;
-constexpr int kLastCupDay = 399;
 // Sane bounds for sizes read from files, far above anything the game uses, so that a broken
 // file cannot make a league allocate without bound.
 constexpr int32_t kMaxLeagueRounds = 255;

@@ -32,6 +32,9 @@ class CDBCompetition {
   static constexpr int kShortNameSize = 20;
   static constexpr int kShortNameChars = 16;
   static constexpr int kDays = 400;
+  // Leagues play within the calendar year of days 0-364; cups and rounds may use every day.
+  static constexpr int kLastLeagueDay = 364;
+  static constexpr int kLastCupDay = kDays - 1;
   static constexpr int kMaxLinks = 10;
   static constexpr int kMoneyValues = 4;
 
