@@ -2,7 +2,7 @@
 // The editor's side of save failures: the message goes into a message box with the editor's
 // caption. The core only calls the SaveErrorReporter interface.
 
-#include "storage/save_error_reporter.h"
+#include "database/save_error_reporter.h"
 
 namespace torvale {
 

@@ -15,8 +15,8 @@
 #include "exchange/name_generator.h"
 #include "platform/atomic_file.h"
 #include "platform/path.h"
-#include "storage/save_error_reporter.h"
-#include "storage/world_database.h"
+#include "database/save_error_reporter.h"
+#include "database/world_database.h"
 #include "world/fixed_text.h"
 
 namespace torvale {

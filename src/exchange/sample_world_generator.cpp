@@ -17,7 +17,7 @@
 #include "competition/league_system.h"
 #include "exchange/name_generator.h"
 #include "exchange/sample_towns.h"
-#include "storage/world_database.h"
+#include "database/world_database.h"
 #include "platform/text_encoding.h"
 #include "world/fixed_text.h"
 

@@ -1,7 +1,7 @@
 #include "exchange/sibling_mapping.h"
 
 #include "platform/atomic_file.h"
-#include "storage/world_database.h"
+#include "database/world_database.h"
 
 namespace torvale {
 

@@ -8,7 +8,7 @@
 #include "platform/fatal_error.h"
 #include "platform/path.h"
 #include "storage/record_stream.h"
-#include "storage/world_database.h"
+#include "database/world_database.h"
 #include "world/club.h"
 #include "world/player_format.h"
 

@@ -12,8 +12,8 @@
 #include "platform/command_line.h"
 #include "platform/path.h"
 #include "platform/pc/file.h"
-#include "storage/world_database.h"
-#include "storage/world_manager.h"
+#include "database/world_database.h"
+#include "database/world_manager.h"
 #include "world/sibling_lookup.h"
 
 namespace torvale {

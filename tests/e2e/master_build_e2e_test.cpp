@@ -8,7 +8,7 @@
 #include <fstream>
 #include <sstream>
 
-#include "storage/world_database.h"
+#include "database/world_database.h"
 #include "support/child_process.h"
 #include "support/editor_environment.h"
 #include "support/scratch_dir.h"

@@ -6,7 +6,7 @@
 #include <string_view>
 
 #include "platform/text_encoding.h"
-#include "storage/world_database.h"
+#include "database/world_database.h"
 #include "support/test_database.h"
 #include "world/fixed_text.h"
 

@@ -22,8 +22,8 @@
 #include "exchange/sample_installation.h"
 #include "platform/path.h"
 #include "storage/record_stream.h"
-#include "storage/save_error_reporter.h"
-#include "storage/world_database.h"
+#include "database/save_error_reporter.h"
+#include "database/world_database.h"
 #include "support/scratch_dir.h"
 #include "world/fixed_text.h"
 

@@ -9,7 +9,7 @@
 #include "master/master_reader.h"
 #include "platform/command_line.h"
 #include "platform/path.h"
-#include "storage/world_database.h"
+#include "database/world_database.h"
 #include "support/scratch_dir.h"
 #include "support/test_database.h"
 

@@ -11,8 +11,8 @@
 #include <vector>
 
 #include "competition/cup_allocation.h"
-#include "storage/save_error_reporter.h"
-#include "storage/world_database.h"
+#include "database/save_error_reporter.h"
+#include "database/world_database.h"
 
 namespace torvale::testing {
 

@@ -23,8 +23,8 @@
 #include "competition/league.h"
 #include "competition/league_system.h"
 #include "platform/path.h"
-#include "storage/save_error_reporter.h"
-#include "storage/world_database.h"
+#include "database/save_error_reporter.h"
+#include "database/world_database.h"
 #include "world/fixed_text.h"
 
 namespace fs = std::filesystem;

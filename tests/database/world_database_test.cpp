@@ -1,4 +1,4 @@
-#include "storage/world_database.h"
+#include "database/world_database.h"
 
 #include <gtest/gtest.h>
 #include <unistd.h>

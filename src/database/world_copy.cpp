@@ -1,4 +1,4 @@
-#include "storage/world_copy.h"
+#include "database/world_copy.h"
 
 #include <cstring>
 #include <map>
@@ -10,7 +10,7 @@
 #include "competition/competition_records.h"
 #include "competition/competition_registry.h"
 #include "storage/record_stream.h"
-#include "storage/world_database.h"
+#include "database/world_database.h"
 
 namespace torvale {
 

@@ -1,4 +1,4 @@
-#include "storage/save_error_reporter.h"
+#include "database/save_error_reporter.h"
 
 #include "platform/string_table.h"
 #include "platform/text_encoding.h"

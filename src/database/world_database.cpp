@@ -1,4 +1,4 @@
-#include "storage/world_database.h"
+#include "database/world_database.h"
 
 #include <vector>
 
@@ -7,7 +7,7 @@
 #include "exchange/name_pool.h"
 #include "platform/path.h"
 #include "storage/record_stream.h"
-#include "storage/save_error_reporter.h"
+#include "database/save_error_reporter.h"
 #include "world/sibling_lookup.h"
 
 namespace torvale {

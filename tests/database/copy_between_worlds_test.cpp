@@ -4,8 +4,8 @@
 
 #include "competition/competition_registry.h"
 #include "competition/league.h"
-#include "storage/world_copy.h"
-#include "storage/world_database.h"
+#include "database/world_copy.h"
+#include "database/world_database.h"
 #include "support/scratch_dir.h"
 #include "support/test_database.h"
 #include "world/fixed_text.h"

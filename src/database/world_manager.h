@@ -10,7 +10,7 @@
 #include <string_view>
 #include <vector>
 
-#include "storage/world_database.h"
+#include "database/world_database.h"
 
 namespace torvale {
 

@@ -1,4 +1,4 @@
-#include "storage/world_manager.h"
+#include "database/world_manager.h"
 
 #include <gtest/gtest.h>
 
