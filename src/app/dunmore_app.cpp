@@ -74,6 +74,8 @@ int CDunmoreApp::RunInteractive(const CommandLineOptions& options) {
   // Sorted name lists follow the user's language.
   std::setlocale(LC_COLLATE, "");
   ApplyEditorTheme(*qt_);
+  qt_->setWindowIcon(EditorIcon());
+  qt_->setDesktopFileName(QStringLiteral("torvale-editor"));
   EditorContext context;
   context.SetExpertMode(options.ExpertMode);
   DlgMainMenu window(context);
