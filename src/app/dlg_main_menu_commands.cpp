@@ -121,7 +121,7 @@ void DlgMainMenu::FindInvalidBadges() {
 
 void DlgMainMenu::ManageDatabases() {
   CDlgDatabaseCopy dialog(context_, this);
-  dialog.exec();
+  RunModalDialog(dialog);
 }
 
 }  // namespace torvale
