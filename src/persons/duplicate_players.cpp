@@ -1,0 +1,149 @@
+#include "persons/duplicate_players.h"
+
+#include <algorithm>
+
+#include "database/world_database.h"
+#include "persons/person_texts.h"
+#include "persons/world_persons.h"
+#include "world/fixed_text.h"
+
+namespace torvale {
+
+namespace {
+
+bool IsRegularClub(uint32_t clubId) { return clubId != 0 && ClubNumber(clubId) != kAmateurClubNumber; }
+
+bool SideInScope(const DuplicateIndexEntry& side, const DuplicateFilter& filter) {
+  switch (filter.scope) {
+    case DuplicateScope::kClub:
+      return (side.clubId & ~kReserveTeamBit) == (filter.clubId & ~kReserveTeamBit);
+    case DuplicateScope::kCountry: return side.country == filter.country;
+    default: return true;
+  }
+}
+
+DuplicatePerson Side(const DuplicateIndexEntry& entry) { return {entry.person->id, entry.clubId, entry.country}; }
+
+}  // namespace
+
+DuplicateScope DefaultDuplicateScope(int country, uint32_t clubId) {
+  if (IsRegularClub(clubId)) return DuplicateScope::kClub;
+  if (country != 0) return DuplicateScope::kCountry;
+  return DuplicateScope::kAll;
+}
+
+bool DuplicateScopeAvailable(DuplicateScope scope, int country, uint32_t clubId) {
+  switch (scope) {
+    case DuplicateScope::kClub: return IsRegularClub(clubId);
+    case DuplicateScope::kCountry: return country != 0;
+    default: return true;
+  }
+}
+
+std::vector<DuplicateIndexEntry> BuildDuplicateIndex(const CWorldDatabase& world, const NameCompare& collation) {
+  std::vector<DuplicateIndexEntry> index;
+  index.reserve(world.Persons().Count());
+  const CPersonTable& persons = world.Persons();
+  for (int n = kFirstCountry; n <= kLastCountry; ++n) {
+    const CCountry* country = world.Country(n);
+    if (!country) continue;
+    for (const auto& [id, club] : country->Clubs()) {
+      if (club->Number() == kAmateurClubNumber) continue;
+      for (uint32_t playerId : club->PlayerIds()) {
+        const CPlayer* person = persons.FindPlayer(playerId);
+        if (!person) continue;
+        index.push_back({person, club->clubId, n, FixedText(person->surname), FixedText(person->firstName)});
+      }
+    }
+  }
+  std::stable_sort(index.begin(), index.end(), [&](const DuplicateIndexEntry& a, const DuplicateIndexEntry& b) {
+    if (int c = collation(a.surname, b.surname)) return c < 0;
+    return collation(a.firstName, b.firstName) < 0;
+  });
+  return index;
+}
+
+std::vector<DuplicatePair> FindDuplicatePairs(const std::vector<DuplicateIndexEntry>& index,
+                                              const DuplicateFilter& filter) {
+  std::vector<DuplicatePair> pairs;
+  for (size_t i = 0; i + 1 < index.size(); ++i) {
+    const DuplicateIndexEntry& a = index[i];
+    const DuplicateIndexEntry& b = index[i + 1];
+    if (a.surname != b.surname || a.firstName != b.firstName) continue;
+    if (!SideInScope(a, filter) && !SideInScope(b, filter)) continue;
+    if (filter.sameBirthDate && a.person->birthDate != b.person->birthDate) continue;
+    pairs.push_back({Side(a), Side(b)});
+  }
+  return pairs;
+}
+
+const std::string& DuplicateRow::Text(int column) const {
+  switch (column) {
+    case kDuplicateClub1: return clubTexts[0];
+    case kDuplicateClub2: return clubTexts[1];
+    case kDuplicateBirth1: return birthTexts[0];
+    case kDuplicateBirth2: return birthTexts[1];
+    case kDuplicatePos1: return positionTexts[0];
+    case kDuplicatePos2: return positionTexts[1];
+    default: return name;
+  }
+}
+
+bool MakeDuplicateRow(const CWorldDatabase& world, const DuplicatePair& pair, DuplicateRow& row) {
+  const DuplicatePerson sides[2] = {pair.first, pair.second};
+  const CPlayer* persons[2] = {world.Persons().FindPlayer(pair.first.playerId),
+                               world.Persons().FindPlayer(pair.second.playerId)};
+  if (!persons[0] || !persons[1]) return false;
+  row.pair = pair;
+  row.surname = FixedText(persons[0]->surname);
+  row.firstName = FixedText(persons[0]->firstName);
+  row.name = row.surname + ", " + row.firstName;
+  for (int s = 0; s < 2; ++s) {
+    row.clubNames[s] = WorldClubName(world, sides[s].clubId);
+    row.countryNames[s] = WorldCountryName(world, sides[s].country);
+    row.clubTexts[s] = row.clubNames[s] + " (" + row.countryNames[s] + ")";
+    row.birthDays[s] = persons[s]->birthDate;
+    row.birthTexts[s] = BirthDateText(persons[s]->birthDate);
+    row.positionTexts[s] = PositionOrRoleText(*persons[s]);
+    row.positionKeys[s] = PositionOrRoleKey(*persons[s]);
+  }
+  return true;
+}
+
+int CompareDuplicateRows(const DuplicateRow& left, const DuplicateRow& right, int column, const NameCompare& names) {
+  switch (column) {
+    case kDuplicateName:
+      if (int c = names(left.surname, right.surname)) return c;
+      return names(left.firstName, right.firstName);
+    case kDuplicateClub1:
+    case kDuplicateClub2: {
+      const int s = column - kDuplicateClub1;
+      if (int c = names(left.clubNames[s], right.clubNames[s])) return c;
+      return names(left.countryNames[s], right.countryNames[s]);
+    }
+    case kDuplicateBirth1:
+    case kDuplicateBirth2: {
+      const int s = column - kDuplicateBirth1;
+      return CompareValues(left.birthDays[s].jdn, right.birthDays[s].jdn);
+    }
+    case kDuplicatePos1:
+    case kDuplicatePos2: {
+      const int s = column - kDuplicatePos1;
+      return CompareValues(left.positionKeys[s], right.positionKeys[s]);
+    }
+    default: return 0;
+  }
+}
+
+bool RemoveDuplicatePerson(CWorldDatabase& world, const DuplicatePerson& side) {
+  if (!world.Persons().FindPlayer(side.playerId)) return false;
+  for (int n = kFirstCountry; n <= kLastCountry; ++n) {
+    CCountry* country = world.Country(n);
+    if (!country) continue;
+    for (const auto& [id, club] : country->Clubs()) club->RemovePlayer(side.playerId);
+  }
+  if (CPlayersWithoutClub* freeList = world.PlayersWithoutClub()) freeList->Remove(side.playerId);
+  return true;
+}
+
+}  // namespace torvale
