@@ -1,6 +1,9 @@
 #include "persons/duplicate_players.h"
 
 #include <algorithm>
+#include <functional>
+#include <unordered_map>
+#include <utility>
 
 #include "database/world_database.h"
 #include "persons/person_texts.h"
@@ -41,8 +44,27 @@ bool DuplicateScopeAvailable(DuplicateScope scope, int country, uint32_t clubId)
 }
 
 std::vector<DuplicateIndexEntry> BuildDuplicateIndex(const CWorldDatabase& world, const NameCompare& collation) {
-  std::vector<DuplicateIndexEntry> index;
-  index.reserve(world.Persons().Count());
+  // Persons of exactly the same name are gathered first (in walk order) and only the distinct
+  // names are sorted: far fewer comparisons through the collation, and equal names always end
+  // up side by side, even where the collation ranks a case variant ("MUSTER") equal to them.
+  struct NameGroup {
+    std::string_view surname;
+    std::string_view firstName;
+    size_t count = 0;
+    size_t start = 0;  // where the group begins in the sorted index
+  };
+  struct NameKeyHash {
+    size_t operator()(const std::pair<std::string_view, std::string_view>& key) const {
+      const size_t h = std::hash<std::string_view>()(key.first);
+      return h ^ (std::hash<std::string_view>()(key.second) + 0x9e3779b97f4a7c15ull + (h << 6) + (h >> 2));
+    }
+  };
+  std::vector<NameGroup> groups;
+  std::unordered_map<std::pair<std::string_view, std::string_view>, uint32_t, NameKeyHash> groupOf;
+  std::vector<DuplicateIndexEntry> walked;
+  std::vector<uint32_t> groupOfEntry;
+  walked.reserve(world.Persons().Count());
+  groupOfEntry.reserve(world.Persons().Count());
   const CPersonTable& persons = world.Persons();
   for (int n = kFirstCountry; n <= kLastCountry; ++n) {
     const CCountry* country = world.Country(n);
@@ -52,14 +74,30 @@ std::vector<DuplicateIndexEntry> BuildDuplicateIndex(const CWorldDatabase& world
       for (uint32_t playerId : club->PlayerIds()) {
         const CPlayer* person = persons.FindPlayer(playerId);
         if (!person) continue;
-        index.push_back({person, club->clubId, n, FixedText(person->surname), FixedText(person->firstName)});
+        walked.push_back({person, club->clubId, n, FixedText(person->surname), FixedText(person->firstName)});
+        const auto [it, added] =
+            groupOf.try_emplace({walked.back().surname, walked.back().firstName}, static_cast<uint32_t>(groups.size()));
+        if (added) groups.push_back({walked.back().surname, walked.back().firstName});
+        ++groups[it->second].count;
+        groupOfEntry.push_back(it->second);
       }
     }
   }
-  std::stable_sort(index.begin(), index.end(), [&](const DuplicateIndexEntry& a, const DuplicateIndexEntry& b) {
-    if (int c = collation(a.surname, b.surname)) return c < 0;
-    return collation(a.firstName, b.firstName) < 0;
+  std::vector<NameGroup*> order;
+  order.reserve(groups.size());
+  for (NameGroup& group : groups) order.push_back(&group);
+  std::stable_sort(order.begin(), order.end(), [&](const NameGroup* a, const NameGroup* b) {
+    if (int c = collation(a->surname, b->surname)) return c < 0;
+    return collation(a->firstName, b->firstName) < 0;
   });
+  size_t start = 0;
+  for (NameGroup* group : order) {
+    group->start = start;
+    start += group->count;
+  }
+  // Each entry goes to the next free place of its group: walk order within a group.
+  std::vector<DuplicateIndexEntry> index(walked.size());
+  for (size_t i = 0; i < walked.size(); ++i) index[groups[groupOfEntry[i]].start++] = walked[i];
   return index;
 }
 

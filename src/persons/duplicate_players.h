@@ -6,7 +6,7 @@
 //   1. index = BuildDuplicateIndex(world, collation): every person under contract with a club
 //      of countries 1-206 except the national pseudo-clubs (the free players are not in it),
 //      sorted by surname, then first name, in the user's collation (the GUI passes a
-//      QCollator comparison; the sort is stable).
+//      QCollator comparison). Persons of exactly the same name stand together in walk order.
 //   2. pairs = FindDuplicatePairs(world, index, filter): neighbours of the index whose names
 //      are equal byte for byte (so names that differ in case only are no pair, although the
 //      collation puts them side by side); three equal names give two pairs. The filter is the

@@ -46,6 +46,13 @@ TEST(DuplicatePlayersTest, PairsAreExactNeighboursOfTheCollatedIndex) {
   EXPECT_EQ(pairs[0].second.clubId, a.clubId);
   EXPECT_EQ(pairs[1].second.playerId, z2.id);
   EXPECT_EQ(pairs[1].second.country, 45);
+
+  // A case variant between two equal names in walk order does not hide their pair.
+  t.Person("Max", "Muster", &t.Club(50, 1));
+  const auto withVariant = FindDuplicatePairs(BuildDuplicateIndex(t.World(), CompareNamesIgnoringCase), {});
+  ASSERT_EQ(withVariant.size(), 3u);
+  EXPECT_EQ(withVariant[0].first.clubId, a.clubId);
+  EXPECT_EQ(withVariant[0].second.country, 50);
 }
 
 TEST(DuplicatePlayersTest, ScopeKeepsPairsWithEitherSideAndBirthDatesFilter) {
