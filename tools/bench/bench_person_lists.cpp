@@ -6,8 +6,6 @@
 // ratios hold on a busy machine. Times are the best of `runs` (default 5), as process CPU time
 // and as wall time.
 
-#include <time.h>
-
 #include <algorithm>
 #include <atomic>
 #include <chrono>
@@ -16,6 +14,7 @@
 #include <map>
 #include <string>
 
+#include "bench_timing.h"
 #include "competition/cup_allocation.h"
 #include "database/world_manager.h"
 #include "persons/duplicate_players.h"
@@ -28,30 +27,6 @@ using namespace torvale;
 namespace {
 
 using Clock = std::chrono::steady_clock;
-
-double CpuNow() {
-  timespec ts{};
-  clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &ts);
-  return static_cast<double>(ts.tv_sec) + static_cast<double>(ts.tv_nsec) * 1e-9;
-}
-
-struct Timing {
-  double cpu = 1e9;
-  double wall = 1e9;
-};
-
-template <typename Work>
-Timing Best(int runs, Work&& work) {
-  Timing best;
-  for (int i = 0; i < runs; ++i) {
-    const double cpu = CpuNow();
-    const auto wall = Clock::now();
-    work();
-    best.cpu = std::min(best.cpu, CpuNow() - cpu);
-    best.wall = std::min(best.wall, std::chrono::duration<double>(Clock::now() - wall).count());
-  }
-  return best;
-}
 
 class CountingSink final : public PersonSearchSink {
  public:
@@ -107,7 +82,11 @@ int main(int argc, char** argv) {
               std::chrono::duration<double>(Clock::now() - loadStart).count());
 
   size_t walked = 0;
-  const Timing reference = Best(runs, [&] { walked = PlainWalk(*world); });
+  Timing reference;
+  Best(runs, reference, [&] {
+    walked = PlainWalk(*world);
+    return true;
+  });
   Print("plain walk (reference)", reference, reference, "name bytes " + std::to_string(walked));
 
   // A rare surname: the one the fewest persons carry (the first such in name order).
@@ -123,18 +102,21 @@ int main(int argc, char** argv) {
                                      {"search rare surname", {"", "", rare}}}) {
     const PersonSearchPatterns patterns = PersonSearchPatterns::FromTexts(texts);
     CountingSink sink;
-    const Timing t = Best(runs, [&] {
+    Timing t;
+    Best(runs, t, [&] {
       sink = CountingSink();
-      RunPersonSearch(*world, patterns, sink, cancel);
+      return RunPersonSearch(*world, patterns, sink, cancel) == SearchOutcome::kCompleted;
     });
     Print(label, t, reference, std::to_string(sink.hits_) + " hits in " + std::to_string(sink.batches_) + " batches");
   }
 
   size_t indexSize = 0, pairCount = 0;
-  const Timing duplicates = Best(runs, [&] {
+  Timing duplicates;
+  Best(runs, duplicates, [&] {
     const auto index = BuildDuplicateIndex(*world, CompareNamesIgnoringCase);
     indexSize = index.size();
     pairCount = FindDuplicatePairs(index, {}).size();
+    return true;
   });
   Print("duplicate index and pairs", duplicates, reference,
         std::to_string(indexSize) + " entries, " + std::to_string(pairCount) + " pairs");
