@@ -15,9 +15,8 @@ int CBadge::WriteChunks(CFormWriter& writer) const {
     const std::string name = FormatBadgeTemplate(template_, size);
     // The template comes from a database; a name leading out of the badge folder must not
     // carry some other file of the user into an archive that is sent on.
-    const std::string path = ConfinedPath(folder_, name);
     std::string content;
-    if (path.empty() || !FileExists(path) || !ReadWholeFile(path, content)) continue;
+    if (!ReadConfinedFile(folder_, name, content)) continue;
     std::vector<uint8_t> data(name.begin(), name.end());
     data.push_back(0);
     data.insert(data.end(), content.begin(), content.end());

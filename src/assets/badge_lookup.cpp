@@ -10,17 +10,15 @@ namespace torvale {
 
 namespace {
 
-// The badge's file in the badge folder, or empty. Only regular files: a badge path naming a
-// folder must not be read as one.
-std::string FolderFile(const BadgeRoots& roots, std::string_view badgePath) {
-  std::string path = ConfinedPath(roots.folder, badgePath);
-  return !path.empty() && FileExists(path) ? path : std::string();
+// Only regular files count: a badge path naming a folder must not be read as one.
+bool InFolder(const BadgeRoots& roots, std::string_view badgePath) {
+  const std::string path = ConfinedPath(roots.folder, badgePath);
+  return !path.empty() && FileExists(path);
 }
 
 std::vector<uint8_t> ReadFolderFile(const BadgeRoots& roots, std::string_view badgePath) {
-  const std::string path = FolderFile(roots, badgePath);
   std::string bytes;
-  if (path.empty() || !ReadWholeFile(path, bytes)) return {};
+  if (!ReadConfinedFile(roots.folder, badgePath, bytes)) return {};
   return {bytes.begin(), bytes.end()};
 }
 
@@ -57,7 +55,7 @@ bool IsBadgeComplete(const BadgeRoots& roots, std::string_view badgePath) {
   for (int size : kBadgeSizes) {
     const std::string sizePath = BadgePathForSize(badgePath, size);
     if (sizePath.empty()) return false;
-    const bool inFolder = !FolderFile(roots, sizePath).empty();
+    const bool inFolder = InFolder(roots, sizePath);
     if (!inFolder && !(ArchiveUsable(roots) && roots.archive->FindEntry(BadgeArchiveName(sizePath)) >= 0))
       return false;
   }

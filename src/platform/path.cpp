@@ -130,6 +130,11 @@ std::string ConfinedPath(std::string_view root, std::string_view name) {
   return target;
 }
 
+bool ReadConfinedFile(std::string_view root, std::string_view name, std::string& out) {
+  const std::string path = ConfinedPath(root, name);
+  return !path.empty() && FileExists(path) && ReadWholeFile(path, out);
+}
+
 bool FileExists(std::string_view path) {
   std::error_code ec;
   return fs::is_regular_file(ResolvePath(path), ec);

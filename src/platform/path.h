@@ -32,6 +32,11 @@ bool IsConfinedName(std::string_view name);
 // file need not exist yet, so writers use this as well as readers.
 std::string ConfinedPath(std::string_view root, std::string_view name);
 
+// Reads the regular file `name` below `root` (see ConfinedPath) whole; false when the name is
+// not confined, leads out of the root, or names no regular file that can be read. This is how
+// badges, persons' pictures and city graphics named by a database are read.
+bool ReadConfinedFile(std::string_view root, std::string_view name, std::string& out);
+
 bool FileExists(std::string_view path);
 bool DirectoryExists(std::string_view path);
 

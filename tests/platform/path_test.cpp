@@ -80,6 +80,12 @@ TEST(ConfinedPath, OnlyOrdinaryNamesThatStayBelowTheRoot) {
   EXPECT_TRUE(ConfinedPath(root, "Self").empty()) << "the root is no file below it";
   EXPECT_TRUE(ConfinedPath(root, "../Outside/X.TGA").empty());
   EXPECT_TRUE(ConfinedPath("", "Grp/X.TGA").empty());
+
+  std::string read;
+  EXPECT_TRUE(ReadConfinedFile(root, "GRP\\x.tga", read));
+  EXPECT_EQ(read, "x");
+  EXPECT_FALSE(ReadConfinedFile(root, "Out/X.TGA", read));
+  EXPECT_FALSE(ReadConfinedFile(root, "Grp", read)) << "a folder is no file";
 }
 
 }  // namespace torvale
