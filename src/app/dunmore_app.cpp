@@ -7,6 +7,7 @@
 #include "app/install_dir.h"
 #include "app/dlg_main_menu.h"
 #include "app/master_mode.h"
+#include "app/renderer_check.h"
 #include "ui/common/message_box.h"
 #include "platform/full_installation.h"
 #include "platform/platform_library.h"
@@ -78,7 +79,9 @@ int CDunmoreApp::RunInteractive(const CommandLineOptions& options) {
   qt_->setDesktopFileName(QStringLiteral("torvale-editor"));
   EditorContext context;
   context.SetExpertMode(options.ExpertMode);
-  DlgMainMenu window(context);
+  MainMenuStart start;
+  start.rendererLoaded = RendererPluginLoaded;
+  DlgMainMenu window(context, start);
   window.show();
   window.Initialise();
   window.exec();
