@@ -1,0 +1,74 @@
+#include "assets/render_host/plugin_holder.h"
+
+#include <QFileInfo>
+#include <QMessageBox>
+
+namespace torvale {
+
+namespace {
+
+const QString kErrorTitle = QStringLiteral("Error Loading DLL");
+
+}  // namespace
+
+void ShowRendererErrorBox(const QString& title, const QString& text) {
+  // The message keeps the Windows line break of its format; a Qt label would show the CR.
+  QMessageBox box(QMessageBox::Critical, title, QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")),
+                  QMessageBox::Ok);
+  box.exec();
+}
+
+CPluginHolder::CPluginHolder(RendererErrorPresenter showError) : showError_(std::move(showError)) {}
+
+CPluginHolder::~CPluginHolder() { Unload(); }
+
+void CPluginHolder::ShowError(const QString& text) const {
+  if (showError_)
+    showError_(kErrorTitle, text);
+  else
+    ShowRendererErrorBox(kErrorTitle, text);
+}
+
+void CPluginHolder::ReleaseInterface() {
+  if (plugin_) plugin_->Release();
+  plugin_ = nullptr;
+}
+
+void CPluginHolder::Unload() {
+  ReleaseInterface();
+  entry_ = nullptr;
+  if (library_.isLoaded()) library_.unload();
+}
+
+bool CPluginHolder::Load(const QString& libraryPath, const char* exportName) {
+  ReleaseInterface();
+  entry_ = nullptr;
+  if (library_.isLoaded() && QFileInfo(library_.fileName()) != QFileInfo(libraryPath)) library_.unload();
+  library_.setFileName(libraryPath);
+  if (!library_.load()) {
+    ShowError(QStringLiteral("Could not load the DLL \"%1\".\r\nError Message \"%2\"")
+                  .arg(libraryPath, library_.errorString()));
+    return false;
+  }
+  entry_ = reinterpret_cast<RendererEntryPoint>(library_.resolve(exportName));
+  if (!entry_) {
+    library_.unload();
+    return false;
+  }
+  RendererPluginHandshake handshake;
+  entry_(&handshake);
+  if (handshake.pluginVersion != kRendererInterfaceVersion) {
+    // The object, if any, cannot be released safely: its slots may sit elsewhere. Leaving the
+    // library loaded keeps its code valid for anything it may have started.
+    entry_ = nullptr;
+    ShowError(QStringLiteral("The DLL \"%1\" speaks renderer interface version %2; this editor needs version %3.")
+                  .arg(libraryPath)
+                  .arg(handshake.pluginVersion)
+                  .arg(kRendererInterfaceVersion));
+    return false;
+  }
+  plugin_ = handshake.plugin;
+  return plugin_ != nullptr;
+}
+
+}  // namespace torvale
