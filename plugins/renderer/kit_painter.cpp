@@ -117,6 +117,25 @@ void Chevron(QPainter& p, const QColor& c, double tipY, double height, bool inve
              c);
 }
 
+// How far, per unit of depth, a layer behind the front moves sideways at this turn. Seen from
+// behind, the drawing is mirrored, so the angle is taken from the back.
+double SideShift(double turn) {
+  const double radians = turn * kPi / 180;
+  return std::cos(radians) >= 0 ? std::tan(radians) : -std::tan(radians - kPi);
+}
+
+// The garment's body behind its front: the outline repeated towards the back in the side's
+// colour, so the turning kit shows depth instead of a cut-out card.
+void Extrude(QPainter& p, const QPainterPath& outline, double depth, const QColor& side, double turn) {
+  const double shift = SideShift(turn);
+  if (std::abs(shift) < 0.02) return;
+  constexpr int kLayers = 12;
+  for (int i = kLayers; i >= 1; --i) {
+    const double offset = shift * depth * i / kLayers;
+    p.fillPath(outline.translated(offset, 0), side.darker(125 + 30 * i / kLayers));
+  }
+}
+
 }  // namespace
 
 KitPainter::KitPainter(const RendererKitWords& kit, const RendererDisplaySettings& settings)
@@ -325,6 +344,7 @@ void KitPainter::PaintShirtPattern(QPainter& p, int style) const {
 void KitPainter::PaintShirt(QPainter& painter, bool back, double turn) const {
   const QPainterPath outline = ShirtOutline();
   const QColor seam = SeamColour(shirt_);
+  Extrude(painter, outline, 26, shirt_, turn);
 
   // Inside of the back seen through the neck opening.
   painter.fillPath(Polygon({{-22, 4}, {-12, -1}, {12, -1}, {22, 4}, {0, 14}}), shirt_.darker(190));
@@ -395,6 +415,7 @@ void KitPainter::PaintShorts(QPainter& p, double turn) const {
   const QColor& a = shorts_;
   const QColor& b = shortsSecond_;
   const QColor seam = SeamColour(a);
+  Extrude(p, outline, 24, a, turn);
   p.save();
   p.setClipPath(outline);
   p.fillRect(QRectF(-80, 140, 160, 80), a);
@@ -440,6 +461,7 @@ void KitPainter::PaintSocks(QPainter& p, double turn) const {
   for (double side : {-1.0, 1.0}) {
     const double centre = side * 27;
     const QPainterPath sock = Sock(centre);
+    Extrude(p, sock, 14, a, turn);
     both.addPath(sock);
     p.save();
     p.setClipPath(sock);
@@ -460,6 +482,7 @@ void KitPainter::PaintSocks(QPainter& p, double turn) const {
 
     // Boots: black with a white flash, toes turned outwards.
     const QPainterPath boot = Boot(centre, side);
+    Extrude(p, boot, 14, QColor(40, 40, 44), turn);
     QLinearGradient leather(0, 282, 0, 302);
     leather.setColorAt(0, QColor(60, 60, 64));
     leather.setColorAt(1, QColor(12, 12, 14));

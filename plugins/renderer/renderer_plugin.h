@@ -20,9 +20,10 @@ class CRendererPlugin final : public IRendererPlugin {
   void Tick() override;
   void SetBackground(uint32_t colour) override;
 
+ private:
+  // Only slot 0 ends the object.
   ~CRendererPlugin() = default;
 
- private:
   void Show(const Scene& scene);
 
   QPointer<RenderView> view_;

@@ -167,7 +167,7 @@ int main(int argc, char** argv) {
     renderer->ShowKitScreen(data, settings);
     renderer->SetBackground(kKitScreenBackground);
     renderer->SetKit(data.kits[0], settings);
-    RunTicks(sample.mode == kKitViewTurning ? 16 : 1);
+    RunTicks(sample.mode == kKitViewTurning ? 24 : 1);
     tiles.push_back({grab(), QString::fromLatin1(sample.name)});
   }
 
