@@ -16,7 +16,7 @@ RenderView::RenderView(QWidget* window) : QWidget(window) {
   setAttribute(Qt::WA_TransparentForMouseEvents);
   // The window is the editor's; it changes size and parent, the view follows its inside.
   window->installEventFilter(this);
-  if (auto* frame = qobject_cast<QWidget*>(window)) setGeometry(frame->contentsRect());
+  setGeometry(window->contentsRect());
   show();
 }
 

@@ -112,6 +112,19 @@ TEST_F(RenderHost, ALibraryThatCannotBeLoadedIsReportedInTheErrorBox) {
   EXPECT_GT(messages_[0].text.size(), ("Could not load the DLL \"" + library + "\".\r\nError Message \"\"").size());
 }
 
+TEST_F(RenderHost, LoadingAgainReleasesTheOldInterfaceFirst) {
+  FakeRendererRecord record;
+  CPluginHolder holder;
+  ASSERT_TRUE(holder.Load(QStringLiteral(TORVALE_FAKE_RENDERER), kRendererEntryPoint));
+  ASSERT_TRUE(holder.Load(QStringLiteral(TORVALE_FAKE_RENDERER), kRendererEntryPoint));
+  EXPECT_EQ(record->calls[0], 1);
+  holder.Interface()->Tick();
+  EXPECT_EQ(record->calls[5], 1);
+  holder.Unload();
+  EXPECT_EQ(record->calls[0], 2);
+  EXPECT_EQ(holder.Interface(), nullptr);
+}
+
 TEST_F(RenderHost, APluginOfAnotherInterfaceVersionIsRefusedWithAMessage) {
   CRenderManager manager(Setup(QStringLiteral(TORVALE_FAKE_RENDERER_OTHER_VERSION)));
   EXPECT_FALSE(manager.IsLoaded());

@@ -43,8 +43,11 @@ void CPluginHolder::Unload() {
 bool CPluginHolder::Load(const QString& libraryPath, const char* exportName) {
   ReleaseInterface();
   entry_ = nullptr;
-  if (library_.isLoaded() && QFileInfo(library_.fileName()) != QFileInfo(libraryPath)) library_.unload();
-  library_.setFileName(libraryPath);
+  // Loading the same library again keeps it; renaming a loaded QLibrary would leak its load.
+  if (!library_.isLoaded() || QFileInfo(library_.fileName()) != QFileInfo(libraryPath)) {
+    if (library_.isLoaded()) library_.unload();
+    library_.setFileName(libraryPath);
+  }
   if (!library_.load()) {
     ShowError(QStringLiteral("Could not load the DLL \"%1\".\r\nError Message \"%2\"")
                   .arg(libraryPath, library_.errorString()));
@@ -58,8 +61,7 @@ bool CPluginHolder::Load(const QString& libraryPath, const char* exportName) {
   RendererPluginHandshake handshake;
   entry_(&handshake);
   if (handshake.pluginVersion != kRendererInterfaceVersion) {
-    // The object, if any, cannot be released safely: its slots may sit elsewhere. Leaving the
-    // library loaded keeps its code valid for anything it may have started.
+    // The object, if any, is never called, not even to release it: its slots may sit elsewhere.
     entry_ = nullptr;
     ShowError(QStringLiteral("The DLL \"%1\" speaks renderer interface version %2; this editor needs version %3.")
                   .arg(libraryPath)
