@@ -14,13 +14,10 @@
 #include "assets/render_host/render_manager.h"
 #include "fake_renderer_log.h"
 #include "support/scratch_dir.h"
+#include "ui/common/dialog_answers.h"
 
 namespace torvale {
 namespace {
-
-struct ShownMessage {
-  QString title, text;
-};
 
 // The fake plug-in's record. The library stays mapped after the manager has freed the plug-in,
 // so the record can tell what happened up to the end.
@@ -57,12 +54,11 @@ struct Screen {
 
 class RenderHost : public testing::Test {
  protected:
-  RenderManagerSetup Setup(const QString& library) {
-    return {&home_, library, [this](const QString& title, const QString& text) { messages_.push_back({title, text}); }};
-  }
+  RenderManagerSetup Setup(const QString& library) { return {&home_, library}; }
+  const std::vector<ShownDialog>& Messages() const { return answers_.Shown(); }
 
   QWidget home_;
-  std::vector<ShownMessage> messages_;
+  ScopedDialogAnswers answers_;
 };
 
 TEST_F(RenderHost, OurPluginLoadsAndDrawsIntoTheWindowItWasGiven) {
@@ -72,7 +68,7 @@ TEST_F(RenderHost, OurPluginLoadsAndDrawsIntoTheWindowItWasGiven) {
   EXPECT_EQ(manager.Window()->parentWidget(), &home_);
   EXPECT_FALSE(manager.Window()->isVisibleTo(&home_));
   EXPECT_NE(manager.Window()->findChild<QWidget*>(QStringLiteral("RendererView")), nullptr);
-  EXPECT_TRUE(messages_.empty());
+  EXPECT_TRUE(Messages().empty());
 }
 
 TEST_F(RenderHost, SlotOneGetsTheWindowOnceAndSlotZeroEndsThePlugin) {
@@ -97,7 +93,7 @@ TEST_F(RenderHost, MissingOrEntrylessLibrariesLeaveTheManagerUnloadedSilently) {
     EXPECT_FALSE(manager.SetKit({}, {}));
     manager.SetBackground(kKitScreenBackground);
   }
-  EXPECT_TRUE(messages_.empty());
+  EXPECT_TRUE(Messages().empty());
 }
 
 TEST_F(RenderHost, ALibraryThatCannotBeLoadedIsReportedInTheErrorBox) {
@@ -105,11 +101,11 @@ TEST_F(RenderHost, ALibraryThatCannotBeLoadedIsReportedInTheErrorBox) {
   const QString library = QString::fromStdString(scratch.MakeFile("Renderer.dll", "MZ this is no library"));
   CRenderManager manager(Setup(library));
   EXPECT_FALSE(manager.IsLoaded());
-  ASSERT_EQ(messages_.size(), 1u);
-  EXPECT_EQ(messages_[0].title, "Error Loading DLL");
-  EXPECT_TRUE(messages_[0].text.startsWith("Could not load the DLL \"" + library + "\".\r\nError Message \""))
-      << messages_[0].text.toStdString();
-  EXPECT_GT(messages_[0].text.size(), ("Could not load the DLL \"" + library + "\".\r\nError Message \"\"").size());
+  ASSERT_EQ(Messages().size(), 1u);
+  EXPECT_EQ(Messages()[0].caption, "Error Loading DLL");
+  EXPECT_TRUE(Messages()[0].text.startsWith("Could not load the DLL \"" + library + "\".\r\nError Message \""))
+      << Messages()[0].text.toStdString();
+  EXPECT_GT(Messages()[0].text.size(), ("Could not load the DLL \"" + library + "\".\r\nError Message \"\"").size());
 }
 
 TEST_F(RenderHost, LoadingAgainReleasesTheOldInterfaceFirst) {
@@ -128,9 +124,9 @@ TEST_F(RenderHost, LoadingAgainReleasesTheOldInterfaceFirst) {
 TEST_F(RenderHost, APluginOfAnotherInterfaceVersionIsRefusedWithAMessage) {
   CRenderManager manager(Setup(QStringLiteral(TORVALE_FAKE_RENDERER_OTHER_VERSION)));
   EXPECT_FALSE(manager.IsLoaded());
-  ASSERT_EQ(messages_.size(), 1u);
-  EXPECT_EQ(messages_[0].title, "Error Loading DLL");
-  EXPECT_TRUE(messages_[0].text.contains("interface version")) << messages_[0].text.toStdString();
+  ASSERT_EQ(Messages().size(), 1u);
+  EXPECT_EQ(Messages()[0].caption, "Error Loading DLL");
+  EXPECT_TRUE(Messages()[0].text.contains("interface version")) << Messages()[0].text.toStdString();
 }
 
 TEST_F(RenderHost, AttachMovesTheWindowBetweenScreensAndDetachRestoresThePlaceholder) {
@@ -236,10 +232,13 @@ TEST_F(RenderHost, TheSharedManagerLivesFromTheFirstGetToTheLastRelease) {
   EXPECT_EQ(record->calls[0], 1);
   ReleaseRenderManager();  // one release too many is harmless
 
-  // The next use makes a new manager with a new plug-in object.
-  GetRenderManager();
-  EXPECT_EQ(record->calls[1], 2);
-  ReleaseRenderManager();
+  // The next use makes a new manager with a new plug-in object; a scoped use gives itself back.
+  {
+    ScopedRenderManager use;
+    EXPECT_TRUE(use->IsLoaded());
+    EXPECT_EQ(record->calls[1], 2);
+  }
+  EXPECT_EQ(record->calls[0], 2);
   SetRenderManagerSetup({});
 }
 

@@ -65,7 +65,7 @@ class RendererPlugin : public testing::Test {
     return Picture();
   }
 
-  CPluginHolder holder_{[](const QString&, const QString& text) { ADD_FAILURE() << text.toStdString(); }};
+  CPluginHolder holder_;
   QFrame window_;
   QWidget* view_ = nullptr;
   RendererDisplaySettings front_{kKitViewFront, kKitPartNone, 10};

@@ -22,6 +22,7 @@
 #include "assets/render_host/kit_preview_words.h"
 #include "assets/render_host/render_manager.h"
 #include "exchange/text_data_file.h"
+#include "ui/common/dialog_answers.h"
 
 using namespace torvale;
 
@@ -111,11 +112,13 @@ int main(int argc, char** argv) {
   colours.Load(colourFile.toStdString());
 
   QWidget mainWindow;
-  SetRenderManagerSetup({&mainWindow, plugin, [](const QString& title, const QString& text) {
-                           std::fprintf(stderr, "%s: %s\n", qPrintable(title), qPrintable(text));
-                         }});
+  SetRenderManagerSetup({&mainWindow, plugin});
+  // Offscreen nobody could close the loader's error box: its text goes to standard error.
+  ScopedDialogAnswers answers;
   CRenderManager* renderer = GetRenderManager();
   if (!renderer->IsLoaded()) {
+    for (const ShownDialog& shown : answers.Shown())
+      std::fprintf(stderr, "%s: %s\n", qPrintable(shown.caption), qPrintable(shown.text));
     std::fprintf(stderr, "the renderer plug-in %s could not be loaded\n", qPrintable(plugin));
     ReleaseRenderManager();
     return 1;

@@ -3,31 +3,23 @@
 #include <QFileInfo>
 #include <QMessageBox>
 
+#include "ui/common/dialog_answers.h"
+
 namespace torvale {
 
-namespace {
-
-const QString kErrorTitle = QStringLiteral("Error Loading DLL");
-
-}  // namespace
-
-void ShowRendererErrorBox(const QString& title, const QString& text) {
+void ShowRendererErrorBox(const QString& text) {
+  const QString title = QStringLiteral("Error Loading DLL");
+  if (ScopedDialogAnswers* hook = ScopedDialogAnswers::Active()) {
+    hook->RecordNotice({ShownDialogKind::kMessageBox, title, {}, text, {QStringLiteral("OK")}});
+    return;
+  }
   // The message keeps the Windows line break of its format; a Qt label would show the CR.
   QMessageBox box(QMessageBox::Critical, title, QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")),
                   QMessageBox::Ok);
   box.exec();
 }
 
-CPluginHolder::CPluginHolder(RendererErrorPresenter showError) : showError_(std::move(showError)) {}
-
 CPluginHolder::~CPluginHolder() { Unload(); }
-
-void CPluginHolder::ShowError(const QString& text) const {
-  if (showError_)
-    showError_(kErrorTitle, text);
-  else
-    ShowRendererErrorBox(kErrorTitle, text);
-}
 
 void CPluginHolder::ReleaseInterface() {
   if (plugin_) plugin_->Release();
@@ -49,7 +41,7 @@ bool CPluginHolder::Load(const QString& libraryPath, const char* exportName) {
     library_.setFileName(libraryPath);
   }
   if (!library_.load()) {
-    ShowError(QStringLiteral("Could not load the DLL \"%1\".\r\nError Message \"%2\"")
+    ShowRendererErrorBox(QStringLiteral("Could not load the DLL \"%1\".\r\nError Message \"%2\"")
                   .arg(libraryPath, library_.errorString()));
     return false;
   }
@@ -63,7 +55,7 @@ bool CPluginHolder::Load(const QString& libraryPath, const char* exportName) {
   if (handshake.pluginVersion != kRendererInterfaceVersion) {
     // The object, if any, is never called, not even to release it: its slots may sit elsewhere.
     entry_ = nullptr;
-    ShowError(QStringLiteral("The DLL \"%1\" speaks renderer interface version %2; this editor needs version %3.")
+    ShowRendererErrorBox(QStringLiteral("The DLL \"%1\" speaks renderer interface version %2; this editor needs version %3.")
                   .arg(libraryPath)
                   .arg(handshake.pluginVersion)
                   .arg(kRendererInterfaceVersion));

@@ -7,21 +7,18 @@
 
 #include <QLibrary>
 #include <QString>
-#include <functional>
 
 #include "assets/render_host/renderer_plugin_interface.h"
 
 namespace torvale {
 
-// Shows an error box (title, text). Tests answer it instead of a real modal box.
-using RendererErrorPresenter = std::function<void(const QString& title, const QString& text)>;
-
-// The box the editor shows when no presenter was given.
-void ShowRendererErrorBox(const QString& title, const QString& text);
+// The loader's error box, titled "Error Loading DLL" rather than with the editor's caption.
+// Like every box of the editor it is answered by ScopedDialogAnswers in tests.
+void ShowRendererErrorBox(const QString& text);
 
 class CPluginHolder {
  public:
-  explicit CPluginHolder(RendererErrorPresenter showError = {});
+  CPluginHolder() = default;
   ~CPluginHolder();
   CPluginHolder(const CPluginHolder&) = delete;
   CPluginHolder& operator=(const CPluginHolder&) = delete;
@@ -36,9 +33,6 @@ class CPluginHolder {
   IRendererPlugin* Interface() const { return plugin_; }
 
  private:
-  void ShowError(const QString& text) const;
-
-  RendererErrorPresenter showError_;
   QLibrary library_;
   RendererEntryPoint entry_ = nullptr;
   IRendererPlugin* plugin_ = nullptr;

@@ -27,7 +27,7 @@ QString CRenderManager::DefaultLibraryPath() {
   return QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("Renderer.dll"));
 }
 
-CRenderManager::CRenderManager(RenderManagerSetup setup) : home_(setup.home), holder_(std::move(setup.showError)) {
+CRenderManager::CRenderManager(RenderManagerSetup setup) : home_(setup.home) {
   window_ = new QFrame(setup.home);
   window_->setObjectName(QStringLiteral("RenderWindow%1").arg(kRenderWindowId));
   window_->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);  // the client edge

@@ -5,7 +5,7 @@
 // editor and the appearance page of the squad editor share it, one screen at a time.
 //
 // How a screen uses it:
-//   CRenderManager* renderer = GetRenderManager();          // in the constructor
+//   ScopedRenderManager renderer;                           // a member: one use of the manager
 //   if (renderer->IsLoaded()) {                             // when the page opens
 //     renderer->Attach(ui->previewPlaceholder);             //   takes the placeholder's place
 //     renderer->ShowKitScreen(kitData, settings);           //   kit page: slot 2 ...
@@ -13,7 +13,6 @@
 //   }
 //   renderer->SetKit(words, settings);                      // on every change (sent only when new)
 //   renderer->Attach(nullptr);                              // when the page closes
-//   ReleaseRenderManager();                                 // in the destructor
 // The appearance page calls SetAppearance and SetBackground(kAppearanceScreenBackground)
 // instead. The 50 ms tick (slot 5) runs by itself while the window is visible.
 
@@ -37,7 +36,6 @@ constexpr int kRenderWindowId = 66600;  // the window's control id, kept as its 
 struct RenderManagerSetup {
   QWidget* home = nullptr;            // the main window: the render window's parent while detached
   QString libraryPath;                // empty: "Renderer.dll" in the program's folder
-  RendererErrorPresenter showError;   // empty: the editor's error box
 };
 
 class CRenderManager : public QObject {
@@ -93,8 +91,24 @@ class CRenderManager : public QObject {
 // counts a use, every Release drops one, and the last Release destroys it.
 CRenderManager* GetRenderManager();
 void ReleaseRenderManager();
-// How the shared manager is made; the main window sets itself as home before the first Get,
-// tests point it at their own libraries and message hook.
+// One use of the shared manager for the lifetime of the object: a member of each screen that
+// shows a preview.
+class ScopedRenderManager {
+ public:
+  ScopedRenderManager() : manager_(GetRenderManager()) {}
+  ~ScopedRenderManager() { ReleaseRenderManager(); }
+  ScopedRenderManager(const ScopedRenderManager&) = delete;
+  ScopedRenderManager& operator=(const ScopedRenderManager&) = delete;
+
+  CRenderManager* operator->() const { return manager_; }
+  CRenderManager& operator*() const { return *manager_; }
+
+ private:
+  CRenderManager* manager_;
+};
+
+// How the shared manager is made; the editor's start sets the main window as home before the
+// first Get, tests point it at their own libraries.
 void SetRenderManagerSetup(RenderManagerSetup setup);
 
 }  // namespace torvale
