@@ -78,11 +78,10 @@ TEST_F(MainMenuTest, TheThreeClubOrdersSortTheList) {
   };
   QTest::mouseClick(window->findChild<QPushButton*>("orderByStrength"), Qt::LeftButton);
   const QStringList strengths = column(2);
-  for (int r = 1; r < strengths.size(); ++r) {
+  for (int r = 1; r < strengths.size(); ++r)
     if (!strengths[r].isEmpty()) {
       EXPECT_GE(strengths[r - 1].toDouble(), strengths[r].toDouble()) << r;
     }
-  }
   QTest::mouseClick(window->findChild<QPushButton*>("orderByLeague"), Qt::LeftButton);
   const QStringList leagues = column(1);
   ASSERT_FALSE(leagues.isEmpty());
