@@ -44,21 +44,26 @@ bool WriteNamedFile(const CFormChunk& chunk, const std::string& root) {
   const uint8_t* begin = chunk.data.data();
   const uint8_t* nul = static_cast<const uint8_t*>(std::memchr(begin, 0, chunk.data.size()));
   if (!nul) return false;
-  const std::string name(reinterpret_cast<const char*>(begin), size_t(nul - begin));
-  if (!IsSafeRelativeName(name)) return false;
-
-  const std::string target = ResolvePath(JoinPath(root, name));
-  // The folders on the way may already exist as links; what counts is where they really lead,
-  // and that is checked before any folder is made.
-  std::error_code ec;
-  const fs::path realRoot = fs::weakly_canonical(ResolvePath(root), ec);
-  const fs::path realParent = ec ? fs::path() : fs::weakly_canonical(fs::path(target).parent_path(), ec);
-  if (ec || !IsInside(realParent, realRoot)) return false;
+  const std::string target =
+      ConfinedPath(root, std::string_view(reinterpret_cast<const char*>(begin), size_t(nul - begin)));
+  if (target.empty()) return false;
   const size_t size = chunk.data.size() - size_t(nul - begin) - 1;
   return WriteChunkDataFile(target, nul + 1, size, true);
 }
 
 }  // namespace
+
+std::string ConfinedPath(std::string_view root, std::string_view name) {
+  if (root.empty() || !IsSafeRelativeName(std::string(name))) return {};
+  const std::string target = ResolvePath(JoinPath(root, name));
+  // The folders on the way, or the file itself, may already exist as links; what counts is
+  // where they really lead, and that is checked before any folder is made or file read.
+  std::error_code ec;
+  const fs::path realRoot = fs::weakly_canonical(ResolvePath(root), ec);
+  const fs::path realTarget = ec ? fs::path() : fs::weakly_canonical(fs::path(target), ec);
+  if (ec || !IsInside(realTarget, realRoot)) return {};
+  return target;
+}
 
 bool WriteChunkDataFile(std::string_view path, const uint8_t* data, size_t size, bool createFolders) {
   if (path.empty() || !data || size < 1) return false;
