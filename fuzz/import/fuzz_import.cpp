@@ -1,7 +1,6 @@
 // Imports arbitrary bytes as a world archive into a throw-away installation: archives come
 // from strangers, so whatever they hold may only ever write country files into the database
-// folder and badges and pictures into their folders. Inputs that do not start with "FORM" get
-// a header with the right length put in front, so the chunks themselves are reached.
+// folder and badges and pictures into their folders.
 #include <unistd.h>
 
 #include <cstddef>
@@ -10,6 +9,7 @@
 #include <filesystem>
 #include <string>
 
+#include "../archive_input.h"
 #include "database/world_database.h"
 #include "exchange/longtime_operation.h"
 #include "exchange/world_archive.h"
@@ -23,20 +23,6 @@ fs::path ScratchFolder() {
   return fs::path(folder && *folder ? folder : "/tmp") / ("fuzz_import_" + std::to_string(::getpid()));
 }
 
-bool WriteArchive(const fs::path& path, const uint8_t* data, size_t size) {
-  std::FILE* file = std::fopen(path.c_str(), "wb");
-  if (!file) return false;
-  const bool hasHeader = size >= 4 && data[0] == 'F' && data[1] == 'O' && data[2] == 'R' && data[3] == 'M';
-  if (!hasHeader) {
-    const uint32_t length = static_cast<uint32_t>(size + 8);
-    const uint8_t header[8] = {'F', 'O', 'R', 'M', uint8_t(length), uint8_t(length >> 8), uint8_t(length >> 16),
-                               uint8_t(length >> 24)};
-    std::fwrite(header, 1, sizeof header, file);
-  }
-  if (size) std::fwrite(data, 1, size, file);
-  return std::fclose(file) == 0;
-}
-
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
@@ -47,7 +33,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   fs::create_directories(install / "database", ec);
   fs::create_directories(install / "badges", ec);
   fs::create_directories(install / "picture", ec);
-  if (ec || !WriteArchive(root / "forged.zdb", data, size)) return 0;
+  if (ec || !WriteArchiveInput((root / "forged.zdb").c_str(), data, size)) return 0;
 
   const fs::path previous = fs::current_path(ec);
   fs::current_path(install, ec);
