@@ -109,15 +109,17 @@ ExportReport ExportWorld(CWorldDatabase& world, std::string_view target, const W
   progress.SetPos(0);
   progress.EnableCancel(false);
 
+  auto failed = [&](ExportOutcome outcome) {
+    reporter.ReportSaveError(IDS_SAVE_FAILED);
+    report.outcome = outcome;
+    return report;
+  };
+  if (folders.documents.empty()) return failed(ExportOutcome::kNoTempDatabase);
   const std::string tempFolder = JoinPath(DatabasesRoot(folders.documents), kTempExportFolderName);
   TempExportDatabase temp(world, tempFolder);
   DeleteFolder(tempFolder, true);
-  if (folders.documents.empty() ||
-      !CreateDatabaseFolder(world, folders.documents, kTempExportFolderName, kTempExportDescription, {})) {
-    reporter.ReportSaveError(IDS_SAVE_FAILED);
-    report.outcome = ExportOutcome::kNoTempDatabase;
-    return report;
-  }
+  if (!CreateDatabaseFolder(world, folders.documents, kTempExportFolderName, kTempExportDescription, {}))
+    return failed(ExportOutcome::kNoTempDatabase);
   // An archive without the countries that could not be saved would pass for a whole world.
   if (!world.Save(reporter)) {
     report.outcome = ExportOutcome::kSaveFailed;
@@ -125,11 +127,7 @@ ExportReport ExportWorld(CWorldDatabase& world, std::string_view target, const W
   }
 
   CFormWriter writer;
-  if (!writer.Open(target)) {
-    reporter.ReportSaveError(IDS_SAVE_FAILED);
-    report.outcome = ExportOutcome::kCreateFailed;
-    return report;
-  }
+  if (!writer.Open(target)) return failed(ExportOutcome::kCreateFailed);
   progress.EnableCancel(true);
   bool cancelled = false;
   for (int n = kFirstCountry; n <= kLastCountry && !cancelled; ++n) {
@@ -160,10 +158,7 @@ ExportReport ExportWorld(CWorldDatabase& world, std::string_view target, const W
     report.outcome = ExportOutcome::kCancelled;
     return report;
   }
-  if (!writer.Close()) {
-    reporter.ReportSaveError(IDS_SAVE_FAILED);
-    report.outcome = ExportOutcome::kWriteFailed;
-  }
+  if (!writer.Close()) return failed(ExportOutcome::kWriteFailed);
   return report;
 }
 
