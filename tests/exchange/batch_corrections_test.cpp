@@ -161,22 +161,6 @@ TEST_F(BatchCorrectionsTest, DeletingStaffKeepsRolesZeroToThree) {
   EXPECT_EQ(DeleteStaff(*world_), 0);
 }
 
-TEST_F(BatchCorrectionsTest, ClubHistoryIsCleared) {
-  CClub& club = NewClub(14);
-  club.records[kRecordHomeWin] = RECORD{7, 0, 0, "Gegner", 1990};
-  club.records[kRecordAttendance].value = 80000;
-  club.leaguePoints = 3000;
-  club.leagueTableLeads = 12;
-  const int clubs = static_cast<int>(world_->Country(14)->Clubs().size());
-  EXPECT_EQ(ClearMatchRecords(*world_->Country(14)), clubs);
-  EXPECT_EQ(club.records[kRecordHomeWin], RECORD{});
-  EXPECT_EQ(club.records[kRecordAttendance], RECORD{});
-  EXPECT_EQ(club.leaguePoints, 3000);
-  EXPECT_EQ(ClearFirstLeagueRecords(*world_->Country(14)), clubs);
-  EXPECT_EQ(club.leaguePoints, 0);
-  EXPECT_EQ(club.leagueTableLeads, 0);
-}
-
 TEST_F(BatchCorrectionsTest, StaffGetNamesOfTheirNationalitysLanguage) {
   test::ScratchDir dir;
   CNameGenerator names;
