@@ -3,6 +3,7 @@
 #include <clocale>
 #include <cstdio>
 
+#include "app/check_mode.h"
 #include "app/exit_status.h"
 #include "app/install_dir.h"
 #include "app/interim_main_window.h"
@@ -46,7 +47,8 @@ int CDunmoreApp::Run(int& argc, char** argv) {
       return kExitEnvironmentRefused;
   }
 
-  if (!options.master_mode) {
+  const bool windowless = options.master_mode || options.check_mode;
+  if (!windowless) {
     qt_ = std::make_unique<QApplication>(argc, argv);
     InstallFatalErrorBox(fatal_);
   }
@@ -63,7 +65,9 @@ int CDunmoreApp::Run(int& argc, char** argv) {
 
   PlatformLibrary platform(fatal_);
   if (!platform.Start()) return kExitFatalError;  // only when a report was vetoed
-  int status = options.master_mode ? RunMasterMode(options) : RunInteractive();
+  int status = options.master_mode  ? RunMasterMode(options)
+               : options.check_mode ? RunCheckMode(options)
+                                    : RunInteractive();
   platform.Stop();
   return status;
 }

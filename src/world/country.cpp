@@ -350,19 +350,33 @@ int CCountry::ClubsInLeagueSystem() const {
   return clubs;
 }
 
-bool CCountry::IsPlayable() const {
-  if (!HasCompetitions()) return false;
-  if (clubs_.size() < kPlayableClubs || leagueCount < 1) return false;
-  const CompetitionRegistry& registry = Competitions();
-  const auto* first = registry.Find<CDBLeague>(MakeCompetitionId(CountryNumber(), CompKind::LEAGUE, 0));
-  if (!first || first->NumberOfTeams() < kPlayableFirstLeagueTeams) return false;
+uint32_t CCountry::PlayabilityProblems() const {
+  if (!HasCompetitions()) return kPlayableNoCompetitions;
+  uint32_t problems = 0;
+  if (clubs_.size() < kPlayableClubs) problems |= kPlayableTooFewClubs;
+  const auto* first = Competitions().Find<CDBLeague>(MakeCompetitionId(CountryNumber(), CompKind::LEAGUE, 0));
+  if (leagueCount < 1 || !first) problems |= kPlayableNoLeague;
+  else if (first->NumberOfTeams() < kPlayableFirstLeagueTeams) problems |= kPlayableFirstLeagueTooSmall;
   for (const auto& [id, club] : clubs_)
-    if (club->Check() != 0) return false;
+    if (club->Check() != 0) {
+      problems |= kPlayableClubCheckFails;
+      break;
+    }
+  bool competitionProblem = false;
+  ForEachCheckedCompetition([&](const CDBCompetition& node) {
+    if (!competitionProblem && node.CheckConsistency(reserveLevel) != 0) competitionProblem = true;
+  });
+  if (competitionProblem) problems |= kPlayableCompetitionProblem;
+  return problems;
+}
+
+void CCountry::ForEachCheckedCompetition(const std::function<void(const CDBCompetition&)>& visit) const {
+  if (!HasCompetitions()) return;
+  const CompetitionRegistry& registry = Competitions();
   for (int kind = kCheckedKindFirst; kind <= kCheckedKindLast; ++kind)
     for (int index = 0; index < kCheckedIndices; ++index)
       if (const CDBCompetition* node = registry.FindCompetition(MakeCompetitionId(CountryNumber(), kind, index)))
-        if (node->CheckConsistency(reserveLevel) != 0) return false;
-  return true;
+        visit(*node);
 }
 
 bool CCountry::HasStandardLeagueSystem() const {

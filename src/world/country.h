@@ -12,6 +12,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <memory>
 #include <random>
@@ -30,6 +31,7 @@
 namespace torvale {
 
 class CCountry;
+class CDBCompetition;
 class CKLFile;
 class CPersonTable;
 class CompetitionRegistry;
@@ -97,6 +99,16 @@ constexpr uint8_t kScopeRedAllNational = 0x04;
 constexpr uint8_t kClubOptionHomeAdvantage = 0x01;
 constexpr uint8_t kClubOptionNoReserveSwitch = 0x02;
 constexpr uint32_t kLeagueCupAllLeagues = 0x10000;  // with league cup mode 7
+
+// Why a country cannot be played (bits of CCountry::PlayabilityProblems).
+enum PlayabilityProblem : uint32_t {
+  kPlayableNoCompetitions = 1u << 0,      // the country reaches no competition registry
+  kPlayableTooFewClubs = 1u << 1,         // fewer than 10 clubs (the amateur club counts)
+  kPlayableNoLeague = 1u << 2,            // no league, or no league 0
+  kPlayableFirstLeagueTooSmall = 1u << 3, // league 0 is made for fewer than 10 teams
+  kPlayableClubCheckFails = 1u << 4,      // a club's facilities do not allow its staff
+  kPlayableCompetitionProblem = 1u << 5,  // a competition reports a problem
+};
 
 // The stored settings of a country, with the defaults of a new one. The owned lists are
 // kept by CCountry.
@@ -281,7 +293,12 @@ class CCountry : public CountryFields,
   int ClubsInLeagueSystem() const;
   // At least 10 clubs, a first league of at least 10 teams, every club passing its check and
   // no competition reporting a problem: the game can start a career in this country.
-  bool IsPlayable() const;
+  bool IsPlayable() const { return PlayabilityProblems() == 0; }
+  // What keeps the country from being playable (PlayabilityProblem bits); 0 when it is.
+  uint32_t PlayabilityProblems() const;
+  // The competitions whose problems keep the country from being played: kinds 1-23 with
+  // indices 0-5, in that order. Nothing without a registry.
+  void ForEachCheckedCompetition(const std::function<void(const CDBCompetition&)>& visit) const;
   // Levels 0-4 start with leagues 0-4, and leagues 0-4 exist with the standard sizes.
   bool HasStandardLeagueSystem() const;
 
