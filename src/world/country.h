@@ -339,6 +339,23 @@ class CCountry : public CountryFields,
   // the context must be set.
   bool ReadCountry(CKLFile& file);
 
+  // ---- exact copies (undo) ----
+  // A save renumbers clubs and list entries 1, 2, 3, ...; an exact copy keeps the numbers
+  // memory holds. WriteCountryAsIs writes every club reference and stadium number
+  // unconverted; ReadCountry of that record followed by RestoreNumbering with the numbering
+  // taken at writing time gives the same clubs and lists back. (Additional managers are
+  // stored without ids: reading gives them fresh ones.)
+  struct Numbering {
+    std::vector<uint16_t> clubs;  // regular clubs in map order (the amateur club is 65535)
+    std::vector<int> referees, sponsors, staff, stadiums;
+    bool operator==(const Numbering&) const = default;
+  };
+  Numbering CurrentNumbering() const;
+  bool WriteCountryAsIs(CKLFile& file) const;
+  // Refiles the clubs and list entries, taken in order, under the numbers of `numbering`. A
+  // list of another length than its numbering is left as it is.
+  void RestoreNumbering(const Numbering& numbering);
+
   // Same settings, same lists, clubs with the same data, and additional managers whose
   // persons hold the same data (their ids are given out afresh on reading).
   bool SameData(const CCountry& other) const;
@@ -348,7 +365,8 @@ class CCountry : public CountryFields,
   void RebuildClubNumbering();
   // Removes every club, list entry and additional manager (with their persons).
   void ClearOwned();
-  void WriteCountryMist(CKLFile& file) const;
+  bool WriteCountryRecord(CKLFile& file, const ClubIdMapper& clubIds, const StadiumPositionMapper& stadiums) const;
+  void WriteCountryMist(CKLFile& file, const StadiumPositionMapper& stadiums) const;
   void ReadCountryMist(CKLFile& file);
   void ReadClubs(CKLFile& file, const ClubReadContext& context);
   void ReadSmallLists(CKLFile& file);
