@@ -4,6 +4,7 @@
 #include <unordered_map>
 #include <unordered_set>
 
+#include "competition/competition_records.h"
 #include "database/world_database.h"
 #include "storage/record_stream.h"
 #include "world/club_id_mapper.h"
@@ -103,7 +104,9 @@ WorldSnapshot WorldSnapshot::Capture(const CWorldDatabase& world, std::span<cons
   };
   for (WorldPart part : parts) {
     if (part.kind == WorldPartKind::kClub) part = WorldPart::Club(part.clubId);
-    if (part.kind == WorldPartKind::kClub && countryCaptured(part.country)) continue;
+    if ((part.kind == WorldPartKind::kClub || part.kind == WorldPartKind::kCountrySettings) &&
+        countryCaptured(part.country))
+      continue;
     if (std::find(snapshot.parts_.begin(), snapshot.parts_.end(), part) != snapshot.parts_.end()) continue;
 
     Captured captured;
@@ -116,6 +119,17 @@ WorldSnapshot WorldSnapshot::Capture(const CWorldDatabase& world, std::span<cons
         captured.countrySettings = *country;
         captured.fallbackLanguage = country->FallbackLanguage();
         captured.numbering = country->CurrentNumbering();
+        break;
+      }
+      case WorldPartKind::kCountrySettings: {
+        const CCountry* country = world.Country(part.country);
+        if (!country) continue;
+        captured.text = RecordText([&world, country](CKLFile& file) {
+          WriteCountryCompetitions(file, world.Competitions(), country->CountryNumber(), country->LeagueCount(),
+                                   IdentityClubIdMapper());
+        });
+        captured.countrySettings = *country;
+        captured.fallbackLanguage = country->FallbackLanguage();
         break;
       }
       case WorldPartKind::kClub: {
@@ -202,6 +216,7 @@ class Restorer {
           list->Clear();
         }
         break;
+      case WorldPartKind::kCountrySettings:
       case WorldPartKind::kRules:
       case WorldPartKind::kSettings:
         break;
@@ -289,6 +304,16 @@ void Restorer::Read(const WorldPart& part, const WorldSnapshot::Captured& captur
       country->ReadCountry(file);
       country->RestoreNumbering(captured.numbering);
       static_cast<CountryFields&>(*country) = captured.countrySettings;
+      return;
+    }
+    case WorldPartKind::kCountrySettings: {
+      CCountry* country = world_.Country(part.country);
+      if (!country) return;
+      CKLFile file;
+      OpenText(file, captured.text);
+      ReadCountryCompetitions(file, world_.Competitions(), part.country);
+      static_cast<CountryFields&>(*country) = captured.countrySettings;
+      country->SetFallbackLanguage(captured.fallbackLanguage);
       return;
     }
     case WorldPartKind::kClub: {

@@ -1,8 +1,11 @@
 #pragma once
 // Snapshots of parts of a world, for undo and redo: the state of one country (its settings,
-// clubs, persons, lists and competitions), one club (with its persons), the global rules,
-// the players without club or the world's small settings, kept as the record text their own
-// writers produce. Only the parts a change touches are kept, never the whole world.
+// clubs, persons, lists and competitions), of a country's settings and competitions alone
+// (what the calendar and the league system change), one club (with its persons), the global
+// rules, the players without club or the world's small settings, kept as the record text
+// their own writers produce. Only the parts a change touches are kept, never the whole
+// world; the smallest part that covers a change keeps the undo history small (a whole
+// country is about a megabyte of text, a club some ten kilobytes).
 //
 // A save renumbers clubs and list entries 1, 2, 3, ... and reading gives some persons new
 // ids; a snapshot must not, or references from the rest of the world would point elsewhere
@@ -27,14 +30,22 @@ namespace torvale {
 
 class CWorldDatabase;
 
-enum class WorldPartKind : uint8_t { kCountry, kClub, kRules, kPlayersWithoutClub, kSettings };
+enum class WorldPartKind : uint8_t {
+  kCountry,           // everything of the country
+  kCountrySettings,   // the country's own fields and its competitions; not its clubs, persons and lists
+  kClub,              // one club with its persons
+  kRules,
+  kPlayersWithoutClub,
+  kSettings,          // the world's starting selection, spare bytes and language
+};
 
 struct WorldPart {
   WorldPartKind kind = WorldPartKind::kSettings;
-  int country = 0;      // kCountry; for kClub the club's country
+  int country = 0;      // kCountry, kCountrySettings; for kClub the club's country
   uint32_t clubId = 0;  // kClub (bit 24 ignored)
 
   static WorldPart Country(int number) { return {WorldPartKind::kCountry, number, 0}; }
+  static WorldPart CountrySettings(int number) { return {WorldPartKind::kCountrySettings, number, 0}; }
   static WorldPart Club(uint32_t clubId);
   static WorldPart Rules() { return {WorldPartKind::kRules, 0, 0}; }
   static WorldPart PlayersWithoutClub() { return {WorldPartKind::kPlayersWithoutClub, 0, 0}; }
@@ -50,8 +61,8 @@ class WorldSnapshot {
   WorldSnapshot& operator=(WorldSnapshot&&) noexcept;
   ~WorldSnapshot();
 
-  // Captures the parts (a part named twice is kept once; a club inside a captured country
-  // adds nothing). A club that does not exist is captured as absent: restoring removes it.
+  // Captures the parts (a part named twice is kept once; a club or the settings of a
+  // captured country add nothing). A club that does not exist is captured as absent: restoring removes it.
   static WorldSnapshot Capture(const CWorldDatabase& world, std::span<const WorldPart> parts);
 
   // Puts every part back as captured. Persons the parts list now are removed first (those

@@ -184,5 +184,29 @@ TEST(WorldSnapshot, ClubPartsCoverASquadEditAndStaySmall) {
       << "a club inside a captured country adds nothing";
 }
 
+TEST(WorldSnapshot, CountrySettingsPartsCoverCalendarCupAndLeagueEdits) {
+  test::ScratchDir scratch;
+  auto sample = testing::LoadSampleWorld();
+  CWorldDatabase& world = *sample->world;
+  const Files before = SaveInto(world, scratch.MakeDir("before"));
+  CCountry& germany = *world.Country(kGermany);
+  const std::vector parts = {WorldPart::CountrySettings(kGermany)};
+
+  const WorldSnapshot undo = WorldSnapshot::Capture(world, parts);
+  CDBLeague& first = League(world, kGermany, 0);
+  int day = 0;
+  while (first.DayMatchday(day) == 0) ++day;
+  first.RemoveMatchday(day);
+  first.AddMatchday(day + 1);
+  League(world, kGermany, 1).SetRounds(3);
+  germany.SetNationalCupMode(germany.nationalCupMode == 1 ? 2 : 1);
+  germany.averageStrength = 3;
+  undo.Restore(world);
+  EXPECT_EQ(Differing(before, SaveInto(world, scratch.MakeDir("undone"))), std::vector<std::string>{});
+
+  const WorldSnapshot country = WorldSnapshot::Capture(world, std::vector{WorldPart::Country(kGermany)});
+  EXPECT_LT(undo.MemoryBytes() * 20, country.MemoryBytes()) << "no clubs and persons";
+}
+
 }  // namespace
 }  // namespace torvale
