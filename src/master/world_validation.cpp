@@ -266,9 +266,19 @@ class Validator {
     }
     const CPlayer* person = world_.Persons().FindPlayer(personId);
     Add(FindingSeverity::kWarning, FindingKind::kPersonListedTwice, country,
-        Format("%s ist mehrfach eingetragen (Verein oder Liste); beim Laden entstehen daraus verschiedene Personen.",
-               {person ? PersonName(*person) : Number(personId)}),
+        Format("%s steht bei %s und bei %s; beim Laden entstehen daraus zwei Personen.",
+               {person ? PersonName(*person) : Number(personId), ListName(listing.country, listing.clubId),
+                ListName(country, clubId)}),
         clubId, personId);
+  }
+
+  // Who lists a person, for the texts: a club, the additional managers of a country, or the
+  // players without club.
+  std::string ListName(int country, uint32_t clubId) const {
+    const CCountry* owner = world_.Country(country);
+    if (!owner) return Text("den Spielern ohne Verein");
+    if (clubId == 0) return Format("den weiteren Managern von %s", {owner->Name(world_.Language())});
+    return Format("Verein %s", {owner->ClubName(clubId)});
   }
 
   void CheckPersonReferences(int country, uint32_t clubId, const CPlayer& person) {
