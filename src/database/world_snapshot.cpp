@@ -6,6 +6,7 @@
 
 #include "competition/competition_records.h"
 #include "database/world_database.h"
+#include "storage/pack.h"
 #include "storage/record_stream.h"
 #include "world/club_id_mapper.h"
 #include "world/global_rules.h"
@@ -36,16 +37,41 @@ const CClub* FindClub(const CWorldDatabase& world, uint32_t clubId) {
   return country ? country->FindClub(clubId) : nullptr;
 }
 
+// A whole country is about a megabyte of text and packs to a fraction of it; a club's few
+// kilobytes are kept as they are.
+constexpr size_t kPackFrom = 64 * 1024;
+
+// The part's record text, packed when it is large.
 template <typename WriteFn>
 std::string RecordText(WriteFn write) {
   CKLFile file;
   file.OpenWriteToMemory();
   write(file);
-  return file.TakeWritten();
+  std::string text = file.TakeWritten();
+  if (text.size() < kPackFrom) return text;
+  std::string packed(PACK_packedBound(text.size()), '\0');
+  const size_t length = PACK_pack(reinterpret_cast<const uint8_t*>(text.data()), text.size(),
+                                  reinterpret_cast<uint8_t*>(packed.data()), packed.size(), true);
+  if (length == 0) return text;
+  packed.resize(length);
+  packed.shrink_to_fit();
+  return packed;
+}
+
+// Record text never starts with a packed block's marker byte.
+bool IsPacked(const std::string& text) {
+  return text.size() > 2 && static_cast<uint8_t>(text[1]) == kPackMarker;
 }
 
 void OpenText(CKLFile& file, const std::string& text) {
-  file.OpenReadFromMemory(text);
+  if (IsPacked(text)) {
+    const auto* block = reinterpret_cast<const uint8_t*>(text.data());
+    std::string unpacked(PACK_size(block, text.size()), '\0');
+    unpacked.resize(PACK_unpack(block, text.size(), reinterpret_cast<uint8_t*>(unpacked.data()), unpacked.size()));
+    file.OpenReadFromMemory(std::move(unpacked));
+  } else {
+    file.OpenReadFromMemory(text);
+  }
   file.SetLoadedVersion(CKLFile::kWrittenVersion);
 }
 
@@ -67,7 +93,7 @@ std::vector<uint32_t> WithoutClubPersons(const CPlayersWithoutClub& list) {
 }  // namespace
 
 struct WorldSnapshot::Captured {
-  std::string text;                   // the part's record, references unconverted
+  std::string text;                   // the part's record, references unconverted; packed when large
   std::vector<uint32_t> personIds;    // the persons the part lists, in listing order
   bool present = true;                // a club or list that existed
   // A country's settings as memory holds them (some are not in the record, and reading
