@@ -205,7 +205,7 @@ TEST(WorldSnapshot, CountrySettingsPartsCoverCalendarCupAndLeagueEdits) {
   EXPECT_EQ(Differing(before, SaveInto(world, scratch.MakeDir("undone"))), std::vector<std::string>{});
 
   const WorldSnapshot country = WorldSnapshot::Capture(world, std::vector{WorldPart::Country(kGermany)});
-  EXPECT_LT(undo.MemoryBytes() * 20, country.MemoryBytes()) << "no clubs and persons";
+  EXPECT_LT(undo.MemoryBytes() * 5, country.MemoryBytes()) << "no clubs and persons";
 }
 
 }  // namespace
