@@ -12,6 +12,8 @@
 #include "competition/league_checks.h"
 #include "database/world_database.h"
 #include "master/master_records.h"
+#include "persons/duplicate_players.h"
+#include "persons/squad_rules.h"
 #include "platform/string_table.h"
 #include "platform/text_encoding.h"
 #include "world/fixed_text.h"
@@ -83,6 +85,7 @@ class Validator {
     for (int n = kFirstCountry; n <= kLastCountry; ++n)
       if (const CCountry* country = world_.Country(n)) CheckCountry(*country);
     CheckCompleteCountries();
+    CheckDuplicates();
     CheckPersonsOfNoCountry();
     CheckUnlistedPersons();
     CheckRules();
@@ -93,8 +96,8 @@ class Validator {
   }
 
  private:
-  void Add(FindingSeverity severity, FindingKind kind, int country, std::string text, uint32_t clubId = 0,
-           uint32_t personId = 0, uint32_t code = 0) {
+  ValidationFinding& Add(FindingSeverity severity, FindingKind kind, int country, std::string text,
+                         uint32_t clubId = 0, uint32_t personId = 0, uint32_t code = 0) {
     ValidationFinding finding;
     finding.severity = severity;
     finding.kind = kind;
@@ -103,8 +106,9 @@ class Validator {
     finding.clubId = clubId;
     finding.personId = personId;
     finding.text = std::move(text);
-    byCountry_[static_cast<size_t>(country >= kFirstCountry && country <= kLastCountry ? country : 0)].push_back(
-        std::move(finding));
+    auto& bucket = byCountry_[static_cast<size_t>(country >= kFirstCountry && country <= kLastCountry ? country : 0)];
+    bucket.push_back(std::move(finding));
+    return bucket.back();
   }
 
   // ---------------------------------------------------------------- a country
@@ -201,7 +205,7 @@ class Validator {
       if (result & (1u << bit))
         Add(FindingSeverity::kError, FindingKind::kClubCheck, n,
             Format("Verein %s: %s", {name, ClubCheckMessage(bit)}), club.clubId, 0, 1u << bit);
-    // TODO(validation): the squad check, once the core states it.
+    if (club.Number() != kAmateurClubNumber) CheckSquadOf(n, club, name);
 
     if (options_.badges) {
       for (const std::string& line : MissingBadgeLines(*options_.badges, {{name, std::string(FixedText(club.badgeFile))}}))
@@ -222,6 +226,25 @@ class Validator {
           club.clubId);
     }
     CheckClubNames(n, club, name);
+  }
+
+  // The squad editor's check on OK. The amateur club stands for the country's lower football
+  // and has no squad of its own. Two bits have no line in the editor; they get one here.
+  void CheckSquadOf(int country, const CClub& club, const std::string& name) {
+    const uint32_t result = CheckSquad(club, world_.Persons());
+    static constexpr std::pair<uint32_t, const char*> kUnworded[] = {
+        {kSquadReserveCoaches, "Es darf nur ein Trainer in der zweiten Mannschaft vorhanden sein."},
+        {kSquadReserveManagers, "Es darf nur ein Manager in der zweiten Mannschaft vorhanden sein."},
+    };
+    for (uint32_t bit = 1; bit != 0 && bit <= result; bit <<= 1) {
+      if (!(result & bit)) continue;
+      std::vector<std::string> lines = SquadProblemLines(bit, 0);
+      for (const auto& [unworded, text] : kUnworded)
+        if (bit == unworded) lines.push_back(Text(text));
+      for (const std::string& line : lines)
+        Add(FindingSeverity::kWarning, FindingKind::kSquadCheck, country, Format("Verein %s: %s", {name, line}),
+            club.clubId, 0, bit);
+    }
   }
 
   void CheckClubNames(int country, const CClub& club, const std::string& name) {
@@ -299,6 +322,26 @@ class Validator {
       const uint32_t id = free->IdAt(i);
       NoteListing(listings_[id], 0, 0, id);
       if (const CPlayer* person = free->At(i)) CheckPersonReferences(0, 0, *person);
+    }
+  }
+
+  // The duplicate report over the whole world, with its filter "Nur Spieler mit gleichem
+  // Geburtsdatum anzeigen": common names meet often in football; the same name born on the
+  // same day is a person entered twice.
+  void CheckDuplicates() {
+    const std::vector<DuplicateIndexEntry> index = BuildDuplicateIndex(world_, CompareNamesIgnoringCase);
+    DuplicateFilter sameBirthDate;
+    sameBirthDate.sameBirthDate = true;
+    for (const DuplicatePair& pair : FindDuplicatePairs(index, sameBirthDate)) {
+      // One person listed by two clubs is reported as listed twice.
+      if (pair.first.playerId == pair.second.playerId) continue;
+      DuplicateRow row;
+      if (!MakeDuplicateRow(world_, pair, row)) continue;
+      ValidationFinding& finding = Add(
+          FindingSeverity::kWarning, FindingKind::kDuplicatePerson, pair.first.country,
+          Format("%s steht doppelt in der Welt: bei %s und bei %s.", {row.name, row.clubTexts[0], row.clubTexts[1]}),
+          pair.first.clubId, pair.first.playerId);
+      finding.otherPersonId = pair.second.playerId;
     }
   }
 

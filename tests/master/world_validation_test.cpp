@@ -11,6 +11,7 @@
 #include "competition/competition_registry.h"
 #include "competition/league.h"
 #include "master/world_validation.h"
+#include "persons/squad_rules.h"
 #include "platform/command_line.h"
 #include "support/sample_world.h"
 #include "support/test_database.h"
@@ -71,7 +72,9 @@ void ExpectBreakAdds(const char* what, const std::function<void(testing::SampleW
   const ValidationReport before = Validate(*sample);
   breakIt(*sample);
   const std::vector<ValidationFinding> added = Added(before, Validate(*sample));
-  ASSERT_EQ(added.size(), expected.size());
+  std::string texts;
+  for (const ValidationFinding& finding : added) texts += finding.text + "\n";
+  ASSERT_EQ(added.size(), expected.size()) << texts;
   for (size_t i = 0; i < added.size(); ++i) {
     EXPECT_EQ(added[i].severity, expected[i].severity) << added[i].text;
     EXPECT_EQ(added[i].kind, expected[i].kind) << added[i].text;
@@ -107,6 +110,24 @@ TEST(WorldValidation, EachBrokenThingAddsExactlyItsFindings) {
     club.facilities[kClubCentre] = 0;
   }, {{S::kError, K::kCountryNotPlayable, kPlayableClubCheckFails},
       {S::kError, K::kClubCheck, kCheckNoEmployeesInShed}});
+
+  ExpectBreakAdds("a club with 13 players in the first team", [](testing::SampleWorld& s) {
+    CClub& club = SomeClub(s);
+    int firstTeam = 0;
+    for (uint32_t id : club.PlayerIds()) {
+      CPlayer& person = *s.world->Persons().FindPlayer(id);
+      if (person.role != kRolePlayer || person.team != 0) continue;
+      if (++firstTeam > 13) person.team = 1;
+    }
+  }, {{S::kWarning, K::kSquadCheck, kSquadTooFewPlayers}});
+
+  ExpectBreakAdds("a duplicate pair: same name, same birth date", [](testing::SampleWorld& s) {
+    const CPlayer& original = *s.world->Persons().FindPlayer(PersonOfRole(s, SomeClub(s, 0), 0));
+    CPlayer& twin = *s.world->Persons().FindPlayer(PersonOfRole(s, SomeClub(s, 1), 0));
+    std::copy(std::begin(original.firstName), std::end(original.firstName), std::begin(twin.firstName));
+    std::copy(std::begin(original.surname), std::end(original.surname), std::begin(twin.surname));
+    twin.birthDate = original.birthDate;
+  }, {{S::kWarning, K::kDuplicatePerson}});
 
   ExpectBreakAdds("a badge path that does not exist", [](testing::SampleWorld& s) {
     SetFixedText(SomeClub(s).badgeFile, "Deutschland\\Badge180\\Fehlt.tga");
