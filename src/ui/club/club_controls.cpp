@@ -105,6 +105,20 @@ QDialogButtonBox* MakeOkCancelButtons(QDialog* dialog) {
   return buttons;
 }
 
-void TellClubEditorUser(QWidget* /*parent*/, const QString& text) { ShowMessage(ToCp1252(text)); }
+namespace {
+std::function<void(const QString&)>& MessageHook() {
+  static std::function<void(const QString&)> hook;
+  return hook;
+}
+}  // namespace
+
+void TellClubEditorUser(QWidget* /*parent*/, const QString& text) {
+  if (MessageHook())
+    MessageHook()(text);
+  else
+    ShowMessage(ToCp1252(text));
+}
+
+void SetClubEditorMessageHook(std::function<void(const QString&)> hook) { MessageHook() = std::move(hook); }
 
 }  // namespace torvale

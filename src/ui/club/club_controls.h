@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QPixmap>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -55,5 +56,7 @@ QDialogButtonBox* MakeOkCancelButtons(QDialog* dialog);
 
 // Tells the user why a value was not taken (caption "Editor", OK).
 void TellClubEditorUser(QWidget* parent, const QString& text);
+// Tests answer the messages instead of a box; an empty hook shows boxes again.
+void SetClubEditorMessageHook(std::function<void(const QString&)> hook);
 
 }  // namespace torvale
