@@ -100,6 +100,7 @@ std::string ClubSentenceFormLabel(int language, int form) {
 uint8_t NextClubSentenceForm(int language, uint8_t form) { return Next(form, ClubSentenceFormCount(language)); }
 
 std::string ClubArticlePhrase(int language, int article, std::string_view text) {
+  if (text.empty()) return {};
   const Article* a = ArticleOf(language, article);
   std::string label = a ? Utf8ToCp1252(a->label) : std::string();
   // The plural mark is the editor's note, not part of what the game says.

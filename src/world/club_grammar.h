@@ -24,7 +24,7 @@ int ClubSentenceFormCount(int language);
 std::string ClubSentenceFormLabel(int language, int form);
 uint8_t NextClubSentenceForm(int language, uint8_t form);
 
-// "der FC Beispiel": the article (if any) in front of the text.
+// "der FC Beispiel": the article (if any) in front of the text; empty for an empty text.
 std::string ClubArticlePhrase(int language, int article, std::string_view text);
 
 // The example sentences of the preview: 0 the club as subject ("Der FC Beispiel ist

@@ -32,6 +32,7 @@ TEST(ClubGrammar, ExamplesFollowArticleNumberAndSentenceForm) {
   EXPECT_EQ(ClubArticlePhrase(0, 3, "Kickers"), "die Kickers");  // the plural mark is not spoken
   EXPECT_EQ(ClubArticlePhrase(2, 2, "Olympique"), "l'Olympique");
   EXPECT_EQ(ClubArticlePhrase(0, 4, "Hertha BSC"), "Hertha BSC");
+  EXPECT_EQ(ClubArticlePhrase(0, 0, ""), "");
 
   EXPECT_EQ(ClubSentenceExample(0, 1, 0, 0, "FC Beispiel", "Beispiel"), "Er spielt beim FC Beispiel.");
   EXPECT_EQ(ClubSentenceExample(0, 0, 1, 3, "Kickers Beispiel", "Kickers"),

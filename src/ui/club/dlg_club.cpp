@@ -48,6 +48,14 @@ QLabel* ValueLabel(const char* objectName) {
   return label;
 }
 
+// What the game will say, set apart from the fields the user types into.
+QLabel* PreviewLabel(const QString& objectName) {
+  auto* label = ValueLabel(qPrintable(objectName));
+  label->setStyleSheet("QLabel { color: #1c4f8c; font-style: italic; }");
+  label->setWordWrap(true);
+  return label;
+}
+
 QPushButton* ArticleButton(const char* objectName) {
   auto* button = new QPushButton("the");
   button->setObjectName(objectName);
@@ -105,7 +113,7 @@ QWidget* CDlgClub::MakeGeneralGroup() {
   auto articleRow = [&](const char* text, QLineEdit* field, QPushButton*& button, QLabel*& preview,
                         const QString& name) {
     button = ArticleButton(qPrintable(name + "ArticleButton"));
-    preview = ValueLabel(qPrintable(name + "ArticlePreview"));
+    preview = PreviewLabel(name + "ArticlePreview");
     label(text);
     form->addWidget(field, row, 1, 1, 2);
     form->addWidget(button, row++, 3);
@@ -125,8 +133,7 @@ QWidget* CDlgClub::MakeGeneralGroup() {
     auto* button = new QPushButton;
     button->setObjectName(QString("sentenceFormButton%1").arg(example + 1));
     button->setFixedWidth(72);
-    auto* preview = ValueLabel(example == 0 ? "sentencePreview1" : "sentencePreview2");
-    preview->setWordWrap(true);
+    auto* preview = PreviewLabel(QString("sentencePreview%1").arg(example + 1));
     if (example == 0) label("Im Satz");
     form->addWidget(preview, row, 1, 1, 2);
     form->addWidget(button, row++, 3);

@@ -48,6 +48,7 @@ CDlgClubBadge::CDlgClubBadge(CClub& club, const ClubEditorContext& context, QWid
   fileRow->addWidget(currentFile_, 1);
   badgeLayout->addLayout(fileRow);
   badgeLayout->addWidget(choose_, 0, Qt::AlignLeft);
+  badgeLayout->addStretch();
   auto* badgeGroup = new QGroupBox("Wappen");
   badgeGroup->setLayout(badgeLayout);
 

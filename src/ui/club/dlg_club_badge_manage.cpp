@@ -43,7 +43,7 @@ CDlgClubBadgeManage::CDlgClubBadgeManage(const BadgeRoots& roots, const std::vec
 
   badges_ = new QListWidget;
   badges_->setObjectName("badgeList");
-  badges_->setMinimumWidth(200);
+  badges_->setMinimumSize(260, 320);
   path_ = new QLineEdit;
   path_->setObjectName("badgePathEdit");
   path_->setReadOnly(true);

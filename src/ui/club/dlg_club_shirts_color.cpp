@@ -24,6 +24,7 @@ CDlgClubShirtsColor::CDlgClubShirtsColor(const CTeamColourTextFile* colours, uin
     : QDialog(parent), colours_(colours), colour_(current) {
   setObjectName("CDlgClubShirtsColor");
   setWindowTitle("Trikot Farbauswahl");
+  setStyleSheet("QToolButton:checked { border: 3px solid #1a5fb4; border-radius: 4px; background: #dde8f8; }");
   swatches_ = new QButtonGroup(this);
   swatches_->setExclusive(true);
   auto* grid = new QGridLayout;
