@@ -156,6 +156,28 @@ TEST_F(ClubEditorTest, AnAmountOffTheGridSurvivesWhenTheSpinIsNotTouched) {
   EXPECT_TRUE(editor.WorkingCopy() == club);
 }
 
+// Values no list offers (from other tools or older files) must survive a visit of every page:
+// storing a page the user did not touch changes nothing.
+TEST_F(ClubEditorTest, VisitingEveryPageChangesNothingTheUserDidNotTouch) {
+  CClub& club = w_.FirstClub();
+  club.secondSiblingId = 4711;            // no speech sample of that id
+  club.facilities[kResearch] = 9;         // beyond the level names
+  club.homeStadium = 999;                 // not in the stadium list
+  club.clubColours[2] = 200;              // not in the colour list
+  club.kit.outfits[1].colours[4] = 250;   // not in the colour list
+  club.pointsDeduction = 2;               // not one of the three choices
+  club.latitude = (12 << 16) | 75;        // minutes out of range
+  club.preferredCountries[1] = 0;
+  club.titles[kWorldCups] = "1960,1961";
+  CDlgClubParent editor(club, w_.context);
+  editor.show();
+  for (int tab : {kBadge, kShirts, kStadium, kHistory, kGeneral, kShirts}) editor.Tabs()->setCurrentIndex(tab);
+  QTest::mouseClick(Find<QRadioButton>(&editor, "kitAway"), Qt::LeftButton);
+  editor.accept();
+  ASSERT_EQ(editor.result(), QDialog::Accepted);
+  EXPECT_TRUE(editor.WorkingCopy() == club);
+}
+
 TEST_F(ClubEditorTest, BadgeChooserPreselectsStoresAndEmptiesTheBadge) {
   CClub& club = w_.FirstClub();
   const std::string badge(FixedText(club.badgeFile));

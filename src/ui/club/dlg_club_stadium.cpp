@@ -36,6 +36,14 @@ std::tuple<bool, int, int> CDlgClubStadium::Position::Shown() const {
   return {hemisphere->currentIndex() == 1, degrees->value(), minutes->value()};
 }
 
+void CDlgClubStadium::Position::Show(bool second, int degreeValue, int minuteValue) {
+  hemisphere->setCurrentIndex(second ? 1 : 0);
+  degrees->setValue(degreeValue);
+  minutes->setValue(minuteValue);
+  // What the controls could show (they hold the game's ranges) counts as untouched.
+  loaded = Shown();
+}
+
 CDlgClubStadium::CDlgClubStadium(CClub& club, const ClubEditorContext& context, QWidget* parent)
     : CClubPage(club, context, parent) {
   setObjectName("CDlgClubStadium");
@@ -146,13 +154,8 @@ void CDlgClubStadium::LoadPage() {
   SelectValue(home_, club.homeStadium);
   SelectValue(alternative_, club.alternativeStadium);
   for (size_t f = 0; f < facilities_.size(); ++f) SelectValue(facilities_[f], club.facilities[f]);
-  latitude_.loaded = {club.LatitudeSouthern(), club.LatitudeDegrees(), club.LatitudeMinutes()};
-  longitude_.loaded = {club.LongitudeSecondHemisphere(), club.LongitudeDegrees(), club.LongitudeMinutes()};
-  for (Position* p : {&latitude_, &longitude_}) {
-    p->hemisphere->setCurrentIndex(std::get<0>(p->loaded) ? 1 : 0);
-    p->degrees->setValue(std::get<1>(p->loaded));
-    p->minutes->setValue(std::get<2>(p->loaded));
-  }
+  latitude_.Show(club.LatitudeSouthern(), club.LatitudeDegrees(), club.LatitudeMinutes());
+  longitude_.Show(club.LongitudeSecondHemisphere(), club.LongitudeDegrees(), club.LongitudeMinutes());
   SelectValue(youth_, club.youthOrigin);
   SelectValue(preferred_[0], club.preferredCountries[0]);
   SelectValue(preferred_[1], club.preferredCountries[1]);

@@ -33,6 +33,7 @@ class CDlgClubStadium : public CClubPage {
     QComboBox* hemisphere = nullptr;
     std::tuple<bool, int, int> loaded;
     std::tuple<bool, int, int> Shown() const;
+    void Show(bool second, int degreeValue, int minuteValue);
   };
   QWidget* MakeStadiumGroup();
   QWidget* MakeFacilityGroup();
