@@ -14,10 +14,10 @@
 
 namespace torvale {
 
-QLineEdit* MakeTextField(QWidget* parent, const char* objectName, int maxChars) {
+QLineEdit* MakeTextField(QWidget* parent, const char* objectName, size_t maxChars) {
   auto* field = new QLineEdit(parent);
   field->setObjectName(objectName);
-  field->setMaxLength(maxChars);
+  field->setMaxLength(static_cast<int>(maxChars));
   return field;
 }
 

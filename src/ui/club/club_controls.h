@@ -20,7 +20,7 @@ struct BadgeRoots;
 class CTeamColourTextFile;
 class CWorldDatabase;
 
-QLineEdit* MakeTextField(QWidget* parent, const char* objectName, int maxChars);
+QLineEdit* MakeTextField(QWidget* parent, const char* objectName, size_t maxChars);
 void ShowText(QLineEdit* field, std::string_view cp1252);
 std::string TypedText(const QLineEdit* field);
 

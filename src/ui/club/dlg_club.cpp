@@ -70,7 +70,7 @@ void StoreField(char (&buffer)[N], const QLineEdit* field) {
 
 template <size_t N>
 QLineEdit* FieldFor(const char (&)[N], const char* objectName) {
-  return MakeTextField(nullptr, objectName, static_cast<int>(N - 1));
+  return MakeTextField(nullptr, objectName, N - 1);
 }
 
 }  // namespace
@@ -165,12 +165,12 @@ QWidget* CDlgClub::MakeGeneralGroup() {
   label("Gründungsjahr");
   form->addWidget(foundingYear_, row++, 1);
 
-  fansName_ = FieldFor(Club().fansName, "fansNameEdit");
+  fansName_ = MakeTextField(nullptr, "fansNameEdit", kClubFansNameChars);
   articleRow("Bezeichnung der Fans", fansName_, fanArticle_, fanArticlePreview_, "fan");
-  secondFansName_ = FieldFor(Club().secondFansName, "secondFansNameEdit");
+  secondFansName_ = MakeTextField(nullptr, "secondFansNameEdit", kClubFansNameChars);
   articleRow("2. Bezeichnung", secondFansName_, secondFanArticle_, secondFanArticlePreview_, "secondFan");
 
-  mascot_ = FieldFor(Club().mascot, "mascotEdit");
+  mascot_ = MakeTextField(nullptr, "mascotEdit", kClubFansNameChars);
   label("Maskottchen");
   form->addWidget(mascot_, row++, 1, 1, 3);
 
@@ -251,8 +251,8 @@ QWidget* CDlgClub::MakeStartGroup() {
 
 QWidget* CDlgClub::MakeAddressGroup() {
   auto* form = new QFormLayout;
-  address_ = FieldFor(Club().address, "addressEdit");
-  phone_ = FieldFor(Club().phone, "phoneEdit");
+  address_ = MakeTextField(nullptr, "addressEdit", kClubAddressChars);
+  phone_ = MakeTextField(nullptr, "phoneEdit", kClubPhoneChars);
   website_ = FieldFor(Club().website, "websiteEdit");
   fanSites_ = FieldFor(Club().fanSites, "fanSitesEdit");
   form->addRow("Adresse", address_);
@@ -264,7 +264,7 @@ QWidget* CDlgClub::MakeAddressGroup() {
 
 QWidget* CDlgClub::MakePressGroup() {
   auto* form = new QFormLayout;
-  newspaper_ = MakeTextField(nullptr, "newspaperEdit", 28);
+  newspaper_ = MakeTextField(nullptr, "newspaperEdit", kClubNewspaperChars);
   form->addRow("Lokale Zeitung", newspaper_);
   return MakeGroup("Lokale Presse", form);
 }
