@@ -13,24 +13,24 @@
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QTest>
+#include <QTimer>
+#include <functional>
 
 #include "app/qt_text.h"
-#include "club_editor_fixture.h"
 #include "database/save_error_reporter.h"
-#include "ui/club/club_controls.h"
+#include "support/gui/editor_fixture.h"
 #include "ui/club/club_editor.h"
+#include "ui/club/club_editor_context.h"
 #include "ui/club/dlg_club_badge.h"
 #include "ui/club/dlg_club_badge_manage.h"
 #include "ui/club/dlg_club_parent.h"
 #include "ui/club/kit_preview_target.h"
+#include "ui/controls/spin_edit_ctrl.h"
 #include "world/club_grammar.h"
 #include "world/fixed_text.h"
 
 namespace torvale {
 namespace {
-
-using test::ClubEditorWorld;
-using test::WhenModalOpens;
 
 enum Tab { kGeneral = 0, kBadge, kShirts, kStadium, kHistory };
 
@@ -48,24 +48,43 @@ class NoReports final : public SaveErrorReporter {
   void ReportSaveError(int messageId) override { ADD_FAILURE() << "save reported " << messageId; }
 };
 
-class ClubEditorTest : public ::testing::Test {
- protected:
-  void SetUp() override {
-    SetClubEditorMessageHook([this](const QString& text) { messages_ << text; });
-  }
-  void TearDown() override { SetClubEditorMessageHook({}); }
+// Runs `drive` on the modal dialog named `objectName` as soon as it is the active modal widget;
+// the test's call that opens it returns when `drive` has closed it.
+void WhenModalOpens(const QString& objectName, std::function<void(QWidget*)> drive) {
+  auto* timer = new QTimer;
+  timer->setInterval(10);
+  QObject::connect(timer, &QTimer::timeout, [timer, drive, objectName] {
+    QWidget* modal = QApplication::activeModalWidget();
+    if (!modal || !modal->isVisible() || modal->objectName() != objectName) return;
+    timer->stop();
+    timer->deleteLater();
+    drive(modal);
+  });
+  timer->start();
+}
 
-  ClubEditorWorld w_;
-  QStringList messages_;
+constexpr int kGermany = 14;
+
+class ClubEditorTest : public test::EditorFixture {
+ protected:
+  ClubEditorTest() : club_context_(MakeClubEditorContext(Context(), kGermany, nullptr)) {}
+
+  CClub& FirstClub() { return *World().Country(kGermany)->Clubs().begin()->second; }
+  // "&Verein" of the main window on `club`.
+  bool RunClubCommand(const CClub& club) {
+    return Context().Commands().Run(EditorCommand::kClubEditor, Context(), nullptr, {kGermany, club.clubId});
+  }
+
+  ClubEditorContext club_context_;
 };
 
 TEST_F(ClubEditorTest, CancelAfterEditingSeveralPagesLeavesTheWorldsClubUnchanged) {
-  CClub& club = w_.FirstClub();
+  CClub& club = FirstClub();
   const CClub before = club;
   WhenModalOpens("CDlgClubParent", [](QWidget* editor) {
     auto* tabs = Find<QTabWidget>(editor, "clubTabs");
     Type(editor, "nameEdit", "Geändert");
-    Find<QSpinBox>(editor, "assetsSpin")->setValue(650);
+    Find<CSpinEditCtrl>(editor, "assetsSpin")->SetValue(650);
     tabs->setCurrentIndex(kBadge);
     Find<QComboBox>(editor, "headlineBackground")->setCurrentIndex(3);
     tabs->setCurrentIndex(kShirts);
@@ -77,12 +96,13 @@ TEST_F(ClubEditorTest, CancelAfterEditingSeveralPagesLeavesTheWorldsClubUnchange
     tabs->setCurrentIndex(kGeneral);
     QTest::mouseClick(Find<QPushButton>(editor, "cancelButton"), Qt::LeftButton);
   });
-  EXPECT_FALSE(EditClub(nullptr, w_.context, club.clubId));
+  EXPECT_TRUE(RunClubCommand(club));
   EXPECT_TRUE(club == before);
+  EXPECT_FALSE(Changes().IsModified());
 }
 
 TEST_F(ClubEditorTest, LanguagesAreEditedSeparatelyAndOkStoresEach) {
-  CClub& club = w_.FirstClub();
+  CClub& club = FirstClub();
   const std::string german(club.Name(0));
   WhenModalOpens("CDlgClubParent", [](QWidget* editor) {
     auto* language = Find<QComboBox>(editor, "languageBox");
@@ -92,25 +112,26 @@ TEST_F(ClubEditorTest, LanguagesAreEditedSeparatelyAndOkStoresEach) {
     EXPECT_NE(Find<QLineEdit>(editor, "nameEdit")->text(), "Club of the Test");
     QTest::mouseClick(Find<QPushButton>(editor, "okButton"), Qt::LeftButton);
   });
-  ASSERT_TRUE(EditClub(nullptr, w_.context, club.clubId));
+  ASSERT_TRUE(RunClubCommand(club));
   EXPECT_EQ(club.Name(0), german);
   EXPECT_EQ(club.Name(1), "Club of the Test");
-  EXPECT_EQ(w_.language, 0);  // the language box sets the process-wide language
+  EXPECT_TRUE(Changes().IsModified());
+  EXPECT_EQ(Context().CurrentLanguage(), 0);  // the language box sets the process-wide language
 }
 
 TEST_F(ClubEditorTest, GeneralPageControlsFollowTheGamesRules) {
-  CClub& club = w_.FirstClub();
+  CClub& club = FirstClub();
   club.startingAssets = 123456;  // off the editor's grid
-  CDlgClubParent editor(club, w_.context);
+  CDlgClubParent editor(club, club_context_);
   editor.show();
 
-  auto* assets = Find<QSpinBox>(&editor, "assetsSpin");
+  auto* assets = Find<CSpinEditCtrl>(&editor, "assetsSpin");
   auto* amount = Find<QLabel>(&editor, "assetsAmount");
-  assets->setValue(0);
+  assets->SetValue(0);
   EXPECT_EQ(amount->text(), "- 20.000.000");
-  assets->setValue(200);
+  assets->SetValue(200);
   EXPECT_EQ(amount->text(), "0");
-  assets->setValue(203);
+  assets->SetValue(203);
   EXPECT_EQ(amount->text(), "300.000");
 
   auto* article = Find<QPushButton>(&editor, "nameArticleButton");
@@ -130,16 +151,17 @@ TEST_F(ClubEditorTest, GeneralPageControlsFollowTheGamesRules) {
             FromCp1252(ClubSentenceExample(0, 1, copy.sentenceForms[0], copy.nameArticles[0], "FC Vorschau",
                                            "Vorschau")));
 
-  auto* year = Find<QSpinBox>(&editor, "foundingYear");
+  auto* year = Find<CSpinEditCtrl>(&editor, "foundingYear");
   editor.activateWindow();
   ASSERT_TRUE(QTest::qWaitForWindowActive(&editor));
   year->setFocus();
   year->findChild<QLineEdit*>()->selectAll();
   QTest::keyClicks(year, "1750");
-  EXPECT_EQ(year->value(), 1750);
+  EXPECT_EQ(year->GetValue(), 1750);
   Find<QLineEdit>(&editor, "mascotEdit")->setFocus();  // leaving the field
   QApplication::processEvents();
-  EXPECT_EQ(year->value(), 1800);
+  EXPECT_EQ(year->Value(), 1800);
+  EXPECT_EQ(year->text(), "1800");
 
   editor.accept();
   EXPECT_EQ(editor.WorkingCopy().foundingYear, 1800);
@@ -148,9 +170,9 @@ TEST_F(ClubEditorTest, GeneralPageControlsFollowTheGamesRules) {
 }
 
 TEST_F(ClubEditorTest, AnAmountOffTheGridSurvivesWhenTheSpinIsNotTouched) {
-  CClub& club = w_.FirstClub();
+  CClub& club = FirstClub();
   club.startingAssets = 123456;
-  CDlgClubParent editor(club, w_.context);
+  CDlgClubParent editor(club, club_context_);
   editor.accept();
   EXPECT_EQ(editor.WorkingCopy().startingAssets, 123456);
   EXPECT_TRUE(editor.WorkingCopy() == club);
@@ -159,7 +181,7 @@ TEST_F(ClubEditorTest, AnAmountOffTheGridSurvivesWhenTheSpinIsNotTouched) {
 // Values no list offers (from other tools or older files) must survive a visit of every page:
 // storing a page the user did not touch changes nothing.
 TEST_F(ClubEditorTest, VisitingEveryPageChangesNothingTheUserDidNotTouch) {
-  CClub& club = w_.FirstClub();
+  CClub& club = FirstClub();
   club.secondSiblingId = 4711;            // no speech sample of that id
   club.facilities[kResearch] = 9;         // beyond the level names
   club.homeStadium = 999;                 // not in the stadium list
@@ -169,7 +191,7 @@ TEST_F(ClubEditorTest, VisitingEveryPageChangesNothingTheUserDidNotTouch) {
   club.latitude = (12 << 16) | 75;        // minutes out of range
   club.preferredCountries[1] = 0;
   club.titles[kWorldCups] = "1960,1961";
-  CDlgClubParent editor(club, w_.context);
+  CDlgClubParent editor(club, club_context_);
   editor.show();
   for (int tab : {kBadge, kShirts, kStadium, kHistory, kGeneral, kShirts}) editor.Tabs()->setCurrentIndex(tab);
   QTest::mouseClick(Find<QRadioButton>(&editor, "kitAway"), Qt::LeftButton);
@@ -179,15 +201,15 @@ TEST_F(ClubEditorTest, VisitingEveryPageChangesNothingTheUserDidNotTouch) {
 }
 
 TEST_F(ClubEditorTest, BadgeChooserPreselectsStoresAndEmptiesTheBadge) {
-  CClub& club = w_.FirstClub();
+  CClub& club = FirstClub();
   const std::string badge(FixedText(club.badgeFile));
   ASSERT_FALSE(badge.empty());
   std::vector<std::string> names(207);
-  for (int c = 1; c <= 206; ++c) names[static_cast<size_t>(c)] = w_.world->Country(c)->Name(0);
+  for (int c = 1; c <= 206; ++c) names[static_cast<size_t>(c)] = World().Country(c)->Name(0);
 
   // The club's badge in another letter case is found and shown.
   QString lower = FromCp1252(badge).toLower();
-  CDlgClubBadgeManage chooser(w_.context.badges, names, ToCp1252(lower));
+  CDlgClubBadgeManage chooser(club_context_.badges, names, ToCp1252(lower));
   auto* list = Find<QListWidget>(&chooser, "badgeList");
   ASSERT_GE(list->currentRow(), 0);
   EXPECT_EQ(chooser.BadgePath(), badge);
@@ -197,7 +219,7 @@ TEST_F(ClubEditorTest, BadgeChooserPreselectsStoresAndEmptiesTheBadge) {
   // Another badge of the group, chosen on the badge page, lands in the club.
   ASSERT_GE(list->count(), 2);
   const int other = list->currentRow() == 0 ? 1 : 0;
-  CDlgClubParent editor(club, w_.context);
+  CDlgClubParent editor(club, club_context_);
   editor.Tabs()->setCurrentIndex(kBadge);
   auto* page = editor.findChild<CDlgClubBadge*>();
   std::string picked;
@@ -239,8 +261,8 @@ class CountingPreview final : public KitPreviewTarget {
 
 TEST_F(ClubEditorTest, AKitColourChangeReachesThePluginOnceNotOnEveryTick) {
   CountingPreview preview;
-  w_.context.preview = &preview;
-  CDlgClubParent editor(w_.FirstClub(), w_.context);
+  club_context_.preview = &preview;
+  CDlgClubParent editor(FirstClub(), club_context_);
   editor.show();
   editor.Tabs()->setCurrentIndex(kShirts);
   EXPECT_TRUE(preview.attached);
@@ -270,16 +292,17 @@ TEST_F(ClubEditorTest, AKitColourChangeReachesThePluginOnceNotOnEveryTick) {
 }
 
 TEST_F(ClubEditorTest, AMalformedTitleListIsReportedAndKeepsThePageOpen) {
-  CDlgClubParent editor(w_.FirstClub(), w_.context);
+  CDlgClubParent editor(FirstClub(), club_context_);
   editor.Tabs()->setCurrentIndex(kHistory);
   Type(&editor, "titles1", "1950,19x1");
   editor.Tabs()->setCurrentIndex(kGeneral);
   EXPECT_EQ(editor.Tabs()->currentIndex(), kHistory);
   editor.accept();
   EXPECT_EQ(editor.result(), QDialog::Rejected);
-  ASSERT_EQ(messages_.size(), 2);
-  EXPECT_TRUE(messages_[0].contains("Pokalsiege"));
-  EXPECT_TRUE(messages_[0].contains("19x1"));
+  const QStringList messages = Answers().Texts();
+  ASSERT_EQ(messages.size(), 2);
+  EXPECT_TRUE(messages[0].contains("Pokalsiege"));
+  EXPECT_TRUE(messages[0].contains("19x1"));
   Type(&editor, "titles1", "1950, 1951");
   editor.accept();
   EXPECT_EQ(editor.result(), QDialog::Accepted);
@@ -287,9 +310,9 @@ TEST_F(ClubEditorTest, AMalformedTitleListIsReportedAndKeepsThePageOpen) {
 }
 
 TEST_F(ClubEditorTest, EveryPageSurvivesOkSaveAndReload) {
-  CClub& club = w_.FirstClub();
+  CClub& club = FirstClub();
   const uint32_t id = club.clubId;
-  const CClub* rival = std::next(w_.context.country->Clubs().begin(), 2)->second.get();
+  const CClub* rival = std::next(club_context_.country->Clubs().begin(), 2)->second.get();
   WhenModalOpens("CDlgClubParent", [&](QWidget* editor) {
     auto* tabs = Find<QTabWidget>(editor, "clubTabs");
     Type(editor, "nameEdit", "SV Rundreise");
@@ -298,8 +321,8 @@ TEST_F(ClubEditorTest, EveryPageSurvivesOkSaveAndReload) {
     Type(editor, "townEdit", "Reisestadt");
     QTest::mouseClick(Find<QPushButton>(editor, "fanArticleButton"), Qt::LeftButton);
     Find<QComboBox>(editor, "speechBox")->setCurrentIndex(4);
-    Find<QSpinBox>(editor, "foundingYear")->setValue(1923);
-    Find<QSpinBox>(editor, "assetsSpin")->setValue(250);
+    Find<CSpinEditCtrl>(editor, "foundingYear")->SetValue(1923);
+    Find<CSpinEditCtrl>(editor, "assetsSpin")->SetValue(250);
     Find<QCheckBox>(editor, "publicCompanyCheck")->setChecked(true);
     QTest::mouseClick(Find<QRadioButton>(editor, "deduction6"), Qt::LeftButton);
     Find<QScrollBar>(editor, "prestigeBar")->setValue(17);
@@ -332,15 +355,16 @@ TEST_F(ClubEditorTest, EveryPageSurvivesOkSaveAndReload) {
     Type(editor, "recordScore4", "81000");
     QTest::mouseClick(Find<QPushButton>(editor, "okButton"), Qt::LeftButton);
   });
-  ASSERT_TRUE(EditClub(nullptr, w_.context, id));
+  ASSERT_TRUE(RunClubCommand(club));
   const CClub edited = club;
 
   test::ScratchDir saved;
-  w_.world->SetFolder(saved.path());
+  World().SetFolder(saved.path());
   NoReports reports;
-  ASSERT_TRUE(w_.world->Save(reports));
-  auto reloaded = test::SampleInstallation::Get().LoadWorld(saved.path());
-  const CClub* back = reloaded->Country(14)->FindClub(id);
+  ASSERT_TRUE(World().Save(reports));
+  CWorldDatabase* reloaded = Context().OpenWorld(saved.path());
+  ASSERT_NE(reloaded, nullptr);
+  const CClub* back = reloaded->Country(kGermany)->FindClub(id);
   ASSERT_NE(back, nullptr);
   EXPECT_EQ(back->Name(0), "SV Rundreise");
   EXPECT_EQ(back->Abbreviation(0), "SVR");
@@ -374,18 +398,21 @@ TEST_F(ClubEditorTest, EveryPageSurvivesOkSaveAndReload) {
 }
 
 TEST_F(ClubEditorTest, NewClubIsFiledUnderTheTypedName) {
-  ClubNameCounter counter;
-  const int before = w_.context.country->RegularClubCount();
+  const int before = club_context_.country->RegularClubCount();
   WhenModalOpens("CDlgNewClub", [](QWidget* dialog) {
     auto* ok = Find<QPushButton>(dialog, "okButton");
     EXPECT_FALSE(ok->isEnabled());
     Type(dialog, "clubNameEdit", "  Neustädter SC ");
     QTest::mouseClick(ok, Qt::LeftButton);
   });
-  const uint32_t id = CreateClub(nullptr, w_.context, counter);
-  ASSERT_NE(id, 0u);
-  EXPECT_EQ(w_.context.country->RegularClubCount(), before + 1);
-  EXPECT_EQ(FromCp1252(w_.context.country->FindClub(id)->Name(2)), QString::fromUtf8("Neustädter SC"));
+  ASSERT_TRUE(Context().Commands().Run(EditorCommand::kNewClub, Context(), nullptr, {kGermany, 0}));
+  CCountry& germany = *World().Country(kGermany);
+  ASSERT_EQ(germany.RegularClubCount(), before + 1);
+  EXPECT_TRUE(Changes().IsModified());
+  bool found = false;
+  for (const auto& [id, club] : germany.Clubs())
+    found = found || FromCp1252(club->Name(2)) == QString::fromUtf8("Neustädter SC");
+  EXPECT_TRUE(found);
 }
 
 }  // namespace

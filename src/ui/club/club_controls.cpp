@@ -1,13 +1,15 @@
 #include "ui/club/club_controls.h"
 
+#include <QFileDialog>
 #include <QPainter>
 #include <QPushButton>
 #include <algorithm>
 #include <vector>
 
-#include "app/message_box.h"
 #include "app/qt_text.h"
 #include "assets/badge_lookup.h"
+#include "ui/common/dialog_answers.h"
+#include "ui/common/message_box.h"
 #include "database/world_database.h"
 #include "exchange/text_data_file.h"
 #include "storage/record_stream.h"
@@ -105,20 +107,17 @@ QDialogButtonBox* MakeOkCancelButtons(QDialog* dialog) {
   return buttons;
 }
 
-namespace {
-std::function<void(const QString&)>& MessageHook() {
-  static std::function<void(const QString&)> hook;
-  return hook;
-}
-}  // namespace
+void TellClubEditorUser(QWidget* parent, const QString& text) { ShowMessage(ToCp1252(text), parent); }
 
-void TellClubEditorUser(QWidget* /*parent*/, const QString& text) {
-  if (MessageHook())
-    MessageHook()(text);
-  else
-    ShowMessage(ToCp1252(text));
+QString ChooseFileToOpen(QWidget* parent, const QString& caption, const QString& folder, const QString& filter) {
+  if (ScopedDialogAnswers* answers = ScopedDialogAnswers::Active()) {
+    ShownDialog shown;
+    shown.kind = ShownDialogKind::kFileChoice;
+    shown.caption = caption;
+    shown.text = folder;
+    return answers->AnswerChoice(shown).value_or(QString());
+  }
+  return QFileDialog::getOpenFileName(parent, caption, folder, filter);
 }
-
-void SetClubEditorMessageHook(std::function<void(const QString&)> hook) { MessageHook() = std::move(hook); }
 
 }  // namespace torvale

@@ -10,7 +10,6 @@
 #include <QLineEdit>
 #include <QPixmap>
 #include <cstdint>
-#include <functional>
 #include <string>
 #include <string_view>
 
@@ -54,9 +53,11 @@ QGroupBox* MakeGroup(const char* title, QLayout* layout);
 // OK and "Abbruch" wired to the dialog's accept and reject; OK is named "okButton".
 QDialogButtonBox* MakeOkCancelButtons(QDialog* dialog);
 
-// Tells the user why a value was not taken (caption "Editor", OK).
+// Tells the user why a value was not taken (the editor's message box: caption "Editor", OK).
 void TellClubEditorUser(QWidget* parent, const QString& text);
-// Tests answer the messages instead of a box; an empty hook shows boxes again.
-void SetClubEditorMessageHook(std::function<void(const QString&)> hook);
+
+// The file the user picks to open below `folder` (the editor's file choice, which tests
+// answer); empty when cancelled.
+QString ChooseFileToOpen(QWidget* parent, const QString& caption, const QString& folder, const QString& filter);
 
 }  // namespace torvale

@@ -1,7 +1,7 @@
 #pragma once
-// The club editor's entry points for the main window: "&Verein" (and a double click) edits the
-// selected club on a working copy and writes it back on OK; "Neuer Verein" asks for a name and
-// files a new club in the selected country.
+// The club editor's commands of the main window: "&Verein" edits the selected club on a
+// working copy and commits it through the world's change door on OK; "Neuer Verein" asks for
+// a name and files a new club of that name in the selected country.
 
 #include <cstdint>
 
@@ -10,14 +10,24 @@ class QWidget;
 namespace torvale {
 
 class ClubNameCounter;
+class EditorContext;
+class KitPreviewTarget;
 struct ClubEditorContext;
+struct MainSelection;
 
-// Runs the editor on a copy of the club `clubId` of the context's country. True when the user
-// confirmed and the copy replaced the club.
+// What the club editor reaches of the editor's state, for the club's country.
+ClubEditorContext MakeClubEditorContext(EditorContext& editor, int country, KitPreviewTarget* preview);
+
+// Runs the editor on a copy of `clubId` of the context's country; on OK `commit` is called to
+// write the copy back. True when the user confirmed.
 bool EditClub(QWidget* parent, const ClubEditorContext& context, uint32_t clubId);
 
-// Asks for a name and adds a club of that name to the context's country. Returns the new
-// club's id, 0 when the user cancelled or the country has no free club number.
+// Asks for a name and files a club of that name in the context's country. Returns the new
+// club's id; 0 when the user cancelled or the country has no free club number.
 uint32_t CreateClub(QWidget* parent, const ClubEditorContext& context, ClubNameCounter& counter);
+
+// The handlers the main window's dispatch runs.
+void OpenClubEditor(EditorContext& editor, QWidget* parent, const MainSelection& selection);
+void OpenNewClubDialog(EditorContext& editor, QWidget* parent, const MainSelection& selection);
 
 }  // namespace torvale

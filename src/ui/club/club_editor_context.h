@@ -5,12 +5,14 @@
 // fills it from the editor's process-wide state; tests fill it with their own.
 
 #include <functional>
+#include <memory>
 #include <string>
 
 #include "assets/badge_lookup.h"
 
 namespace torvale {
 
+class CClub;
 class CCountry;
 class CTextDataTables;
 class CWorldDatabase;
@@ -26,6 +28,11 @@ struct ClubEditorContext {
   std::function<int()> language;
   std::function<void(int)> setLanguage;
   KitPreviewTarget* preview = nullptr;  // null: the kit page shows no 3D preview
+  // Writes the confirmed copy back over the club (through the world's change door); false
+  // when the club could not be written.
+  std::function<bool(const CClub&)> commit;
+  // Files a new club in the country; its id, 0 when the country took none.
+  std::function<uint32_t(std::unique_ptr<CClub>)> fileNewClub;
 
   int Language() const { return language ? language() : 0; }
 };

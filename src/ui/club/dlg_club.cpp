@@ -16,6 +16,7 @@
 #include <QVBoxLayout>
 
 #include "app/qt_text.h"
+#include "ui/controls/spin_edit_ctrl.h"
 #include "database/world_database.h"
 #include "exchange/text_data_file.h"
 #include "ui/club/club_controls.h"
@@ -32,14 +33,6 @@ namespace {
 
 constexpr const char* kLanguageNames[] = {"Deutsch", "Englisch", "Französisch", "Spanisch"};
 constexpr int kEditorLanguages = 4;  // language 4 is not edited here
-
-// A year field whose arrows never leave the game's range; typed years are corrected when the
-// field is left.
-class YearSpinBox : public QSpinBox {
- public:
-  using QSpinBox::QSpinBox;
-  void stepBy(int steps) override { setValue(CorrectFoundingYear(value() + steps)); }
-};
 
 QLabel* ValueLabel(const char* objectName) {
   auto* label = new QLabel;
@@ -59,7 +52,7 @@ QLabel* PreviewLabel(const QString& objectName) {
 QPushButton* ArticleButton(const char* objectName) {
   auto* button = new QPushButton("the");
   button->setObjectName(objectName);
-  button->setFixedWidth(72);
+  button->setMinimumWidth(104);
   return button;
 }
 
@@ -120,11 +113,13 @@ QWidget* CDlgClub::MakeGeneralGroup() {
     form->addWidget(preview, row++, 1, 1, 3);
   };
   name_ = MakeTextField(nullptr, "nameEdit", kClubNameChars);
+  name_->setMinimumWidth(200);
   articleRow("Name des Vereins", name_, nameArticle_, nameArticlePreview_, "name");
 
   shortName_ = MakeTextField(nullptr, "shortNameEdit", kClubShortNameChars);
   abbreviation_ = MakeTextField(nullptr, "abbreviationEdit", kClubAbbreviationChars);
-  abbreviation_->setMaximumWidth(70);
+  abbreviation_->setMaximumWidth(80);
+  shortName_->setMinimumWidth(150);
   label("Abkürzung");
   form->addWidget(shortName_, row, 1);
   form->addWidget(abbreviation_, row++, 2);
@@ -132,7 +127,7 @@ QWidget* CDlgClub::MakeGeneralGroup() {
   for (int example = 0; example < kClubSentenceExamples; ++example) {
     auto* button = new QPushButton;
     button->setObjectName(QString("sentenceFormButton%1").arg(example + 1));
-    button->setFixedWidth(72);
+    button->setMinimumWidth(104);
     auto* preview = PreviewLabel(QString("sentencePreview%1").arg(example + 1));
     if (example == 0) label("Im Satz");
     form->addWidget(preview, row, 1, 1, 2);
@@ -158,10 +153,11 @@ QWidget* CDlgClub::MakeGeneralGroup() {
   label("Sprach ID");
   form->addWidget(speech_, row++, 1, 1, 3);
 
-  foundingYear_ = new YearSpinBox;
+  // A typed year outside the range is corrected when the field is left.
+  foundingYear_ = new CSpinEditCtrl;
   foundingYear_->setObjectName("foundingYear");
-  foundingYear_->setRange(0, 9999);  // typed years are corrected on leaving, as the game's field does
-  connect(foundingYear_, &QSpinBox::editingFinished, this, &CDlgClub::CorrectFoundingYearField);
+  foundingYear_->SetRange(kFoundingYearMin, kFoundingYearMax);
+  foundingYear_->setMinimumWidth(90);
   label("Gründungsjahr");
   form->addWidget(foundingYear_, row++, 1);
 
@@ -206,13 +202,14 @@ QWidget* CDlgClub::MakeGeneralGroup() {
 
 QWidget* CDlgClub::MakeFinanceGroup() {
   auto* grid = new QGridLayout;
-  assets_ = new QSpinBox;
+  assets_ = new CSpinEditCtrl;
   assets_->setObjectName("assetsSpin");
-  assets_->setRange(0, kAssetsPositionMax);
+  assets_->SetRange(0, kAssetsPositionMax);
+  assets_->setMinimumWidth(90);
   assetsAmount_ = ValueLabel("assetsAmount");
   assetsAmount_->setMinimumWidth(110);
   assetsAmount_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-  connect(assets_, &QSpinBox::valueChanged, this, &CDlgClub::ShowAssets);
+  connect(assets_, &CSpinEditCtrl::valueChanged, this, &CDlgClub::ShowAssets);
   grid->addWidget(new QLabel(QString::fromUtf8("Anfangsvermögen")), 0, 0);
   grid->addWidget(assets_, 0, 1);
   grid->addWidget(assetsAmount_, 0, 2);
@@ -333,9 +330,9 @@ void CDlgClub::LoadPage() {
   }
   LoadLanguageFields();
   SelectValue(speech_, club.secondSiblingId);
-  foundingYear_->setValue(club.foundingYear);
+  foundingYear_->SetValue(club.foundingYear);
   loadedAssetsPosition_ = StartingAssetsPosition(club.startingAssets);
-  assets_->setValue(loadedAssetsPosition_);
+  assets_->SetValue(loadedAssetsPosition_);
   ShowAssets(loadedAssetsPosition_);
   publicCompany_->setChecked(club.publicCompany != 0);
   if (QAbstractButton* radio = deduction_->button(club.pointsDeduction)) {
@@ -372,13 +369,15 @@ void CDlgClub::LoadPage() {
 bool CDlgClub::StorePage() {
   CClub& club = Club();
   StoreLanguageFields();
-  CorrectFoundingYearField();
+  // What is typed but not yet taken (the field not left) counts as well.
+  foundingYear_->SetValue(foundingYear_->GetValue());
+  assets_->SetValue(assets_->GetValue());
   club.secondSiblingId = static_cast<uint16_t>(SelectedValue(speech_));
-  club.foundingYear = static_cast<uint16_t>(foundingYear_->value());
+  club.foundingYear = static_cast<uint16_t>(CorrectFoundingYear(foundingYear_->Value()));
   // Amounts off the editor's grid (from files) stay unless the user moved the spin.
-  if (assets_->value() != loadedAssetsPosition_) {
-    club.startingAssets = StartingAssetsAt(assets_->value());
-    loadedAssetsPosition_ = assets_->value();
+  if (assets_->Value() != loadedAssetsPosition_) {
+    club.startingAssets = StartingAssetsAt(assets_->Value());
+    loadedAssetsPosition_ = assets_->Value();
   }
   club.publicCompany = publicCompany_->isChecked() ? 1 : 0;
   if (deduction_->checkedId() >= 0) club.pointsDeduction = static_cast<uint8_t>(deduction_->checkedId());
@@ -442,11 +441,6 @@ void CDlgClub::RefreshGrammar() {
     sentencePreview_[e]->setText(FromCp1252(
         ClubSentenceExample(l, example, club.sentenceForms[l], club.nameArticles[l], name, shortName)));
   }
-}
-
-void CDlgClub::CorrectFoundingYearField() {
-  const int corrected = CorrectFoundingYear(foundingYear_->value());
-  if (corrected != foundingYear_->value()) foundingYear_->setValue(corrected);
 }
 
 void CDlgClub::ShowAssets(int position) { assetsAmount_->setText(FromCp1252(FormatMoney(StartingAssetsAt(position)))); }

@@ -13,10 +13,11 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QScrollBar;
-class QSpinBox;
 class QCheckBox;
 
 namespace torvale {
+
+class CSpinEditCtrl;
 
 class CDlgClub : public CClubPage {
   Q_OBJECT
@@ -39,7 +40,6 @@ class CDlgClub : public CClubPage {
   void StoreLanguageFields();
   void OnLanguageChosen();
   void RefreshGrammar();
-  void CorrectFoundingYearField();
   void ShowAssets(int position);
   void FillClubBoxes();
 
@@ -60,8 +60,8 @@ class CDlgClub : public CClubPage {
   std::array<QPushButton*, 2> sentenceForm_ = {};
   std::array<QLabel*, 2> sentencePreview_ = {};
   QComboBox* speech_ = nullptr;
-  QSpinBox* foundingYear_ = nullptr;
-  QSpinBox* assets_ = nullptr;
+  CSpinEditCtrl* foundingYear_ = nullptr;
+  CSpinEditCtrl* assets_ = nullptr;
   QLabel* assetsAmount_ = nullptr;
   QCheckBox* publicCompany_ = nullptr;
   QButtonGroup* deduction_ = nullptr;

@@ -47,6 +47,8 @@ CDlgClubParent::CDlgClubParent(const CClub& club, const ClubEditorContext& conte
   layout->addWidget(tabs_);
   layout->addWidget(buttons);
 
+  // Room for the widest page; fits a 1280 x 800 screen.
+  resize(1240, 700);
   pages_.front()->LoadPage();
   connect(tabs_, &QTabWidget::currentChanged, this, &CDlgClubParent::OnTabChanged);
   UpdateCaption();

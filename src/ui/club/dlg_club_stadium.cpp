@@ -2,7 +2,6 @@
 
 #include <QComboBox>
 #include <QDir>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QFormLayout>
 #include <QGridLayout>
@@ -184,7 +183,7 @@ bool CDlgClubStadium::StorePage() {
 
 void CDlgClubStadium::ChooseCityGraphic() {
   const QString folder = FromCp1252(Context().cityFolder);
-  const QString file = QFileDialog::getOpenFileName(this, "Stadtgrafik", folder, "Bilder (*.tga *.bmp);;Alle Dateien (*.*)");
+  const QString file = ChooseFileToOpen(this, "Stadtgrafik", folder, "Bilder (*.tga *.bmp);;Alle Dateien (*.*)");
   if (file.isEmpty()) return;
   // The game looks the graphic up in its city folder: keep the name relative to it.
   QString name = QDir(folder).relativeFilePath(file);
