@@ -1,6 +1,7 @@
 #include "exchange/kit_colours.h"
 
 #include <cmath>
+#include <iterator>
 
 #include "exchange/text_data_file.h"
 
@@ -55,8 +56,11 @@ KitPreviewWords MakeKitPreviewWords(const KIT::Outfit& outfit, const CTeamColour
   words[0] = outfit.shirtStyle;
   words[1] = outfit.shortsStyle;
   words[2] = outfit.socksStyle;
-  for (size_t i = 0; i < 8; ++i) words[3 + i] = KitScreenColour(list, outfit.colours[i]);
-  words[11] = outfit.colours[8];
+  // Shirt main, second and trim; shorts and socks main and second; the shirt number.
+  static constexpr size_t kColourSource[] = {0, 1, 2, 3, 4, 6, 7, 9};
+  for (size_t i = 0; i < std::size(kColourSource); ++i)
+    words[3 + i] = KitScreenColour(list, outfit.colours[kColourSource[i]]);
+  words[11] = outfit.colours[10];
   return words;
 }
 

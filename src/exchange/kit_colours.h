@@ -26,7 +26,8 @@ uint32_t KitScreenColour(const CTeamColourTextFile* list, uint32_t number);
 std::string KitColourName(const CTeamColourTextFile* list, uint32_t number);
 
 // The twelve words that describe one outfit to the renderer plug-in: the three style numbers,
-// the first eight colour numbers as screen colours, and the ninth colour number as stored.
+// eight colours as screen colours (shirt main, second and trim; shorts and socks main and
+// second; the shirt number) and the second lettering colour number as stored.
 using KitPreviewWords = std::array<uint32_t, 12>;
 KitPreviewWords MakeKitPreviewWords(const KIT::Outfit& outfit, const CTeamColourTextFile* list);
 

@@ -33,13 +33,15 @@ TEST_F(KitColours, PreviewWordsAndChangeDetection) {
   outfit.shirtStyle = 12;
   outfit.shortsStyle = 3;
   outfit.socksStyle = 2;
-  outfit.colours = {7, 1, 0, 0, 0, 0, 0, 0, 33, 44, 0, 0};
+  outfit.colours = {7, 1, 0, 0, 0, 9, 0, 0, 9, 1, 33, 0};
   const auto words = MakeKitPreviewWords(outfit, &list_);
   EXPECT_EQ(words[0], 12u);
   EXPECT_EQ(words[2], 2u);
   EXPECT_EQ(words[3], 255u);
   EXPECT_EQ(words[4], 0xFFFFFFu);
-  EXPECT_EQ(words[11], 33u);  // passed as stored
+  EXPECT_EQ(words[8], KitScreenColour(&list_, 0));   // socks main: colour 6, not 5
+  EXPECT_EQ(words[10], 0xFFFFFFu);                     // the shirt number: colour 9
+  EXPECT_EQ(words[11], 33u);                           // passed as stored
 
   KitPreviewChanges changes;
   EXPECT_TRUE(changes.Changed(words, 0, 0));

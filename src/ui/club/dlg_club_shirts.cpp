@@ -30,7 +30,13 @@ constexpr const char* kPartTitles[] = {"Trikot", "Hose", "Stutzen"};
 constexpr const char* kPartNames[] = {"shirt", "shorts", "socks"};
 constexpr const char* kKitChoices[] = {"Heim", "Auswärts", "Orginal Heim", "Orginal Auswärts"};
 constexpr const char* kKitChoiceNames[] = {"kitHome", "kitAway", "kitOriginalHome", "kitOriginalAway"};
-constexpr const char* kColourRoles[] = {"Grundfarbe", "Musterfarbe", "Ärmel/Kragen"};
+// What the three colours of each group colour (the renderer reads them so too).
+constexpr const char* kColourRoles[][3] = {
+    {"Grundfarbe", "Zweitfarbe", "Kragen/Bündchen"},
+    {"Grundfarbe", "Zweitfarbe", "Farbe 3"},
+    {"Grundfarbe", "Zweitfarbe", "Farbe 3"},
+    {"Rückennummer", "Farbe 2", "Farbe 3"},
+};
 constexpr int kTickMs = 50;
 }  // namespace
 
@@ -115,7 +121,7 @@ QWidget* CDlgClubShirts::MakePartGroup(int part) {
   grid->addWidget(box, 0, 1);
   grid->addWidget(slider, 0, 2);
   for (int k = 0; k < 3; ++k) {
-    grid->addWidget(new QLabel(QString::fromUtf8(kColourRoles[k])), k + 1, 0);
+    grid->addWidget(new QLabel(QString::fromUtf8(kColourRoles[p][static_cast<size_t>(k)])), k + 1, 0);
     grid->addWidget(MakeColourRow(part * 3 + k), k + 1, 1, 1, 2);
   }
   grid->setColumnStretch(2, 1);
@@ -127,11 +133,11 @@ QWidget* CDlgClubShirts::MakePartGroup(int part) {
 QWidget* CDlgClubShirts::MakeDetailGroup() {
   auto* grid = new QGridLayout;
   for (int k = 0; k < 3; ++k) {
-    grid->addWidget(new QLabel(QString("Farbe %1").arg(k + 1)), k, 0);
+    grid->addWidget(new QLabel(QString::fromUtf8(kColourRoles[3][static_cast<size_t>(k)])), k, 0);
     grid->addWidget(MakeColourRow(9 + k), k, 1);
   }
   grid->setColumnStretch(1, 1);
-  auto* group = new QGroupBox("Beflockung und Details");
+  auto* group = new QGroupBox("Beflockung");
   group->setLayout(grid);
   return group;
 }

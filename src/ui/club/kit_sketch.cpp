@@ -32,15 +32,14 @@ void CKitSketch::paintEvent(QPaintEvent* /*event*/) {
   p.scale(unit, unit);
   const QPen outline(QColor(40, 40, 40), 1.5);
 
-  // Shirt: body and sleeves; colour 0 the base, 1 the pattern, 2 the sleeves and collar.
+  // Shirt: colour 0 the body and sleeves, 1 the pattern of its style, 2 collar and cuffs, 9 the
+  // number.
   QPainterPath body;
-  body.moveTo(-45, 0);
-  body.lineTo(45, 0);
-  body.lineTo(45, 120);
-  body.lineTo(-45, 120);
-  body.closeSubpath();
+  body.addRect(QRectF(-45, 0, 90, 120));
   p.setPen(outline);
   p.setBrush(Colour(0));
+  p.drawPolygon(QPolygonF({QPointF(-45, 0), QPointF(-80, 30), QPointF(-62, 50), QPointF(-45, 35)}));
+  p.drawPolygon(QPolygonF({QPointF(45, 0), QPointF(80, 30), QPointF(62, 50), QPointF(45, 35)}));
   p.drawPath(body);
   p.save();
   p.setClipPath(body);
@@ -66,10 +65,18 @@ void CKitSketch::paintEvent(QPaintEvent* /*event*/) {
       break;
   }
   p.restore();
+  p.setPen(outline);
   p.setBrush(Colour(2));
-  p.drawPolygon(QPolygonF({QPointF(-45, 0), QPointF(-80, 30), QPointF(-62, 50), QPointF(-45, 35)}));
-  p.drawPolygon(QPolygonF({QPointF(45, 0), QPointF(80, 30), QPointF(62, 50), QPointF(45, 35)}));
+  p.drawPolygon(QPolygonF({QPointF(-80, 30), QPointF(-62, 50), QPointF(-57, 44), QPointF(-75, 24)}));
+  p.drawPolygon(QPolygonF({QPointF(80, 30), QPointF(62, 50), QPointF(57, 44), QPointF(75, 24)}));
   p.drawChord(QRectF(-15, -10, 30, 20), 180 * 16, 180 * 16);
+  QFont font = p.font();
+  font.setBold(true);
+  font.setPixelSize(30);
+  p.setFont(font);
+  p.setPen(Colour(9));
+  p.drawText(QRectF(-45, 40, 90, 50), Qt::AlignCenter, "10");
+  p.setPen(outline);
 
   // Shorts: colour 3 with a side stripe of colour 4.
   p.setBrush(Colour(3));
