@@ -283,6 +283,14 @@ TEST_F(ClubEditorTest, AKitColourChangeReachesThePluginOnceNotOnEveryTick) {
   Find<QSpinBox>(&editor, "colourNumber5")->setValue(Find<QSpinBox>(&editor, "colourNumber5")->value());
   EXPECT_EQ(preview.kits, 3);
 
+  // Another view is another picture; the ready-made kit locks the club's own kit.
+  Find<QComboBox>(&editor, "kitViewBox")->setCurrentIndex(2);
+  EXPECT_EQ(preview.kits, 4);
+  QTest::mouseClick(Find<QRadioButton>(&editor, "kitOriginalHome"), Qt::LeftButton);
+  EXPECT_FALSE(Find<QSpinBox>(&editor, "colourNumber0")->isEnabled());
+  QTest::mouseClick(Find<QRadioButton>(&editor, "kitHome"), Qt::LeftButton);
+  EXPECT_TRUE(Find<QSpinBox>(&editor, "colourNumber0")->isEnabled());
+
   // Leaving the page stops the tick and takes the window back.
   editor.Tabs()->setCurrentIndex(kStadium);
   EXPECT_FALSE(preview.attached);

@@ -57,7 +57,7 @@ CDlgClubShirts::CDlgClubShirts(CClub& club, const ClubEditorContext& context, QW
   kitChoice_->button(0)->setChecked(true);
   connect(kitChoice_, &QButtonGroup::idClicked, this, [this](int id) {
     shownOutfit_ = id % 2;
-    displayMode_ = id / 2;
+    original_ = id >= 2;
     ShowOutfit();
   });
 
@@ -74,15 +74,27 @@ CDlgClubShirts::CDlgClubShirts(CClub& club, const ClubEditorContext& context, QW
   choiceRow->addWidget(readyMade_);
 
   auto* parts = new QGridLayout;
-  parts->addWidget(MakePartGroup(0), 0, 0);
-  parts->addWidget(MakePartGroup(1), 0, 1);
-  parts->addWidget(MakePartGroup(2), 1, 0);
-  parts->addWidget(MakeDetailGroup(), 1, 1);
+  groups_ = {MakePartGroup(0), MakePartGroup(1), MakePartGroup(2), MakeDetailGroup()};
+  parts->addWidget(groups_[0], 0, 0);
+  parts->addWidget(groups_[1], 0, 1);
+  parts->addWidget(groups_[2], 1, 0);
+  parts->addWidget(groups_[3], 1, 1);
 
   sketch_ = new CKitSketch(colours_);
+  viewBox_ = new QComboBox;
+  viewBox_->setObjectName("kitViewBox");
+  for (const char* view : {"Drehend", "Vorderseite", "Rückseite"}) viewBox_->addItem(QString::fromUtf8(view));
+  connect(viewBox_, &QComboBox::currentIndexChanged, this, [this](int view) {
+    view_ = view;
+    SendKit();
+  });
+  auto* viewRow = new QHBoxLayout;
+  viewRow->addWidget(new QLabel("Ansicht"));
+  viewRow->addWidget(viewBox_, 1);
   auto* previewGroup = new QGroupBox("Vorschau");
   auto* previewLayout = new QVBoxLayout(previewGroup);
-  previewLayout->addWidget(sketch_);
+  previewLayout->addWidget(sketch_, 1);
+  previewLayout->addLayout(viewRow);
 
   auto* left = new QVBoxLayout;
   left->addLayout(choiceRow);
@@ -183,6 +195,9 @@ void CDlgClubShirts::ShowOutfit() {
     colourButton_[i]->setText(FromCp1252(KitColourName(colours_, outfit.colours[i])));
   }
   readyMade_->setValue(Club().kit.readyMade);
+  // While the ready-made kit is worn the club's own kit is not what the game shows: it stays
+  // as it is until "Heim" or "Auswärts" is chosen again.
+  for (QWidget* group : groups_) group->setEnabled(!original_);
   loading_ = false;
   SendKit();
 }
@@ -192,7 +207,7 @@ void CDlgClubShirts::SetStyle(int part, int style) {
   KIT::Outfit& outfit = ShownOutfit();
   uint8_t* fields[] = {&outfit.shirtStyle, &outfit.shortsStyle, &outfit.socksStyle};
   *fields[part] = static_cast<uint8_t>(style);
-  selectedPart_ = part;
+  selectedPart_ = part + 1;
   ShowOutfit();  // keeps the box and the slider of the part in step
 }
 
@@ -213,7 +228,7 @@ void CDlgClubShirts::SendKit() {
   KitPreviewTarget* preview = Context().preview;
   if (!preview || !attached_) return;
   const KitPreviewWords words = MakeKitPreviewWords(ShownOutfit(), colours_);
-  if (sent_.Changed(words, selectedPart_, displayMode_)) preview->ShowKit(words, selectedPart_, displayMode_);
+  if (sent_.Changed(words, selectedPart_, view_)) preview->ShowKit(words, selectedPart_, view_);
 }
 
 void CDlgClubShirts::PageShown(bool shown) {

@@ -48,12 +48,15 @@ class CDlgClubShirts : public CClubPage {
 
   const CTeamColourTextFile* colours_ = nullptr;
   int shownOutfit_ = 0;
-  int displayMode_ = 0;  // 0 the club's own kit, 1 the ready-made kit
-  int selectedPart_ = 0;
+  bool original_ = false;  // "Orginal Heim/Auswärts": the ready-made kit is worn instead
+  int view_ = 0;           // the preview's view: turning, front, back
+  int selectedPart_ = 0;   // the part last edited (1 shirt, 2 shorts, 3 socks), 0 none
   bool loading_ = false;
   bool attached_ = false;
 
   QButtonGroup* kitChoice_ = nullptr;
+  QComboBox* viewBox_ = nullptr;
+  std::array<QWidget*, 4> groups_ = {};
   std::array<QComboBox*, kParts> styleBox_ = {};
   std::array<QSlider*, kParts> styleSlider_ = {};
   std::array<QToolButton*, kColours> colourButton_ = {};
