@@ -18,8 +18,8 @@ struct MainSelection;
 // What the club editor reaches of the editor's state, for the club's country.
 ClubEditorContext MakeClubEditorContext(EditorContext& editor, int country, KitPreviewTarget* preview);
 
-// Runs the editor on a copy of `clubId` of the context's country; on OK `commit` is called to
-// write the copy back. True when the user confirmed.
+// Runs the editor on a copy of `clubId` of the context's country; on OK the context's commit
+// writes the copy back. True when the user confirmed and the copy was written.
 bool EditClub(QWidget* parent, const ClubEditorContext& context, uint32_t clubId);
 
 // Asks for a name and files a club of that name in the context's country. Returns the new

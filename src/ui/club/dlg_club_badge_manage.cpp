@@ -67,18 +67,15 @@ CDlgClubBadgeManage::CDlgClubBadgeManage(const BadgeRoots& roots, const std::vec
   connect(groupBox_, &QComboBox::currentIndexChanged, this, &CDlgClubBadgeManage::OnGroupChosen);
   connect(badges_, &QListWidget::currentRowChanged, this, &CDlgClubBadgeManage::OnBadgeChosen);
 
-  // Preselect the club's badge: its group, then the badge itself, both ignoring letter case.
+  // Preselect the club's badge: its group, then the badge itself, both ignoring letter case. A
+  // badge the sets do not hold stays chosen until the user picks another.
   const BadgeSelection selection = FindBadgeSelection(groups_, chosen_);
-  const std::string keep = chosen_;
-  const int groupIndex = selection.group >= 0 ? groupBox_->findData(selection.group) : 0;
-  {
-    const QSignalBlocker block(groupBox_);
-    groupBox_->setCurrentIndex(std::max(groupIndex, 0));
-  }
+  const std::string current = chosen_;
+  groupBox_->setCurrentIndex(selection.group >= 0 ? groupBox_->findData(selection.group) : 0);
   OnGroupChosen(groupBox_->currentIndex());
-  if (selection.group >= 0 && selection.badge >= 0) badges_->setCurrentRow(selection.badge);
+  if (selection.badge >= 0) badges_->setCurrentRow(selection.badge);
   chosen_ = selection.badge >= 0 ? groups_[static_cast<size_t>(selection.group)].badges[static_cast<size_t>(selection.badge)]
-                                 : keep;
+                                 : current;
   path_->setText(FromCp1252(chosen_));
   ShowPreview();
 }
