@@ -41,7 +41,12 @@ T* Find(QWidget* in, const char* name) {
   return widget;
 }
 
-void Type(QWidget* in, const char* name, const QString& text) { Find<QLineEdit>(in, name)->setText(text); }
+// Puts the text into the field as typing does: the field then counts as edited.
+void Type(QWidget* in, const char* name, const QString& text) {
+  auto* field = Find<QLineEdit>(in, name);
+  field->setText(text);
+  field->setModified(true);
+}
 
 class NoReports final : public SaveErrorReporter {
  public:
@@ -190,7 +195,8 @@ TEST_F(ClubEditorTest, VisitingEveryPageChangesNothingTheUserDidNotTouch) {
   club.pointsDeduction = 2;               // not one of the three choices
   club.latitude = (12 << 16) | 75;        // minutes out of range
   club.preferredCountries[1] = 0;
-  club.titles[kWorldCups] = "1960,1961";
+  club.titles[kWorldCups] = "1960/61";    // not the editor's format, but not touched either
+  club.spectatorsBigMatch = 1234567;      // more digits than the field takes
   CDlgClubParent editor(club, club_context_);
   editor.show();
   for (int tab : {kBadge, kShirts, kStadium, kHistory, kGeneral, kShirts}) editor.Tabs()->setCurrentIndex(tab);

@@ -393,9 +393,10 @@ bool CDlgClub::StorePage() {
   StoreField(club.website, website_);
   StoreField(club.fanSites, fanSites_);
   StoreField(club.localNewspaper, newspaper_);
-  club.spectatorsMidTable = TypedNumber(spectators_[0]);
-  club.spectatorsBigMatch = TypedNumber(spectators_[1]);
-  club.seasonTickets = TypedNumber(spectators_[2]);
+  // A number from a file beyond the field's six digits is shown cut: keep it unless retyped.
+  int32_t* spectators[] = {&club.spectatorsMidTable, &club.spectatorsBigMatch, &club.seasonTickets};
+  for (size_t i = 0; i < 3; ++i)
+    if (spectators_[i]->isModified()) *spectators[i] = TypedNumber(spectators_[i]);
   return true;
 }
 

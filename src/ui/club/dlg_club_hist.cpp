@@ -123,9 +123,11 @@ void CDlgClubHist::LoadPage() {
 
 bool CDlgClubHist::StorePage() {
   CClub& club = Club();
-  // Check every list before storing anything, so a refused page leaves the copy as it was.
-  std::array<std::string, kTitleListCount> lists;
+  // Check every list before storing anything, so a refused page leaves the copy as it was. A
+  // list the user did not edit is kept as the file had it, even in a form of its own.
+  std::array<std::string, kTitleListCount> lists = club.titles;
   for (size_t i = 0; i < titles_.size(); ++i) {
+    if (!titles_[i]->isModified()) continue;
     const TitleListParse parsed = ParseTitleList(TypedText(titles_[i]));
     if (!parsed.ok) {
       TellClubEditorUser(this, QString::fromUtf8("Die Liste \"%1\" ist nicht im Format \"1950,1951\" geschrieben: "
