@@ -17,8 +17,13 @@
 //   4. Rows: MakeSearchResultRow gives the seven columns' texts and sort keys of a hit;
 //      CompareSearchResultRows orders two rows by a column, names through the caller's
 //      collation; ClickSortColumn (list_order.h) turns header clicks into the sort order.
-//   5. Commands on a row (only while no worker runs): TransferPerson / ReleaseToPlayersWith-
-//      outClub (world_persons.h); afterwards the search is run again.
+//   5. Commands on a row (only while no worker runs and with commands allowed):
+//      "Spieler transferieren" / "Spieler holen": TransferPerson(world, row.hit.playerId,
+//      row.hit.clubId, chosen or target club) (world_persons.h); on kMoved the row's club id
+//      becomes the chosen club's (bit 24 cleared) and the changed flag is set; kClubFull and
+//      kUnchanged are silent. "Spieler löschen": ReleaseToPlayersWithoutClub(world, id,
+//      row.hit.clubId) (false, nothing done, for a person without club). Afterwards the search
+//      is run again.
 //
 // The world must not change while a walk runs: the result dialog is modal and refuses its
 // commands while the worker is busy.
