@@ -1,11 +1,13 @@
 // Where each editor plugs its dialog into the main window: one line per editor, nothing else.
 
+#include "ui/club/club_editor.h"
 #include "ui/common/editor_commands.h"
 
 namespace torvale {
 
 void RegisterEditors(EditorCommandRegistry& registry) {
-  (void)registry;
+  registry.Register(EditorCommand::kClubEditor, &OpenClubEditor);
+  registry.Register(EditorCommand::kNewClub, &OpenNewClubDialog);
 }
 
 }  // namespace torvale
