@@ -78,7 +78,14 @@ MasterBuildResult BuildMasterBatch(int language, uint32_t flags) {
   CWorldDatabase* world = worlds.CreateWorld();
   if (!world) return MasterBuildResult::kWriteFailed;
   world->SetLanguage(static_cast<uint8_t>(language));
-  world->Load(kDatabaseFolder);
+  LoadReport loadReport;
+  world->Load(kDatabaseFolder, loadReport);
+  // Missing files are normal for a database that holds only some countries; what was
+  // unreadable, damaged or repaired is worth a line.
+  LoadReport worthTelling;
+  for (const LoadProblem& problem : loadReport.problems)
+    if (problem.kind != LoadProblemKind::kMissing) worthTelling.problems.push_back(problem);
+  PrintLoadReport(worthTelling, stderr);
 
   if ((flags & kMasterBuildKillData) != 0)
     if (CCountry* country = world->Country(kTrimCountry))
@@ -95,7 +102,7 @@ MasterBuildResult BuildMasterBatch(int language, uint32_t flags) {
   MasterBuildTables tables;
   tables.sibling = &sibling;
   tables.badgeMissing = [&tools, world](std::string_view badge) {
-    return IsArchiveBadgeMissing(tools.BadgeArchive(), world->BadgeFolder(), badge);
+    return IsArchiveBadgeMissing(tools.BadgeArchive(), JoinPath(world->AccessFolder(), "Badge"), badge);
   };
   SilentProgress progress;
   BatchPrompts prompts;

@@ -248,6 +248,7 @@ uint32_t CCountry::SavedClubId(uint32_t clubId) const {
     const CCountry* owner = context_.countries ? context_.countries->FindCountry(country) : nullptr;
     return owner && owner != this ? owner->SavedClubId(clubId) : 0;
   }
+  if (keepReferencesAsRead_) return clubId;
   auto it = std::lower_bound(clubNumbering_.begin(), clubNumbering_.end(), ClubKey(clubId));
   if (it == clubNumbering_.end() || *it != ClubKey(clubId)) return 0;
   const auto number = static_cast<uint32_t>(std::distance(clubNumbering_.begin(), it) + 1);
