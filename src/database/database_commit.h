@@ -29,7 +29,8 @@ class DatabaseCommit {
   DatabaseCommit& operator=(const DatabaseCommit&) = delete;
   ~DatabaseCommit();  // discards what was staged but not committed
 
-  // A complete temporary file (CKLFile::CloseStaged) that is to replace `target`.
+  // A complete temporary file (CKLFile::CloseStaged, not necessarily synced) that is to
+  // replace `target`.
   void Add(std::string stagedPath, std::string target);
   // Makes every staged file current at once. False when the commit record could not be
   // written (nothing renamed, temporaries removed) or a rename failed (the record stays, so
@@ -40,6 +41,7 @@ class DatabaseCommit {
 
  private:
   bool WriteRecord() const;
+  bool SyncStaged() const;
 
   std::string folder_;
   // Temporary and target, both as paths.

@@ -207,22 +207,31 @@ bool CWorldDatabase::Load(std::string_view path, LoadReport& report) {
   return withoutRead && unreadableFiles_.empty();
 }
 
+bool CWorldDatabase::OpenFolderFile(CKLFile& file, const std::string& name, const char* missingText,
+                                    LoadReport& report) {
+  switch (file.OpenReadChecked(JoinPath(accessFolder_, name))) {
+    case FileReadResult::kMissing:
+      report.Add(name, LoadProblemKind::kMissing, 0, missingText);
+      return false;
+    case FileReadResult::kUnreadable:
+      // Taken for missing, the file would be replaced by an empty one on the next save.
+      report.Add(name, LoadProblemKind::kUnreadable, 0,
+                 "Die Datei kann nicht gelesen werden; sie wird beim Speichern nicht \xFC" "berschrieben.");
+      unreadableFiles_.insert(name);
+      return false;
+    case FileReadResult::kRead:
+      break;
+  }
+  return true;
+}
+
 void CWorldDatabase::LoadCountryFile(int number, LoadReport& report) {
   const std::string name = CountryFileName(number);
   CCountry& country = *countries_[static_cast<size_t>(number)];
   CKLFile file;
-  switch (file.OpenReadChecked(JoinPath(accessFolder_, name))) {
-    case FileReadResult::kMissing:
-      report.Add(name, LoadProblemKind::kMissing, 0, "Die Datei fehlt; das Land bleibt leer.");
-      return;
-    case FileReadResult::kUnreadable:
-      report.Add(name, LoadProblemKind::kUnreadable, 0,
-                 "Die Datei kann nicht gelesen werden; sie wird beim Speichern nicht \xFC" "berschrieben.");
-      unreadableFiles_.insert(name);
-      country.SetKeepReferencesAsRead(true);
-      return;
-    case FileReadResult::kRead:
-      break;
+  if (!OpenFolderFile(file, name, "Die Datei fehlt; das Land bleibt leer.", report)) {
+    if (unreadableFiles_.contains(name)) country.SetKeepReferencesAsRead(true);
+    return;
   }
   CountryReadCheck check;
   if (!country.ReadCountry(file, &check)) {
@@ -250,19 +259,9 @@ void CWorldDatabase::LoadRules(LoadReport& report, uint32_t& rulesVersion) {
   const std::string name(kRulesFileName);
   rules_ = CGlobalRules{};
   CKLFile file;
-  switch (file.OpenReadChecked(JoinPath(accessFolder_, name))) {
-    case FileReadResult::kMissing:
-      report.Add(name, LoadProblemKind::kMissing, 0, "Die Datei fehlt; es gelten die Standardregeln.");
-      break;
-    case FileReadResult::kUnreadable:
-      report.Add(name, LoadProblemKind::kUnreadable, 0,
-                 "Die Datei kann nicht gelesen werden; sie wird beim Speichern nicht \xFC" "berschrieben.");
-      unreadableFiles_.insert(name);
-      break;
-    case FileReadResult::kRead:
-      if (rules_.ReadRules(file)) rulesVersion = file.LoadedVersion();
-      else report.Add(name, LoadProblemKind::kDamaged, 1, "Der Abschnitt RULES_AND_MISC fehlt.");
-      break;
+  if (OpenFolderFile(file, name, "Die Datei fehlt; es gelten die Standardregeln.", report)) {
+    if (rules_.ReadRules(file)) rulesVersion = file.LoadedVersion();
+    else report.Add(name, LoadProblemKind::kDamaged, 1, "Der Abschnitt RULES_AND_MISC fehlt.");
   }
   if (const int dropped = rules_.ResolveAfterLoad(*this, *this); dropped > 0)
     report.Add(name, LoadProblemKind::kDamaged, 0,
@@ -273,18 +272,7 @@ bool CWorldDatabase::LoadWithout(LoadReport& report, uint32_t rulesVersion) {
   const std::string name(kWithoutFileName);
   RemoveWithoutClubPersons();
   CKLFile file;
-  switch (file.OpenReadChecked(JoinPath(accessFolder_, name))) {
-    case FileReadResult::kMissing:
-      report.Add(name, LoadProblemKind::kMissing, 0, "Die Datei fehlt; es gibt keine vereinslosen Spieler.");
-      return false;
-    case FileReadResult::kUnreadable:
-      report.Add(name, LoadProblemKind::kUnreadable, 0,
-                 "Die Datei kann nicht gelesen werden; sie wird beim Speichern nicht \xFC" "berschrieben.");
-      unreadableFiles_.insert(name);
-      return false;
-    case FileReadResult::kRead:
-      break;
-  }
+  if (!OpenFolderFile(file, name, "Die Datei fehlt; es gibt keine vereinslosen Spieler.", report)) return false;
   file.SetLoadedVersion(rulesVersion);
   if (withoutClub_->ReadWithout(file, MakePlayerReadContext())) return true;
   report.Add(name, LoadProblemKind::kDamaged, 1, "Der Abschnitt WITHOUT fehlt.");
@@ -299,7 +287,7 @@ bool CWorldDatabase::StageFiles(DatabaseCommit& commit) const {
     const std::string path = JoinPath(accessFolder_, name);
     if (!file.OpenWrite(path)) return false;
     const bool written = write(file);
-    std::string staged = file.CloseStaged();
+    std::string staged = file.CloseStaged(false);  // the commit syncs them all at once
     if (staged.empty()) return false;
     commit.Add(std::move(staged), ResolvePath(path));
     return written;

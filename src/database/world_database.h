@@ -162,6 +162,9 @@ class CWorldDatabase final : public CountryDirectory,
   void FillCountriesFromIndex();
   void CreateCountryBasics(CCountry& country);
   void RemoveWithoutClubPersons();
+  // Opens a file of the folder for reading; a missing or unreadable one is reported (an
+  // unreadable one also remembered). True when the file was read.
+  bool OpenFolderFile(CKLFile& file, const std::string& name, const char* missingText, LoadReport& report);
   void LoadCountryFile(int number, LoadReport& report);
   void LoadRules(LoadReport& report, uint32_t& rulesVersion);
   bool LoadWithout(LoadReport& report, uint32_t rulesVersion);

@@ -107,6 +107,9 @@ MasterBuildResult BuildMasterBatch(int language, uint32_t flags) {
   SilentProgress progress;
   BatchPrompts prompts;
   const MasterBuildResult result = BuildMaster(view, options, tables, progress, prompts);
+  // Names beyond a list's 16-bit index were written as blanks rather than as wrong names.
+  if (const size_t refused = view.NamePool().RefusedNames(); refused > 0)
+    std::fprintf(stderr, "Name lists full: %zu names left blank in the master file\n", refused);
   cupAllocations.FreeCupAllocations();
   return result;
 }

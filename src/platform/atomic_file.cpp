@@ -1,5 +1,6 @@
 #include "platform/atomic_file.h"
 
+#include <atomic>
 #include <cctype>
 #include <cstdlib>
 #include <fcntl.h>
@@ -11,6 +12,16 @@
 #include "platform/path.h"
 
 namespace torvale {
+
+namespace {
+std::atomic<FileStepHook> fileStepHook{nullptr};
+}  // namespace
+
+void SetFileStepHook(FileStepHook hook) { fileStepHook.store(hook); }
+
+void FileStep() {
+  if (FileStepHook hook = fileStepHook.load()) hook();
+}
 
 AtomicFile::~AtomicFile() { Abort(); }
 
@@ -27,6 +38,7 @@ bool AtomicFile::Open(std::string_view path) {
     mode = existing.st_mode & 07777;
   }
   temp_ = target_ + std::string(kTemporarySuffix) + std::string(kTemporaryRandomChars, 'X');
+  FileStep();
   int fd = ::mkstemp(temp_.data());
   if (fd < 0) {
     temp_.clear();
@@ -46,6 +58,7 @@ bool AtomicFile::Open(std::string_view path) {
 
 bool AtomicFile::Write(const void* data, size_t size) {
   if (!file_) return false;
+  FileStep();
   if (size && std::fwrite(data, 1, size, file_) != size) failed_ = true;
   return !failed_;
 }
@@ -58,10 +71,11 @@ bool AtomicFile::WriteAt(uint64_t offset, const void* data, size_t size) {
   return ok;
 }
 
-bool AtomicFile::Stage() {
+bool AtomicFile::Stage(bool sync) {
   if (!file_) return false;
+  FileStep();
   // Without the sync a power cut after the rename can leave the new name on an empty file.
-  bool ok = !failed_ && std::fflush(file_) == 0 && ::fsync(::fileno(file_)) == 0;
+  bool ok = !failed_ && std::fflush(file_) == 0 && (!sync || ::fsync(::fileno(file_)) == 0);
   ok = (std::fclose(file_) == 0) && ok;
   file_ = nullptr;
   if (!ok) {
@@ -78,6 +92,7 @@ std::string AtomicFile::TakeStaged() {
 
 bool AtomicFile::Commit() {
   if (!Stage()) return false;
+  FileStep();
   const bool ok = std::rename(temp_.c_str(), target_.c_str()) == 0;
   if (!ok) ::unlink(temp_.c_str());
   temp_.clear();
@@ -108,13 +123,22 @@ bool IsTemporaryOf(std::string_view name, std::string_view target) {
   return true;
 }
 
-bool SyncPath(const std::string& path) {
+namespace {
+
+// Opens `path` (a file or a folder) read-only and applies `sync` to it.
+bool SyncOpened(const std::string& path, int (*sync)(int)) {
   const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
   if (fd < 0) return false;
-  const bool ok = ::fsync(fd) == 0;
+  const bool ok = sync(fd) == 0;
   ::close(fd);
   return ok;
 }
+
+}  // namespace
+
+bool SyncPath(const std::string& path) { return SyncOpened(path, ::fsync); }
+
+bool SyncFileSystemOf(const std::string& path) { return SyncOpened(path, ::syncfs); }
 
 bool WriteWholeFile(std::string_view path, std::string_view data) {
   AtomicFile file;

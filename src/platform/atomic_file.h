@@ -30,10 +30,11 @@ class AtomicFile {
   bool WriteAt(uint64_t offset, const void* data, size_t size);
   // Flushes and renames over the target; false (and the target untouched) on any error.
   bool Commit();
-  // Flushes, syncs and closes the temporary file but keeps it under its temporary name, for a
-  // caller that renames several files together. The file then belongs to the caller
-  // (TakeStaged); false, and the temporary removed, on any error.
-  bool Stage();
+  // Flushes and closes the temporary file (synced to the disk with `sync`) but keeps it under
+  // its temporary name, for a caller that renames several files together and may sync them
+  // all at once (SyncFileSystemOf). The file then belongs to the caller (TakeStaged); false,
+  // and the temporary removed, on any error.
+  bool Stage(bool sync = true);
   // The staged temporary's path; this object forgets it and no longer removes it.
   std::string TakeStaged();
   void Abort();
@@ -54,6 +55,17 @@ bool IsTemporaryOf(std::string_view name, std::string_view target);
 
 // Flushes the data of a file or the entries of a folder to the disk; false on failure.
 bool SyncPath(const std::string& path);
+
+// Called before every step by which a save changes the disk (create, write, sync, rename,
+// remove). Tests of interrupted saves stop a child process at a chosen step with it; null
+// (the default): nothing is called.
+using FileStepHook = void (*)();
+void SetFileStepHook(FileStepHook hook);
+void FileStep();
+
+// Flushes every file of the file system that holds `path` to the disk: one sync for the
+// files of a whole database instead of one per file. False when that is not possible.
+bool SyncFileSystemOf(const std::string& path);
 
 // Writes a whole file atomically.
 bool WriteWholeFile(std::string_view path, std::string_view data);

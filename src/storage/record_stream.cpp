@@ -140,14 +140,14 @@ std::string CKLFile::TakeWritten() {
   return text;
 }
 
-std::string CKLFile::CloseStaged() {
+std::string CKLFile::CloseStaged(bool sync) {
   if (!writing_ || !out_) {
     Close();
     return {};
   }
   if (written_ && !out_->Write(data_.data(), written_)) writeFailed_ = true;
   std::string staged;
-  if (!writeFailed_ && out_->Stage()) staged = out_->TakeStaged();
+  if (!writeFailed_ && out_->Stage(sync)) staged = out_->TakeStaged();
   out_->Abort();
   out_.reset();
   data_.clear();

@@ -47,10 +47,10 @@ class CKLFile {
   // Closes the file. For a file opened for writing, false means the data did not reach the
   // disk (the old file, if any, is unchanged).
   bool Close();
-  // Closes a file opened for writing without replacing the target: the complete, synced
-  // temporary file is handed over by path (for a commit of several files at once). Empty
-  // when writing failed; the temporary is then removed.
-  std::string CloseStaged();
+  // Closes a file opened for writing without replacing the target: the complete temporary
+  // file is handed over by path (for a commit of several files at once, which syncs them
+  // unless `sync`). Empty when writing failed; the temporary is then removed.
+  std::string CloseStaged(bool sync = true);
   bool IsOpenForReading() const { return reading_; }
   bool IsOpenForWriting() const { return writing_; }
 
