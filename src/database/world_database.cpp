@@ -7,6 +7,7 @@
 #include "competition/competition_records.h"
 #include "competition/cup_national.h"
 #include "exchange/name_pool.h"
+#include "platform/atomic_file.h"
 #include "platform/path.h"
 #include "storage/record_stream.h"
 #include "database/database_commit.h"
@@ -280,16 +281,21 @@ bool CWorldDatabase::LoadWithout(LoadReport& report, uint32_t rulesVersion) {
 }
 
 bool CWorldDatabase::StageFiles(DatabaseCommit& commit) const {
-  // Each file: written under its temporary name, complete and synced, or the save fails.
+  // Each file: written under its temporary name, complete, or the save fails. A file whose
+  // bytes would not change is left as it is: most saves change a few countries, and every
+  // file written must reach the disk before the commit.
   auto stage = [&](const std::string& name, const auto& write) {
     if (unreadableFiles_.contains(name)) return true;
-    CKLFile file;
+    CKLFile memory;
+    memory.OpenWriteToMemory();
+    const bool written = write(memory);
+    const std::string text = memory.TakeWritten();
     const std::string path = JoinPath(accessFolder_, name);
-    if (!file.OpenWrite(path)) return false;
-    const bool written = write(file);
-    std::string staged = file.CloseStaged(false);  // the commit syncs them all at once
-    if (staged.empty()) return false;
-    commit.Add(std::move(staged), ResolvePath(path));
+    std::string old;
+    if (written && ReadWholeFileChecked(path, old) == FileReadResult::kRead && old == text) return true;
+    AtomicFile file;
+    if (!file.Open(path) || !file.Write(text) || !file.Stage(false)) return false;  // the commit syncs them
+    commit.Add(file.TakeStaged(), ResolvePath(path));
     return written;
   };
   for (int n = kFirstCountry; n <= kLastCountry; ++n) {

@@ -167,14 +167,18 @@ int32_t CCountry::SavedStadiumPosition(int32_t number) const {
 // ---------------------------------------------------------------- clubs
 
 CClub* CCountry::AddClub(std::unique_ptr<CClub> club, uint16_t number) {
+  CClub* filed = FileClub(std::move(club), number);
+  if (filed) RebuildClubNumbering();
+  return filed;
+}
+
+CClub* CCountry::FileClub(std::unique_ptr<CClub> club, uint16_t number) {
   if (!club || number == 0) return nullptr;
   const uint32_t id = MakeClubId(countryId, number);
   if (clubs_.contains(id)) return nullptr;
   club->clubId = id;
   club->SetWorld(context_.persons);
-  CClub* filed = clubs_.emplace(id, std::move(club)).first->second.get();
-  RebuildClubNumbering();
-  return filed;
+  return clubs_.emplace(id, std::move(club)).first->second.get();
 }
 
 CClub* CCountry::AddNewClub(std::unique_ptr<CClub> club) {

@@ -33,7 +33,7 @@ namespace torvale {
 // ended early and which counts did not match what it held.
 struct CountryReadCheck {
   bool countryEnded = false;    // the "COUNTRY" section's end line was there
-  size_t lastLine = 0;          // the line where reading stopped
+  size_t lastLine = 0;          // where reading stopped, when the file ended early
   int clubsPromised = 0;        // the club count of "CLUBS"
   int clubsRead = 0;
   bool leagueCountRead = false; // the settings still held the league count
@@ -347,6 +347,9 @@ class CCountry : public CountryFields,
  private:
   // Keeps the numbering SavedClubId answers with in step with the club map.
   void RebuildClubNumbering();
+  // AddClub without renumbering: reading files its clubs one by one and numbers them once
+  // (renumbering per club would make a file of many clubs quadratic to read).
+  CClub* FileClub(std::unique_ptr<CClub> club, uint16_t number);
   // Removes every club, list entry and additional manager (with their persons).
   void ClearOwned();
   void WriteCountryMist(CKLFile& file) const;

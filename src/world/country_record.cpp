@@ -289,7 +289,7 @@ bool CCountry::ReadCountry(CKLFile& file, CountryReadCheck* check) {
     file.FindSectionEnd("RANKING");
   }
   check->countryEnded = file.FindSectionEnd("COUNTRY");
-  check->lastLine = file.CurrentLine();
+  if (!check->countryEnded) check->lastLine = file.CurrentLine();  // counting lines costs a pass
 
   if (HasCompetitions())
     if (auto* root = Competitions().Find<CDBRoot>(MakeCompetitionId(CountryNumber(), CompKind::ROOT, 0)))
@@ -326,9 +326,10 @@ void CCountry::ReadClubs(CKLFile& file, const ClubReadContext& context, CountryR
     club->clubId = MakeClubId(countryId, static_cast<uint32_t>(number));
     club->SetWorld(context_.persons);
     if (!club->ReadClub(file, number, context)) break;
-    AddClub(std::move(club), static_cast<uint16_t>(number));
+    FileClub(std::move(club), static_cast<uint16_t>(number));
     ++check.clubsRead;
   }
+  RebuildClubNumbering();
   amateur.ReadClub(file, kAmateurClubNumber, context);
   // The amateur club stands for the country: it carries the country's names, except in the
   // fifth language slot, which keeps what was read.

@@ -195,11 +195,16 @@ TEST_F(DatabaseSafetyTest, SaveKilledAtAnyStepReloadsAsTheOldOrTheNewWorld) {
   // only fit the files of the same save.
   newWorld->Country(14)->RemoveClub(MakeClubId(14, 2));
   newWorld->Country(14)->RemoveClub(MakeClubId(14, 5));
+  // Every file changes, so that every file's writing and renaming is a point to die at.
+  for (int n = kFirstCountry; n <= kLastCountry; ++n) newWorld->Country(n)->notes = "neu";
 
   // Reference copies: what a clean save of each world reads back as.
   const std::string oldFolder = scratch.MakeDir("old");
   const std::string newFolder = scratch.MakeDir("new");
   SaveInto(*oldWorld, oldFolder);
+  const auto oldFiles = FolderContents(oldFolder);
+  // The new world saved over the old one, as below, counting the steps.
+  for (const auto& [name, content] : oldFiles) WriteFile(newFolder + "/" + name, content);
   SetFileStepHook(CountStep);
   SaveInto(*newWorld, newFolder);
   SetFileStepHook(nullptr);
@@ -208,7 +213,6 @@ TEST_F(DatabaseSafetyTest, SaveKilledAtAnyStepReloadsAsTheOldOrTheNewWorld) {
   auto expectedOld = LoadWorld(oldFolder);
   auto expectedNew = LoadWorld(newFolder);
   ASSERT_FALSE(expectedOld->SameData(*expectedNew));
-  const auto oldFiles = FolderContents(oldFolder);
 
   const std::string target = scratch.MakeDir("target");
   newWorld->SetFolder(target);
@@ -305,8 +309,19 @@ TEST_F(DatabaseSafetyTest, StaleTemporariesGoAndProtectedFilesStay) {
   EXPECT_EQ(Mode(folder + "/Rules.sav"), 0444u);
 
   fs::permissions(folder + "/Rules.sav", fs::perms(0644));
+  loaded->Country(1)->notes = "neu";
+  auto inode = [&](const char* name) {
+    struct stat info {};
+    ::stat((folder + "/" + name).c_str(), &info);
+    return info.st_ino;
+  };
+  const auto unchangedInode = inode("Country2.sav");
+  const auto changedInode = inode("Country1.sav");
   EXPECT_TRUE(loaded->Save(reporter));
   EXPECT_EQ(Mode(folder + "/Country1.sav"), 0640u);
+  // Only what changed is written again.
+  EXPECT_NE(inode("Country1.sav"), changedInode);
+  EXPECT_EQ(inode("Country2.sav"), unchangedInode);
   EXPECT_NE(ReadFile(folder + "/Rules.sav"), rules);
 }
 
