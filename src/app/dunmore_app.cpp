@@ -2,17 +2,21 @@
 
 #include <clocale>
 #include <cstdio>
+#include <optional>
 
 #include "app/exit_status.h"
 #include "app/install_dir.h"
-#include "app/interim_main_window.h"
+#include "app/dlg_main_menu.h"
 #include "app/master_mode.h"
-#include "app/message_box.h"
+#include "assets/render_host/render_manager.h"
+#include "ui/common/message_box.h"
 #include "platform/full_installation.h"
 #include "platform/platform_library.h"
 #include "platform/string_table.h"
 #include "platform/text_encoding.h"
 #include "platform/unicode_path.h"
+#include "ui/common/editor_context.h"
+#include "ui/theme/editor_theme.h"
 
 namespace torvale {
 
@@ -63,16 +67,31 @@ int CDunmoreApp::Run(int& argc, char** argv) {
 
   PlatformLibrary platform(fatal_);
   if (!platform.Start()) return kExitFatalError;  // only when a report was vetoed
-  int status = options.master_mode ? RunMasterMode(options) : RunInteractive();
+  int status = options.master_mode ? RunMasterMode(options) : RunInteractive(options);
   platform.Stop();
   return status;
 }
 
-int CDunmoreApp::RunInteractive() {
+int CDunmoreApp::RunInteractive(const CommandLineOptions& options) {
   // Sorted name lists follow the user's language.
   std::setlocale(LC_COLLATE, "");
-  InterimMainWindow window;
+  ApplyEditorTheme(*qt_);
+  EditorContext context;
+  context.SetExpertMode(options.ExpertMode);
+  // The main window's use of the renderer plug-in: taken when its start-up asks for the
+  // plug-in, given back once the window has closed (the render window lives under it).
+  std::optional<ScopedRenderManager> renderer;
+  MainMenuStart start;
+  start.rendererLoaded = [&renderer] {
+    if (!renderer) renderer.emplace();
+    return (*renderer)->IsLoaded();
+  };
+  DlgMainMenu window(context, start);
+  SetRenderManagerSetup({&window, {}});
+  window.show();
+  window.Initialise();
   window.exec();
+  renderer.reset();
   return kExitOk;
 }
 

@@ -27,7 +27,7 @@ class CDunmoreApp {
   // Shows a string-table message the way the current mode can: a box in the editor,
   // standard error in master mode.
   void Tell(int string_id) const;
-  int RunInteractive();
+  int RunInteractive(const CommandLineOptions& options);
 
   SingleInstanceLock instance_lock_;
   FatalErrorHandler fatal_;

@@ -13,9 +13,10 @@ int CBadge::WriteChunks(CFormWriter& writer) const {
   int written = 0;
   for (int size : kBadgeSizes) {
     const std::string name = FormatBadgeTemplate(template_, size);
-    const std::string path = JoinPath(folder_, name);
+    // The template comes from a database; a name leading out of the badge folder must not
+    // carry some other file of the user into an archive that is sent on.
     std::string content;
-    if (!FileExists(path) || !ReadWholeFile(path, content)) continue;
+    if (!ReadConfinedFile(folder_, name, content)) continue;
     std::vector<uint8_t> data(name.begin(), name.end());
     data.push_back(0);
     data.insert(data.end(), content.begin(), content.end());

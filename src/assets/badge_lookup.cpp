@@ -10,11 +10,15 @@ namespace torvale {
 
 namespace {
 
+// Only regular files count: a badge path naming a folder must not be read as one.
+bool InFolder(const BadgeRoots& roots, std::string_view badgePath) {
+  const std::string path = ConfinedPath(roots.folder, badgePath);
+  return !path.empty() && FileExists(path);
+}
+
 std::vector<uint8_t> ReadFolderFile(const BadgeRoots& roots, std::string_view badgePath) {
-  // Only regular files: a badge path naming a folder must not be read as one.
-  const std::string path = JoinPath(roots.folder, badgePath);
   std::string bytes;
-  if (roots.folder.empty() || !FileExists(path) || !ReadWholeFile(path, bytes)) return {};
+  if (!ReadConfinedFile(roots.folder, badgePath, bytes)) return {};
   return {bytes.begin(), bytes.end()};
 }
 
@@ -31,23 +35,27 @@ std::vector<uint8_t> ToDib(const std::vector<uint8_t>& tga) { return TgaToDib(tg
 
 }  // namespace
 
+// A badge path comes from a database file, and databases come from strangers: one that could
+// lead out of the badge folder ("..", absolute, a drive letter) names no badge at all, neither
+// in the folder nor in the archive.
 std::vector<uint8_t> ReadBadgeFile(const BadgeRoots& roots, std::string_view badgePath) {
-  if (badgePath.empty()) return {};
+  if (!IsConfinedName(badgePath)) return {};
   std::vector<uint8_t> bytes = ReadFolderFile(roots, badgePath);
   return bytes.empty() ? ReadArchiveFile(roots, badgePath) : bytes;
 }
 
 std::vector<uint8_t> LoadBadgeImage(const BadgeRoots& roots, std::string_view badgePath) {
-  if (badgePath.empty()) return {};
+  if (!IsConfinedName(badgePath)) return {};
   std::vector<uint8_t> dib = ToDib(ReadFolderFile(roots, badgePath));
   return dib.empty() ? ToDib(ReadArchiveFile(roots, badgePath)) : dib;
 }
 
 bool IsBadgeComplete(const BadgeRoots& roots, std::string_view badgePath) {
+  if (!IsConfinedName(badgePath)) return false;
   for (int size : kBadgeSizes) {
     const std::string sizePath = BadgePathForSize(badgePath, size);
     if (sizePath.empty()) return false;
-    const bool inFolder = !roots.folder.empty() && FileExists(JoinPath(roots.folder, sizePath));
+    const bool inFolder = InFolder(roots, sizePath);
     if (!inFolder && !(ArchiveUsable(roots) && roots.archive->FindEntry(BadgeArchiveName(sizePath)) >= 0))
       return false;
   }

@@ -17,25 +17,26 @@ namespace {
 
 struct FaceCandidate {
   int index = 0;    // in the face list
-  std::string key;  // the name as MatchKey gives it
+  std::string key;  // the name as it is compared: whitespace-normalised, then folded
   int hits = 0;
 };
 
-// Names are compared whitespace-normalised and accent-folded.
-std::string MatchKey(std::string_view name) {
-  std::string key(name);
-  CleanName(key);
-  return FoldAccents(key);
-}
-
-// The faces of the list, without the leading "none" entry and the blank entries a missing
-// file is padded with: neither names a head.
+// Every entry of the list, so that the report accounts for the whole list. Only faces with a
+// name can be matched: entry 0 (" nicht vorhanden") names no head, and a missing file pads
+// the list with blank entries.
 std::vector<FaceCandidate> FacesOf(const CBaseTextFile& faces) {
-  std::vector<FaceCandidate> candidates;
-  const int first = faces.Settings().noneTextId != 0 ? 1 : 0;
-  for (int i = first; i < faces.Count(); ++i)
-    if (!faces.GetText(i).empty()) candidates.push_back({i, MatchKey(faces.GetText(i)), 0});
-  return candidates;
+  std::vector<FaceCandidate> entries;
+  const int noneEntry = faces.Settings().noneTextId != 0 ? 0 : -1;
+  for (int i = 0; i < faces.Count(); ++i) {
+    std::string key;
+    if (i != noneEntry && !faces.GetText(i).empty()) {
+      key = std::string(faces.GetText(i));
+      CleanName(key);
+      key = FoldAccents(key);
+    }
+    entries.push_back({i, std::move(key), 0});
+  }
+  return entries;
 }
 
 }  // namespace
@@ -44,18 +45,21 @@ MappingResult MapVelaFaces(CWorldDatabase* world, const CBaseTextFile& faces, st
                            bool overwrite) {
   if (!world) return MappingResult::kNoWorld;
   std::vector<FaceCandidate> candidates = FacesOf(faces);
-  if (candidates.empty()) return MappingResult::kNoList;
 
   // The first face of the list with the person's name takes it.
   std::unordered_map<std::string, FaceCandidate*> byName;
-  for (FaceCandidate& face : candidates) byName.emplace(face.key, &face);
+  for (FaceCandidate& face : candidates)
+    if (!face.key.empty()) byName.emplace(face.key, &face);
+  if (byName.empty()) return MappingResult::kNoList;
 
   ForEachMappedPerson(*world, [&](CPlayer& person) {
     if (overwrite) person.starHead = 0;
+    // The person's side is folded only, never trimmed: a person without a first name is
+    // " Zico" and must not take the head of a list entry "Zico".
     std::string name(FixedText(person.firstName));
     name += ' ';
     name += FixedText(person.surname);
-    auto it = byName.find(MatchKey(name));
+    auto it = byName.find(FoldAccents(name));
     if (it == byName.end()) return;
     person.starHead = static_cast<uint16_t>(faces.GetId(it->second->index));
     ++it->second->hits;

@@ -5,7 +5,6 @@
 #include <algorithm>
 #include <array>
 #include <optional>
-#include <set>
 #include <string>
 #include <vector>
 
@@ -67,27 +66,22 @@ std::vector<const CClub*> RegularClubs(const CCountry& country) {
   return clubs;
 }
 
-// The leagues, their distinct first successors (the play-offs) in ascending id order, then
-// the national cups, as the country's text record lists them.
+// The leagues, then the first successor (the play-off) of every league that has one, in
+// league order, then the national cups. The game reads one play-off record per league, so a
+// play-off that follows two leagues (the Swiss one) is written for each of them; the country's
+// text record lists it once.
 std::vector<const CDBCompetition*> CountryCompetitions(const CCountry& country) {
   std::vector<const CDBCompetition*> nodes;
   if (!country.HasCompetitions()) return nodes;
   const CompetitionRegistry& registry = country.Competitions();
   const int number = country.CountryNumber();
-  std::set<CompetitionId> leagues;
-  for (int i = 0; i < std::min<int>(country.leagueCount, kCountryMaxLeagues); ++i) {
-    const CompetitionId id = MakeCompetitionId(number, CompKind::LEAGUE, i);
-    if (const CDBCompetition* league = registry.FindCompetition(id)) {
+  for (int i = 0; i < std::min<int>(country.leagueCount, kCountryMaxLeagues); ++i)
+    if (const CDBCompetition* league = registry.FindCompetition(MakeCompetitionId(number, CompKind::LEAGUE, i)))
       nodes.push_back(league);
-      leagues.insert(id);
-    }
-  }
-  std::set<CompetitionId> playOffs;
-  for (const CDBCompetition* league : nodes) {
-    const CompetitionId first = league->GetSuccessor(0);
-    if (first != 0 && !leagues.contains(first) && registry.FindCompetition(first)) playOffs.insert(first);
-  }
-  for (CompetitionId id : playOffs) nodes.push_back(registry.FindCompetition(id));
+  const size_t leagues = nodes.size();
+  for (size_t i = 0; i < leagues; ++i)
+    if (const CDBCompetition* playOff = registry.FindCompetition(nodes[i]->GetSuccessor(0)))
+      nodes.push_back(playOff);
   for (int kind : {CompKind::FA_CUP, CompKind::LE_CUP, CompKind::CONFERENCE_CUP, CompKind::CHALLENGE_SHIELD,
                    CompKind::SUPERCUP})
     if (const CDBCompetition* cup = registry.FindCompetition(MakeCompetitionId(number, kind, 0)))
@@ -164,6 +158,8 @@ void WriteSummary(MasterRecordContext& context, const CCountry& country, uint32_
           : nullptr;
   w.WriteString(league ? std::string_view(league->Name()) : kTextFirstLeague);
   w.WriteString(faCup ? std::string_view(faCup->Name()) : kTextNationalCup);
+  // Without a full first league: the first T clubs in club order. After a load they are the
+  // clubs numbered 1 to T; in an edited world with gaps they are still T real clubs, not zeros.
   const bool fromLeague = league && static_cast<uint32_t>(league->TeamCount()) >= summaryTeams;
   for (uint32_t i = 0; i < summaryTeams; ++i) {
     const uint32_t team = fromLeague ? league->GetTeam(static_cast<int>(i)) : clubs[i]->clubId;

@@ -1,10 +1,10 @@
 #include "master/master_batch.h"
 
-#include <algorithm>
 #include <cstdio>
 #include <memory>
 
 #include "competition/cup_allocation.h"
+#include "assets/badge_path.h"
 #include "assets/big_archive.h"
 #include "exchange/global_tools.h"
 #include "exchange/name_pool.h"
@@ -49,12 +49,14 @@ void WorldDatabaseMasterView::WriteRulesMaster(CMasterWriter& writer, uint32_t f
 }
 
 bool IsArchiveBadgeMissing(CQZBig& archive, std::string_view badgeFolder, std::string_view badge) {
-  if (badge.empty() || !archive.IsOpen()) return false;
-  std::string path(badge);
-  std::replace(path.begin(), path.end(), '\\', '/');
-  if (FileExists(JoinPath(badgeFolder, path))) return false;
-  std::replace(path.begin(), path.end(), '/', '\\');
-  return archive.FindEntry("Badges\\" + path) < 0;
+  if (badge.empty()) return false;
+  // A path that could lead out of the badge folder, by its spelling or through a link, names
+  // no badge, whatever the archive holds.
+  if (!IsConfinedName(badge)) return true;
+  const std::string inFolder = ConfinedPath(badgeFolder, badge);
+  if (inFolder.empty()) return !badgeFolder.empty();
+  if (FileExists(inFolder)) return false;
+  return archive.IsOpen() && archive.FindEntry(BadgeArchiveName(badge)) < 0;
 }
 
 MasterBuildResult BuildMasterBatch(int language, uint32_t flags) {

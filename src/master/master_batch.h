@@ -41,7 +41,9 @@ class WorldDatabaseMasterView final : public MasterBuildWorld {
 
 // True when `badge` (a club's badge file) is neither in the database's badge folder nor in the
 // game's badge archive (under "Badges\\" and the path with backslashes): the game would show
-// no badge, so the build writes none. Without an open archive nothing is judged missing.
+// no badge, so the build writes none. Without an open archive nothing is judged missing, except
+// a path that could lead out of the badge folder (absolute, "..", a drive letter, a link
+// pointing out): always missing.
 bool IsArchiveBadgeMissing(CQZBig& archive, std::string_view badgeFolder, std::string_view badge);
 
 // The build of the working folder's "database" folder. Master mode prints "Ready" after it;

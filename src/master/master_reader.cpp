@@ -5,9 +5,12 @@
 #include "master/master_reader.h"
 
 #include <algorithm>
+#include <array>
 #include <bit>
 #include <cstdio>
 #include <set>
+
+#include "competition/competition_id.h"
 
 namespace torvale {
 
@@ -163,15 +166,30 @@ uint32_t ReadClub(Cursor& c, MasterVariant variant) {
 
 // ---------------------------------------------------------------- competitions
 
-// Validates a link list and common tail; false when it cannot be one.
-bool ReadTail(Cursor& c) {
+// Where a node can end, and the first successor its tail names there (0: none).
+struct NodeEnd {
+  size_t pos = 0;
+  uint32_t firstSuccessor = 0;
+};
+
+// A node of a competition block as the walk took it.
+struct BlockNode {
+  uint32_t id = 0;
+  uint32_t firstSuccessor = 0;
+};
+
+// Validates a link list and common tail; none when it cannot be one.
+std::optional<NodeEnd> ReadTail(Cursor& c) {
   c.I32("competition level");
-  for (const char* what : {"predecessor count", "successor count"}) {
-    const uint32_t n = c.U32(what);
-    if (!c.Ok() || n > kMaxLinks) return false;
-    c.Skip(4 * n, "competition links");
-  }
-  return c.Ok();
+  const uint32_t predecessors = c.U32("predecessor count");
+  if (!c.Ok() || predecessors > kMaxLinks) return std::nullopt;
+  c.Skip(4 * predecessors, "predecessors");
+  const uint32_t successors = c.U32("successor count");
+  if (!c.Ok() || successors > kMaxLinks) return std::nullopt;
+  const uint32_t firstSuccessor = successors > 0 ? c.U32("successors") : 0;
+  c.Skip(4 * (successors - std::min(successors, 1u)), "successors");
+  if (!c.Ok()) return std::nullopt;
+  return NodeEnd{c.Pos(), firstSuccessor};
 }
 
 // Days of a node: the marked days ascending (day 0 can only be the first), then zeros.
@@ -193,8 +211,11 @@ bool ReadDays(Cursor& c, int count, int lastDay) {
 
 // The positions where the node starting at `c` can end (cups can end in several places: their
 // round count comes from the cup allocation table, which the file does not hold).
-std::vector<size_t> NodeEnds(std::span<const uint8_t> bytes, size_t begin, size_t end) {
-  std::vector<size_t> ends;
+std::vector<NodeEnd> NodeEnds(std::span<const uint8_t> bytes, size_t begin, size_t end) {
+  std::vector<NodeEnd> ends;
+  auto add = [&ends](std::optional<NodeEnd> tail) {
+    if (tail) ends.push_back(*tail);
+  };
   Cursor c(bytes, begin, end);
   const uint32_t id = c.U32("competition id");
   const uint16_t type = c.U16("competition type");
@@ -216,7 +237,7 @@ std::vector<size_t> NodeEnds(std::span<const uint8_t> bytes, size_t begin, size_
     if (!ReadDays(c, matchdays, 364)) return ends;
     c.Skip(static_cast<size_t>(matchdays) * static_cast<size_t>(teams / 2) * 2, "fixture grid");
     c.Skip(16, "league money");
-    if (ReadTail(c)) ends.push_back(c.Pos());
+    add(ReadTail(c));
   } else if (type == 3) {
     c.String("cup name");
     c.I32("cup allocation");
@@ -227,31 +248,32 @@ std::vector<size_t> NodeEnds(std::span<const uint8_t> bytes, size_t begin, size_
         Cursor t(bytes, afterHead, end);
         if (!ReadDays(t, matchdays, kLastCupDay)) continue;
         t.Skip(static_cast<size_t>(rounds) * 16, "cup money");
-        if (ReadTail(t)) ends.push_back(t.Pos());
+        add(ReadTail(t));
       }
   } else if (type == 4) {
     c.String("round name");
     c.Skip(4 + 2 + 4 + 2 + 4 + 16, "round data");
-    if (ReadTail(c)) ends.push_back(c.Pos());
+    add(ReadTail(c));
   } else if (type == 5) {
     c.Skip(4 + 4 + 2, "pool parameters");
     const uint32_t checked = c.U32("pool competitions");
     if (!c.Ok() || checked > 3) return ends;
     c.Skip(12, "pool competitions");
-    if (ReadTail(c)) ends.push_back(c.Pos());
+    add(ReadTail(c));
   }
-  std::sort(ends.begin(), ends.end());
-  ends.erase(std::unique(ends.begin(), ends.end()), ends.end());
+  std::sort(ends.begin(), ends.end(), [](const NodeEnd& a, const NodeEnd& b) { return a.pos < b.pos; });
+  ends.erase(std::unique(ends.begin(), ends.end(), [](const NodeEnd& a, const NodeEnd& b) { return a.pos == b.pos; }),
+             ends.end());
   return ends;
 }
 
-// Number of nodes that fill [begin, end) exactly; none when no sequence does. A depth-first
-// walk over the possible node ends with its own stack (a block can hold any number of nodes),
+// The nodes that fill [begin, end) exactly; none when no sequence does. A depth-first walk
+// over the possible node ends with its own stack (a block can hold any number of nodes),
 // remembering the positions from which no sequence reaches the end.
-std::optional<uint32_t> CountNodes(std::span<const uint8_t> bytes, size_t begin, size_t end) {
+std::optional<std::vector<BlockNode>> WalkNodes(std::span<const uint8_t> bytes, size_t begin, size_t end) {
   struct Frame {
     size_t pos;
-    std::vector<size_t> ends;
+    std::vector<NodeEnd> ends;
     size_t next = 0;
   };
   std::set<size_t> deadEnds;
@@ -259,11 +281,18 @@ std::optional<uint32_t> CountNodes(std::span<const uint8_t> bytes, size_t begin,
   stack.push_back({begin, NodeEnds(bytes, begin, end)});
   while (!stack.empty()) {
     Frame& top = stack.back();
-    if (top.pos == end) return static_cast<uint32_t>(stack.size() - 1);
+    if (top.pos == end) {
+      std::vector<BlockNode> nodes;
+      for (size_t i = 0; i + 1 < stack.size(); ++i) {
+        Cursor id(bytes, stack[i].pos, end);
+        nodes.push_back({id.U32("competition id"), stack[i].ends[stack[i].next - 1].firstSuccessor});
+      }
+      return nodes;
+    }
     if (top.next < top.ends.size()) {
-      const size_t next = top.ends[top.next++];
+      const size_t next = top.ends[top.next++].pos;
       if (deadEnds.contains(next)) continue;
-      std::vector<size_t> ends = next == end ? std::vector<size_t>{} : NodeEnds(bytes, next, end);
+      std::vector<NodeEnd> ends = next == end ? std::vector<NodeEnd>{} : NodeEnds(bytes, next, end);
       stack.push_back({next, std::move(ends)});
       continue;
     }
@@ -273,24 +302,69 @@ std::optional<uint32_t> CountNodes(std::span<const uint8_t> bytes, size_t begin,
   return std::nullopt;
 }
 
-uint32_t ReadCompetitionBlock(Cursor& c, std::span<const uint8_t> bytes) {
+std::string Hex(uint32_t id) {
+  char text[16];
+  std::snprintf(text, sizeof text, "%08x", id);
+  return text;
+}
+
+// The order the game reads a country's competitions in: the leagues by index; then, for every
+// league whose first successor is set, in league order, that competition (a play-off following
+// two leagues comes twice); then the national cups in their fixed order, each at most once.
+// Empty when the block keeps it, else what is out of place.
+std::string CheckBlockOrder(const std::vector<BlockNode>& nodes) {
+  size_t i = 0;
+  int lastLeague = -1;
+  std::vector<BlockNode> leagues;
+  for (; i < nodes.size() && CompetitionKindOf(nodes[i].id) == CompKind::LEAGUE &&
+         CompetitionIndex(nodes[i].id) > lastLeague;
+       ++i) {
+    lastLeague = CompetitionIndex(nodes[i].id);
+    leagues.push_back(nodes[i]);
+  }
+  for (const BlockNode& league : leagues) {
+    if (league.firstSuccessor == 0) continue;
+    if (i >= nodes.size() || nodes[i].id != league.firstSuccessor)
+      return "the play-off " + Hex(league.firstSuccessor) + " of league " + Hex(league.id) + " is missing";
+    ++i;
+  }
+  constexpr std::array<int, 5> kCupOrder = {CompKind::FA_CUP, CompKind::LE_CUP, CompKind::CONFERENCE_CUP,
+                                            CompKind::CHALLENGE_SHIELD, CompKind::SUPERCUP};
+  size_t cup = 0;
+  for (; i < nodes.size(); ++i) {
+    const auto* at = std::find(kCupOrder.begin() + static_cast<std::ptrdiff_t>(cup), kCupOrder.end(),
+                               CompetitionKindOf(nodes[i].id));
+    if (at == kCupOrder.end() || CompetitionIndex(nodes[i].id) != 0)
+      return "competition " + Hex(nodes[i].id) + " is out of place";
+    cup = static_cast<size_t>(at - kCupOrder.begin()) + 1;
+  }
+  return {};
+}
+
+std::vector<uint32_t> ReadCompetitionBlock(Cursor& c, std::span<const uint8_t> bytes) {
   const uint32_t size = c.U32("competition block size");
-  if (!c.Ok()) return 0;
+  if (!c.Ok()) return {};
   if (size < 6 || size > c.Left()) {
     c.Fail("competition block size " + std::to_string(size) + " does not fit");
-    return 0;
+    return {};
   }
   const size_t begin = c.Pos();
   const size_t nodesEnd = begin + size - 6;
-  std::optional<uint32_t> nodes = CountNodes(bytes, begin, nodesEnd);
+  std::optional<std::vector<BlockNode>> nodes = WalkNodes(bytes, begin, nodesEnd);
   if (!nodes) {
     c.Fail("competition records do not fill their block of " + std::to_string(size) + " bytes");
-    return 0;
+    return {};
+  }
+  if (const std::string misplaced = CheckBlockOrder(*nodes); !misplaced.empty()) {
+    c.Fail("competition block: " + misplaced);
+    return {};
   }
   c.Skip(size - 6, "competitions");
   c.Expect(c.U32("competition block end"), 0, "word after the competitions");
   c.Expect(c.U16("competition block end"), 0, "half-word after the competitions");
-  return *nodes;
+  std::vector<uint32_t> ids;
+  for (const BlockNode& node : *nodes) ids.push_back(node.id);
+  return ids;
 }
 
 // ---------------------------------------------------------------- the country record
@@ -325,7 +399,8 @@ void ReadCountry(Cursor& c, std::span<const uint8_t> bytes, MasterVariant varian
   info.clubs = clubs;
   for (uint32_t i = 0; i < clubs && c.Ok(); ++i) info.persons += ReadClub(c, variant);
   if (pc) info.persons += ReadClub(c, variant);
-  info.competitions = ReadCompetitionBlock(c, bytes);
+  info.competitionIds = ReadCompetitionBlock(c, bytes);
+  info.competitions = static_cast<uint32_t>(info.competitionIds.size());
   info.referees = c.Count("referees", 6);
   c.Skip(static_cast<size_t>(info.referees) * 6, "referees");
   info.staff = c.Count("staff", 7);

@@ -43,6 +43,7 @@ struct MasterCountryInfo {
   uint32_t clubs = 0;       // regular clubs (the amateur club not counted)
   uint32_t persons = 0;     // persons of all clubs and the additional managers
   uint32_t competitions = 0;
+  std::vector<uint32_t> competitionIds;  // the ids of the competition records, in file order
   uint32_t referees = 0;
   uint32_t staff = 0;
   uint32_t poolEntries = 0;

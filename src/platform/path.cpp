@@ -98,6 +98,44 @@ std::string JoinPath(std::string_view folder, std::string_view name) {
   return out;
 }
 
+bool IsConfinedName(std::string_view name) {
+  if (name.empty() || name.front() == '/' || name.front() == '\\' || name.find(':') != std::string_view::npos)
+    return false;
+  size_t start = 0;
+  while (start <= name.size()) {
+    size_t end = name.find_first_of("/\\", start);
+    if (end == std::string_view::npos) end = name.size();
+    const std::string_view component = name.substr(start, end - start);
+    if (component.empty() || component == "." || component == "..") return false;
+    start = end + 1;
+  }
+  return true;
+}
+
+std::string ConfinedPath(std::string_view root, std::string_view name) {
+  if (root.empty() || !IsConfinedName(name)) return {};
+  const std::string target = ResolvePath(JoinPath(root, name));
+  // Where the path really leads: every link on the way resolved, the missing rest kept.
+  std::error_code ec;
+  const fs::path realRoot = fs::weakly_canonical(ResolvePath(root), ec);
+  if (ec) return {};
+  const fs::path realTarget = fs::weakly_canonical(target, ec);
+  if (ec) return {};
+  auto rootIt = realRoot.begin(), rootEnd = realRoot.end();
+  if (!realRoot.has_filename() && rootIt != rootEnd) --rootEnd;  // a root given with a trailing '/'
+  auto targetIt = realTarget.begin();
+  for (; rootIt != rootEnd; ++rootIt, ++targetIt)
+    if (targetIt == realTarget.end() || *rootIt != *targetIt) return {};
+  // The root itself is no file below it (a link to the root, or "x/.." spelled through links).
+  if (targetIt == realTarget.end()) return {};
+  return target;
+}
+
+bool ReadConfinedFile(std::string_view root, std::string_view name, std::string& out) {
+  const std::string path = ConfinedPath(root, name);
+  return !path.empty() && FileExists(path) && ReadWholeFile(path, out);
+}
+
 bool FileExists(std::string_view path) {
   std::error_code ec;
   return fs::is_regular_file(ResolvePath(path), ec);

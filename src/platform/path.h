@@ -20,6 +20,23 @@ std::string NormalizePath(std::string_view path);
 // Joins two path parts with a single '/'.
 std::string JoinPath(std::string_view folder, std::string_view name);
 
+// Names that files and archives carry (a club's badge, a person's picture, an archive entry)
+// come from strangers as much as the files do. True when `name` is made only of ordinary
+// components ('\\' counts as a separator like '/'): not empty, not absolute, no drive letter
+// (no ':' at all), no empty, "." or ".." component.
+bool IsConfinedName(std::string_view name);
+
+// The one place that decides whether such a name may be used below `root`: the resolved path
+// of `name` below `root`, or empty when the name is not confined (see IsConfinedName), the
+// root is empty, or a link on the way (the file itself included) leads out of the root. The
+// file need not exist yet, so writers use this as well as readers.
+std::string ConfinedPath(std::string_view root, std::string_view name);
+
+// Reads the regular file `name` below `root` (see ConfinedPath) whole; false when the name is
+// not confined, leads out of the root, or names no regular file that can be read. This is how
+// badges, persons' pictures and city graphics named by a database are read.
+bool ReadConfinedFile(std::string_view root, std::string_view name, std::string& out);
+
 bool FileExists(std::string_view path);
 bool DirectoryExists(std::string_view path);
 

@@ -1,6 +1,5 @@
 #include "storage/form_chunk_file.h"
 
-#include <algorithm>
 #include <cstring>
 #include <filesystem>
 
@@ -17,27 +16,6 @@ namespace {
 constexpr uint32_t kFirstCountry = 1;
 constexpr uint32_t kLastCountry = 206;
 
-// A relative name made only of ordinary components; '\' counts as a separator like '/'.
-bool IsSafeRelativeName(std::string name) {
-  std::replace(name.begin(), name.end(), '\\', '/');
-  if (name.empty() || name.front() == '/' || name.find(':') != std::string::npos) return false;
-  size_t start = 0;
-  while (start <= name.size()) {
-    size_t end = name.find('/', start);
-    if (end == std::string::npos) end = name.size();
-    const std::string_view component(name.data() + start, end - start);
-    if (component.empty() || component == "." || component == "..") return false;
-    start = end + 1;
-  }
-  return true;
-}
-
-bool IsInside(const fs::path& path, fs::path root) {
-  if (!root.has_filename()) root = root.parent_path();  // a root given with a trailing '/'
-  const auto [rootEnd, pathIt] = std::mismatch(root.begin(), root.end(), path.begin(), path.end());
-  return rootEnd == root.end();
-}
-
 // Writes the file of a named chunk ("BADG", "PLIM") below `root`.
 bool WriteNamedFile(const CFormChunk& chunk, const std::string& root) {
   if (root.empty() || chunk.data.empty()) return false;
@@ -45,15 +23,10 @@ bool WriteNamedFile(const CFormChunk& chunk, const std::string& root) {
   const uint8_t* nul = static_cast<const uint8_t*>(std::memchr(begin, 0, chunk.data.size()));
   if (!nul) return false;
   const std::string name(reinterpret_cast<const char*>(begin), size_t(nul - begin));
-  if (!IsSafeRelativeName(name)) return false;
-
-  const std::string target = ResolvePath(JoinPath(root, name));
   // The folders on the way may already exist as links; what counts is where they really lead,
   // and that is checked before any folder is made.
-  std::error_code ec;
-  const fs::path realRoot = fs::weakly_canonical(ResolvePath(root), ec);
-  const fs::path realParent = ec ? fs::path() : fs::weakly_canonical(fs::path(target).parent_path(), ec);
-  if (ec || !IsInside(realParent, realRoot)) return false;
+  const std::string target = ConfinedPath(root, name);
+  if (target.empty()) return false;
   const size_t size = chunk.data.size() - size_t(nul - begin) - 1;
   return WriteChunkDataFile(target, nul + 1, size, true);
 }

@@ -420,6 +420,8 @@ bool CKLFile::ReadHex(uint32_t& value) {
   value = 0;
   if (!line.data()) return false;
   size_t i = 0;
+  // Leading blanks are skipped, as ReadInt skips them: a hand-edited " 1af" keeps its value
+  // instead of reading as 0.
   while (i < line.size() && IsBlank(line[i])) ++i;
   for (int digits = 0; digits < 8 && i < line.size(); ++digits, ++i) {
     int d = HexDigit(line[i]);

@@ -96,6 +96,7 @@ class CKLFile {
     value = static_cast<T>(v);
     return ok;
   }
+  // Up to 8 hexadecimal digits after any leading blanks; 0 when the line starts otherwise.
   bool ReadHex(uint32_t& value);
   template <typename T>
     requires std::is_integral_v<T>

@@ -214,36 +214,45 @@ TEST(VelaFaceMapping, FirstMatchingFaceAndTheReport) {
   CPlayer& orjan = w.AddPerson(club, "CErjan", "AEro");
   CPlayer& twin1 = w.AddPerson(club, "Twin", "Star");
   CPlayer& twin2 = w.AddPerson(club, "Twin", "Star");
-  CPlayer& single = w.AddPerson(club, "", "Zico");
+  CPlayer& anna = w.AddPerson(club, "Anna", "Berg");
+  CPlayer& surnameOnly = w.AddPerson(club, "", "Zico");
+  CPlayer& padded = w.AddPerson(club, "Nobody ", "Here");
   CPlayer& missing = w.AddPerson(club, "Max", "Fehler");
+  surnameOnly.starHead = 44;
   missing.starHead = 55;
 
   CBaseTextFile faces(FaceFileSettings());
   ASSERT_TRUE(faces.Load(scratch.MakeFile("database/ger/faceIDs.txt",
-                                          Utf8ToCp1252("5\r\nŒrjan Ærø\r\n501\r\nTwin Star\r\n502\r\n"
+                                          Utf8ToCp1252("6\r\nŒrjan Ærø\r\n501\r\nTwin Star\r\n502\r\n"
                                                        "Nobody Here\r\n503\r\nZico\r\n504\r\n"
-                                                       "Twin Star\r\n505\r\n"))));
+                                                       "Twin Star\r\n505\r\n  Anna \t Berg \r\n506\r\n"))));
   const std::string report = scratch.path() + "/faces.txt";
   EXPECT_EQ(MapVelaFaces(w.Get(), faces, report, false), MappingResult::kMapped);
 
   EXPECT_EQ(orjan.starHead, 501);
   EXPECT_EQ(twin1.starHead, 502);  // the first of two equal names
   EXPECT_EQ(twin2.starHead, 502);
-  EXPECT_EQ(single.starHead, 504);
+  EXPECT_EQ(anna.starHead, 506) << "the list's names are whitespace-normalised";
+  EXPECT_EQ(surnameOnly.starHead, 44) << "\" Zico\" is not \"Zico\"";
+  EXPECT_EQ(padded.starHead, 0) << "\"Nobody  Here\" is not \"Nobody Here\"";
   EXPECT_EQ(missing.starHead, 55);
+  // The whole list is accounted for, the entry "nicht vorhanden" (never a match) included.
   EXPECT_EQ(ReadReport(report),
             "Face mapping statistics:\r\n"
             "Successful: 2:\r\n"
-            "Unmapped: 2:\r\n"
+            "Unmapped: 4:\r\n"
             "Overmapped: 1\r\n\r\n"
             "Unmapped:\r\n"
+            " nicht vorhanden\r\n"
             "Nobody Here\r\n"
+            "Zico\r\n"
             "Twin Star\r\n"
             "\r\nOvermapped:\r\n"
             "Twin Star (2)\r\n");
 
   EXPECT_EQ(MapVelaFaces(w.Get(), faces, "", true), MappingResult::kMapped);
   EXPECT_EQ(missing.starHead, 0);
+  EXPECT_EQ(surnameOnly.starHead, 0);
   EXPECT_EQ(orjan.starHead, 501);
 }
 

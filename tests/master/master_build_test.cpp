@@ -8,6 +8,8 @@
 #include <fstream>
 #include <sstream>
 
+#include "competition/league_system.h"
+#include "competition/relegation_rules.h"
 #include "master/master_reader.h"
 #include "master/master_records.h"
 #include "master_test_world.h"
@@ -199,6 +201,68 @@ TEST(MasterBuild, UnwritableFolderFailsWithoutAFile) {
   ::testing::internal::CaptureStderr();
   EXPECT_EQ(world.Build(0), MasterBuildResult::kWriteFailed);
   ::testing::internal::GetCapturedStderr();
+}
+
+uint32_t LoadU32(const std::vector<uint8_t>& bytes, size_t at) {
+  return bytes[at] | bytes[at + 1] << 8 | bytes[at + 2] << 16 | static_cast<uint32_t>(bytes[at + 3]) << 24;
+}
+
+void AddToU32(std::vector<uint8_t>& bytes, size_t at, int64_t delta) {
+  const uint32_t value = static_cast<uint32_t>(LoadU32(bytes, at) + delta);
+  for (int i = 0; i < 4; ++i) bytes[at + static_cast<size_t>(i)] = static_cast<uint8_t>(value >> (8 * i));
+}
+
+// Where the record of competition `id` (its id and node type `type`) starts, from `from` on.
+size_t FindRecord(const std::vector<uint8_t>& bytes, size_t from, uint32_t id, uint16_t type) {
+  const uint8_t head[6] = {uint8_t(id), uint8_t(id >> 8), uint8_t(id >> 16), uint8_t(id >> 24), uint8_t(type), 0};
+  const auto at = std::search(bytes.begin() + static_cast<std::ptrdiff_t>(from), bytes.end(), head, head + 6);
+  return static_cast<size_t>(at - bytes.begin());
+}
+
+// The game reads one play-off record per league that has one, so the Swiss play-off, which
+// follows both of the first two leagues, is written twice; a block that lists it once (as the
+// country's text record does) is not what the game reads and the reader refuses it.
+TEST(MasterBuild, APlayOffFollowingTwoLeaguesIsWrittenForEachLeague) {
+  MasterTestWorld world;
+  world.AddPlayable(4, "Land4");  // the build needs one complete country
+  CCountry& swiss = world.AddPlayable(14, "Schweiz");
+  LevelRules rules{};
+  rules[0] = REL_RULE_SWITZERLAND;
+  BuildRelegationStructure(swiss, rules);
+  const CompetitionId first = MakeCompetitionId(14, CompKind::LEAGUE, 0);
+  const CompetitionId second = MakeCompetitionId(14, CompKind::LEAGUE, 1);
+  const CompetitionId playOff = world.world.registry.FindCompetition(first)->GetSuccessor(0);
+  ASSERT_EQ(CompetitionKindOf(playOff), CompKind::SWITZERLAND);
+  ASSERT_EQ(world.world.registry.FindCompetition(second)->GetSuccessor(0), playOff);
+  std::vector<uint32_t> cups;
+  for (int kind : {CompKind::FA_CUP, CompKind::LE_CUP, CompKind::CONFERENCE_CUP, CompKind::CHALLENGE_SHIELD,
+                   CompKind::SUPERCUP})
+    if (world.world.registry.FindCompetition(MakeCompetitionId(14, kind, 0))) cups.push_back(MakeCompetitionId(14, kind, 0));
+  ASSERT_FALSE(cups.empty());
+
+  std::string path;
+  ASSERT_EQ(world.Build(0, 0, true, &path), MasterBuildResult::kWritten);
+  std::vector<uint8_t> bytes = ReadBytes(path);
+  std::string error;
+  const auto info = ReadMasterFile(bytes, &error);
+  ASSERT_TRUE(info) << error;
+  std::vector<uint32_t> expected = {first, second, playOff, playOff};
+  expected.insert(expected.end(), cups.begin(), cups.end());
+  EXPECT_EQ(info->countries[13].competitionIds, expected);
+
+  // The same file with the play-off once, every size word mended: the reader says what is missing.
+  const size_t country = info->countries[13].offset;
+  const size_t block = FindRecord(bytes, country, first, 1);
+  const size_t once = FindRecord(bytes, block, playOff, 3);
+  const size_t twice = FindRecord(bytes, once + 1, playOff, 3);
+  ASSERT_LT(twice, bytes.size());
+  const int64_t removed = static_cast<int64_t>(twice - once);
+  bytes.erase(bytes.begin() + static_cast<std::ptrdiff_t>(twice), bytes.begin() + static_cast<std::ptrdiff_t>(twice - once + twice));
+  AddToU32(bytes, 0, -removed);
+  AddToU32(bytes, country, -removed);
+  AddToU32(bytes, block - 4, -removed);
+  EXPECT_FALSE(ReadMasterFile(bytes, &error));
+  EXPECT_NE(error.find("play-off"), std::string::npos) << error;
 }
 
 // ---------------------------------------------------------------- the club trim of "killdata"

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "platform/path.h"
 #include "support/scratch_dir.h"
 
@@ -52,6 +54,38 @@ TEST(NormalizePath, ADriveRootLosesItsSlashOnlyWhenItIsTheWholePath) {
   EXPECT_EQ(NormalizePath("D:\\Spiel"), "d:/spiel");
   EXPECT_EQ(NormalizePath("D:"), "d:");
   EXPECT_EQ(NormalizePath("/"), "/");
+}
+
+TEST(ConfinedPath, OnlyOrdinaryNamesThatStayBelowTheRoot) {
+  for (const char* name : {"", "/etc/passwd", "\\etc", "C:\\x.tga", "c:x.tga", "a/../../x", "..\\x", "a/./x", "a//x",
+                           "a/"})
+    EXPECT_FALSE(IsConfinedName(name)) << name;
+  EXPECT_TRUE(IsConfinedName("Grp\\Badge180\\x..tga"));
+
+  test::ScratchDir dir;
+  const std::string root = dir.MakeDir("Badges");
+  const std::string inside = dir.MakeFile("Badges/Grp/X.TGA", "x");
+  dir.MakeFile("Outside/X.TGA", "secret");
+  std::filesystem::create_directory_symlink(dir.path() + "/Outside", root + "/Out");
+  std::filesystem::create_directory_symlink(root + "/Grp", root + "/Same");
+  std::filesystem::create_symlink(dir.path() + "/Outside/X.TGA", root + "/Grp/Leak.tga");
+  std::filesystem::create_directory_symlink(root, root + "/Self");
+
+  EXPECT_EQ(ConfinedPath(root, "grp\\x.tga"), inside);
+  EXPECT_EQ(ConfinedPath(root + "/", "Grp/New/Y.TGA"), root + "/Grp/New/Y.TGA") << "a file about to be made";
+  EXPECT_FALSE(ConfinedPath(root, "Same/X.TGA").empty()) << "a link that stays inside";
+  EXPECT_TRUE(ConfinedPath(root, "Out/X.TGA").empty());
+  EXPECT_TRUE(ConfinedPath(root, "Out/New.TGA").empty());
+  EXPECT_TRUE(ConfinedPath(root, "Grp/Leak.tga").empty()) << "the file itself is a link out";
+  EXPECT_TRUE(ConfinedPath(root, "Self").empty()) << "the root is no file below it";
+  EXPECT_TRUE(ConfinedPath(root, "../Outside/X.TGA").empty());
+  EXPECT_TRUE(ConfinedPath("", "Grp/X.TGA").empty());
+
+  std::string read;
+  EXPECT_TRUE(ReadConfinedFile(root, "GRP\\x.tga", read));
+  EXPECT_EQ(read, "x");
+  EXPECT_FALSE(ReadConfinedFile(root, "Out/X.TGA", read));
+  EXPECT_FALSE(ReadConfinedFile(root, "Grp", read)) << "a folder is no file";
 }
 
 }  // namespace torvale

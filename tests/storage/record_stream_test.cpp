@@ -97,7 +97,7 @@ TEST(RecordStream, ReadsEveryPrimitiveFromItsText) {
   CKLFile in;
   ASSERT_TRUE(in.OpenReadFromMemory(
       "  -12abc\n+7\nabc\n-1\n70000\n4294967295\n"  // ints
-      "1aF\nG1\n123456789\n"                        // hex
+      "1aF\nG1\n123456789\n \t1aF\n"                // hex
       "7\n0\n"                                      // bools
       "1,2\n1,2,3,4,5\n300,-1\n"                    // byte lists
       "9\n8\n"                                      // byte lines
@@ -111,6 +111,7 @@ TEST(RecordStream, ReadsEveryPrimitiveFromItsText) {
   EXPECT_EQ(NextHex(in), 0x1AFu);
   EXPECT_EQ(NextHex(in), 0u);
   EXPECT_EQ(NextHex(in), 0x12345678u);
+  EXPECT_EQ(NextHex(in), 0x1AFu) << "leading blanks are skipped";
 
   int flag = 0;
   EXPECT_TRUE(in.ReadBool(flag));

@@ -19,6 +19,7 @@
 #include <string>
 #include <vector>
 
+#include "bench_timing.h"
 #include "competition/competition_registry.h"
 #include "competition/cup_national.h"
 #include "competition/fixture_templates.h"
@@ -41,28 +42,6 @@ using Clock = std::chrono::steady_clock;
 
 double Seconds(Clock::time_point since) { return std::chrono::duration<double>(Clock::now() - since).count(); }
 
-double CpuNow() {
-  timespec ts{};
-  clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &ts);
-  return static_cast<double>(ts.tv_sec) + static_cast<double>(ts.tv_nsec) * 1e-9;
-}
-
-// The best CPU and wall time of `runs` calls of `work`; false when a call fails.
-struct Timing {
-  double cpu = 1e9;
-  double wall = 1e9;
-};
-template <typename Work>
-bool Best(int runs, Timing& timing, Work&& work) {
-  for (int i = 0; i < runs; ++i) {
-    const double cpu = CpuNow();
-    const auto wall = Clock::now();
-    if (!work()) return false;
-    timing.cpu = std::min(timing.cpu, CpuNow() - cpu);
-    timing.wall = std::min(timing.wall, Seconds(wall));
-  }
-  return true;
-}
 
 uint64_t Fnv1a(std::string_view bytes) {
   uint64_t hash = 1469598103934665603ull;

@@ -5,9 +5,13 @@
 #include <QApplication>
 #include <gtest/gtest.h>
 
+#include "ui/theme/editor_theme.h"
+
 int main(int argc, char** argv) {
   if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   testing::InitGoogleTest(&argc, argv);
   QApplication app(argc, argv);
+  // Widgets are tested in the look users see: the theme changes sizes and fonts.
+  torvale::ApplyEditorTheme(app);
   return RUN_ALL_TESTS();
 }

@@ -6,7 +6,7 @@
 #include <QTimer>
 #include <cstdlib>
 
-#include "app/message_box.h"
+#include "ui/common/message_box.h"
 #include "platform/fatal_error.h"
 #include "platform/string_table.h"
 

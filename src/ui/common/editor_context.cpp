@@ -1,0 +1,67 @@
+#include "ui/common/editor_context.h"
+
+#include "platform/path.h"
+#include "platform/pc/file.h"
+#include "ui/common/message_box.h"
+
+namespace torvale {
+
+EditorContext::EditorContext(const std::string& installFolder)
+    : installFolder_(NormalizePath(installFolder.empty() ? GetWorkingDirectory().value_or(".") : installFolder)) {
+  cupAllocations_.LoadCupAllocations(DataFolder("script"));
+  textTables_.Load(JoinPath(installFolder_, kGameDatabaseFolder));
+  // The badge archive's complaints are the user's to read; the lists it needs are extras.
+  tools_.Init(installFolder_, [](const std::string& text) { ShowMessage(text); });
+
+  WorldEnvironment environment;
+  environment.countryIndexPath = JoinPath(installFolder_, "database/countries.sav");
+  environment.scriptFolder = DataFolder("script");
+  environment.cupAllocations = &cupAllocations_;
+  environment.sibling = &tools_.SiblingLists();
+  worlds_ = std::make_unique<WorldManager>(environment);
+  worlds_->SetActiveDatabasePath(kGameDatabaseFolder);
+  RegisterEditors(commands_);
+}
+
+EditorContext::~EditorContext() {
+  // The change doors observe the worlds: they go first.
+  changes_.clear();
+  worlds_.reset();
+  cupAllocations_.FreeCupAllocations();
+}
+
+std::unique_ptr<EditorContext> EditorContext::FromInstallFolder(const std::string& installFolder) {
+  auto context = std::make_unique<EditorContext>(installFolder);
+  context->OpenGameDatabase();
+  return context;
+}
+
+std::string EditorContext::DataFolder(const std::string& name) const { return JoinPath(installFolder_, name); }
+
+CWorldDatabase* EditorContext::CreateWorld() {
+  CWorldDatabase* world = worlds_->CreateWorld();
+  if (world) ChangesOf(*world);
+  return world;
+}
+
+CWorldDatabase* EditorContext::OpenWorld(const std::string& folder) {
+  CWorldDatabase* world = CreateWorld();
+  if (!world) return nullptr;
+  world->Load(folder);
+  ChangesOf(*world).MarkSaved();
+  return world;
+}
+
+bool EditorContext::CloseWorld(CWorldDatabase* world) {
+  if (!world || worlds_->IndexOf(world) == worlds_->Count()) return false;
+  changes_.erase(world);
+  return worlds_->RemoveWorld(world);
+}
+
+WorldChanges& EditorContext::ChangesOf(CWorldDatabase& world) {
+  std::unique_ptr<WorldChanges>& changes = changes_[&world];
+  if (!changes) changes = std::make_unique<WorldChanges>(world);
+  return *changes;
+}
+
+}  // namespace torvale

@@ -1,0 +1,86 @@
+#include "ui/common/message_box.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QThread>
+#include <cstdio>
+
+#include "app/qt_text.h"
+#include "platform/fatal_error.h"
+#include "platform/string_table.h"
+
+namespace torvale {
+
+namespace {
+
+struct ButtonSpec {
+  QMessageBox::StandardButton button;
+  const char* label;
+  DialogAnswer answer;
+};
+
+std::vector<ButtonSpec> ButtonsOf(MessageButtons buttons) {
+  switch (buttons) {
+    case MessageButtons::kOk: return {{QMessageBox::Ok, "OK", DialogAnswer::kOk}};
+    case MessageButtons::kYesNo:
+      return {{QMessageBox::Yes, "&Ja", DialogAnswer::kYes}, {QMessageBox::No, "&Nein", DialogAnswer::kNo}};
+    case MessageButtons::kYesNoCancel:
+      return {{QMessageBox::Yes, "&Ja", DialogAnswer::kYes},
+              {QMessageBox::No, "&Nein", DialogAnswer::kNo},
+              {QMessageBox::Cancel, "Abbrechen", DialogAnswer::kCancel}};
+  }
+  return {};
+}
+
+}  // namespace
+
+DialogAnswer ShowMessageBox(const std::string& text, MessageButtons buttons, QWidget* parent) {
+  const QString caption = FromCp1252(LoadString(IDS_MESSAGE_CAPTION));
+  const std::vector<ButtonSpec> specs = ButtonsOf(buttons);
+  if (ScopedDialogAnswers* hook = ScopedDialogAnswers::Active()) {
+    ShownDialog shown{ShownDialogKind::kMessageBox, caption, {}, FromCp1252(text), {}};
+    for (const ButtonSpec& spec : specs) shown.buttons << QString::fromUtf8(spec.label).remove('&');
+    if (buttons == MessageButtons::kOk) {
+      hook->RecordNotice(std::move(shown));
+      return DialogAnswer::kOk;
+    }
+    return hook->AnswerQuestion(std::move(shown));
+  }
+
+  QMessageBox box(buttons == MessageButtons::kOk ? QMessageBox::Information : QMessageBox::Question, caption,
+                  FromCp1252(text), QMessageBox::NoButton, parent);
+  for (const ButtonSpec& spec : specs) box.addButton(spec.button)->setText(QString::fromUtf8(spec.label));
+  box.setDefaultButton(specs.front().button);
+  box.setEscapeButton(specs.back().button);
+  box.exec();
+  for (const ButtonSpec& spec : specs)
+    if (box.clickedButton() == box.button(spec.button)) return spec.answer;
+  return specs.back().answer;
+}
+
+void ShowMessage(const std::string& text, QWidget* parent) { ShowMessageBox(text, MessageButtons::kOk, parent); }
+
+bool AskYesNo(const std::string& text, QWidget* parent) {
+  return ShowMessageBox(text, MessageButtons::kYesNo, parent) == DialogAnswer::kYes;
+}
+
+void InstallFatalErrorBox(FatalErrorHandler& handler) {
+  handler.SetPresenter([](const std::string& title, const std::string& message) {
+    // A box can only be shown from the GUI thread; a report from a service thread goes
+    // to standard error instead of deadlocking the end of the program.
+    if (!qApp || QThread::currentThread() != qApp->thread()) {
+      std::fprintf(stderr, "%s\n%s\n", title.c_str(), message.c_str());
+      return;
+    }
+    while (QApplication::overrideCursor()) QApplication::restoreOverrideCursor();
+    QMessageBox box(QMessageBox::Critical, QString::fromStdString(title),
+                    QString::fromStdString(message).trimmed(), QMessageBox::Ok);
+    // The program ends after this box: it must stay in front of every window.
+    box.setWindowModality(Qt::ApplicationModal);
+    box.setWindowFlag(Qt::WindowStaysOnTopHint);
+    box.exec();
+  });
+}
+
+}  // namespace torvale

@@ -1,0 +1,33 @@
+#pragma once
+// The editor's message boxes: every box has the caption "Editor" (string-table entry 899) and
+// German buttons. Dialogs never build a QMessageBox themselves; they call ShowMessageBox (or
+// the two short forms), which tests answer through ScopedDialogAnswers. Texts are
+// Windows-1252, like everything from the string table and the world.
+//
+//   if (AskYesNo(FormatString(859, world.Name()), this)) ...
+
+#include <string>
+
+#include "ui/common/dialog_answers.h"
+
+class QWidget;
+
+namespace torvale {
+
+class FatalErrorHandler;
+
+enum class MessageButtons { kOk, kYesNo, kYesNoCancel };
+
+// Shows `text` modally and returns the button pressed (kOk, kYes, kNo or kCancel; closing the
+// box counts as its last button).
+DialogAnswer ShowMessageBox(const std::string& text, MessageButtons buttons = MessageButtons::kOk,
+                            QWidget* parent = nullptr);
+// An OK box.
+void ShowMessage(const std::string& text, QWidget* parent = nullptr);
+// A Yes/No question; true for Yes.
+bool AskYesNo(const std::string& text, QWidget* parent = nullptr);
+
+// Makes fatal platform errors show a system-modal error box before the process ends.
+void InstallFatalErrorBox(FatalErrorHandler& handler);
+
+}  // namespace torvale

@@ -1,0 +1,11 @@
+// Where each editor plugs its dialog into the main window: one line per editor, nothing else.
+
+#include "ui/common/editor_commands.h"
+
+namespace torvale {
+
+void RegisterEditors(EditorCommandRegistry& registry) {
+  (void)registry;
+}
+
+}  // namespace torvale
