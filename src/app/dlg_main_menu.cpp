@@ -20,6 +20,7 @@
 #include "database/world_database.h"
 #include "platform/string_table.h"
 #include "ui/common/editor_context.h"
+#include "ui/common/load_report_box.h"
 #include "ui/common/message_box.h"
 #include "ui/common/world_changes.h"
 
@@ -218,7 +219,8 @@ void DlgMainMenu::BuildMenus() {
 // Start-up and refresh
 
 void DlgMainMenu::Initialise() {
-  if (!context_.CurrentWorld()) context_.OpenGameDatabase();
+  if (!context_.CurrentWorld())
+    if (CWorldDatabase* world = context_.OpenGameDatabase()) ShowLoadReport(world->LastLoadReport(), this);
   previousContinent_ = continent_ = 0;
   country_ = 14;
   FillCountries();

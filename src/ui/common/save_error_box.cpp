@@ -7,4 +7,8 @@ namespace torvale {
 
 void SaveErrorBox::ReportSaveError(int messageId) { ShowMessage(LoadString(messageId), parent_); }
 
+void SaveErrorBox::ReportFilesNotWritten(const std::vector<std::string>& files) {
+  ShowMessage(FilesNotWrittenMessage(files), parent_);
+}
+
 }  // namespace torvale
