@@ -21,6 +21,7 @@
 #include "database/world_database.h"
 #include "platform/string_table.h"
 #include "ui/common/editor_context.h"
+#include "ui/common/load_report_box.h"
 #include "ui/common/message_box.h"
 #include "ui/common/world_changes.h"
 
@@ -238,7 +239,8 @@ void DlgMainMenu::BuildMenus() {
 
 void DlgMainMenu::Initialise() {
   if (start_.showSplash) ShowEditorSplash(this);
-  if (!context_.CurrentWorld()) context_.OpenGameDatabase();
+  if (!context_.CurrentWorld())
+    if (CWorldDatabase* world = context_.OpenGameDatabase()) ShowLoadReport(world->LastLoadReport(), this);
   previousContinent_ = continent_ = 0;
   country_ = 14;
   FillCountries();

@@ -115,6 +115,24 @@ bool DecodeRunLength(const uint8_t* data, size_t size, size_t pixelBytes, DibPix
   return true;
 }
 
+// True when the run-length stream holds at least `needed` pixels: checked before the bitmap
+// is allocated, since 4 bytes of packet stand for up to 128 pixels and a small file could
+// otherwise ask for gigabytes it never fills.
+bool RunLengthHoldsPixels(const uint8_t* data, size_t size, size_t pixelBytes, uint64_t needed) {
+  size_t pos = 0;
+  uint64_t pixels = 0;
+  while (pixels < needed) {
+    if (pos >= size) return false;
+    const uint8_t packet = data[pos++];
+    const size_t count = (packet & 0x7F) + 1u;
+    const size_t bytes = (packet & 0x80) ? pixelBytes : count * pixelBytes;
+    if (size - pos < bytes) return false;
+    pos += bytes;
+    pixels += count;
+  }
+  return true;
+}
+
 void WriteDibHeaders(uint8_t* p, int width, int height, uint32_t totalSize) {
   p[0] = 'B';
   p[1] = 'M';
@@ -136,6 +154,17 @@ std::vector<uint8_t> TgaToDib(const uint8_t* bytes, size_t length) {
   const uint8_t* data = bytes + header.pixelOffset;
   const size_t dataSize = length - header.pixelOffset;
   if (!FileCanHoldPixels(header, dataSize)) return {};
+  const bool supported = header.depth == 16 || header.depth == 24 || header.depth == 32;
+  const uint64_t pixels = uint64_t(header.width) * uint64_t(header.height);
+  if (!supported) {
+    // Nothing is decoded: the black stand-in may be no larger than plain pixels of the file's
+    // own size would make it.
+    const uint64_t bytesPerPixel = header.depth > 8 ? (uint64_t(header.depth) + 7) / 8 : 1;
+    if (pixels > dataSize / bytesPerPixel) return {};
+  } else if (header.type == kTypeRunLength &&
+             !RunLengthHoldsPixels(data, dataSize, size_t(header.depth) / 8, pixels)) {
+    return {};
+  }
 
   const size_t stride = (3 * size_t(header.width) + 3) & ~size_t{3};
   const uint64_t total = kDibHeaderSize + uint64_t(stride) * uint64_t(header.height);
@@ -143,7 +172,6 @@ std::vector<uint8_t> TgaToDib(const uint8_t* bytes, size_t length) {
   std::vector<uint8_t> dib(total, 0);
   WriteDibHeaders(dib.data(), header.width, header.height, static_cast<uint32_t>(total));
 
-  const bool supported = header.depth == 16 || header.depth == 24 || header.depth == 32;
   if (!supported) return dib;  // black, but of the right size
   const size_t pixelBytes = size_t(header.depth) / 8;
   DibPixelWriter out(dib, header, stride);

@@ -497,6 +497,10 @@ bool CopyCountry(const CWorldDatabase& sourceWorld, const CCountry& source, CWor
   if (mask & kCopyCountryYouth) CopyYouth(copy, source, target);
   if (mask & kCopyCountryManagers) CopyManagers(copy, source, target);
   copy.FinishPersons();
+  // With its clubs and settings copied the country is the user's new one: its file may be
+  // written even if the old one could not be read.
+  constexpr uint32_t kWholeCountry = kCopyCountryClubsAndFixtures | kCopyCountryGeneral;
+  if ((mask & kWholeCountry) == kWholeCountry) targetWorld.MarkCountryReplaced(target.CountryNumber());
   return true;
 }
 

@@ -1,12 +1,16 @@
 #include "database/world_database.h"
 
+#include <algorithm>
+#include <cstdint>
 #include <vector>
 
 #include "competition/competition_records.h"
 #include "competition/cup_national.h"
 #include "exchange/name_pool.h"
+#include "platform/atomic_file.h"
 #include "platform/path.h"
 #include "storage/record_stream.h"
+#include "database/database_commit.h"
 #include "database/save_error_reporter.h"
 #include "world/sibling_lookup.h"
 
@@ -22,9 +26,10 @@ constexpr uint32_t kNamePoolSecondTag = 20;
 // the byte the master build writes after the continent.
 constexpr int kIndexLinesPerCountry = 6;
 
-std::string CountryFilePath(std::string_view folder, int number) {
-  return JoinPath(folder, "Country" + std::to_string(number) + ".sav");
-}
+constexpr std::string_view kRulesFileName = "Rules.sav";
+constexpr std::string_view kWithoutFileName = "Without.sav";
+
+std::string CountryFileName(int number) { return "Country" + std::to_string(number) + ".sav"; }
 
 std::vector<std::string_view> SplitLines(std::string_view text) {
   std::vector<std::string_view> lines;
@@ -151,6 +156,8 @@ void CWorldDatabase::FillCountriesFromIndex() {
 
 void CWorldDatabase::SetFolder(std::string_view path) {
   folder_ = NormalizePath(path);
+  accessFolder_ = std::string(path);
+  std::replace(accessFolder_.begin(), accessFolder_.end(), '\\', '/');
   badgeFolder_ = folder_ + "/Badge";
 }
 
@@ -163,44 +170,166 @@ std::string CWorldDatabase::Name() const {
 // ---------------------------------------------------------------- load and save
 
 bool CWorldDatabase::Load(std::string_view path) {
+  LoadReport report;
+  return Load(path, report);
+}
+
+bool CWorldDatabase::Load(std::string_view path, LoadReport& report) {
+  report.Clear();
   if (!IsLoaded()) InitEmptyWorld();
   secondMap_.clear();
   SetFolder(path);
+  unreadableFiles_.clear();
+  for (auto& country : countries_)
+    if (country) country->SetKeepReferencesAsRead(false);
 
-  for (int n = kFirstCountry; n <= kLastCountry; ++n) {
-    CKLFile file;
-    if (!file.OpenRead(CountryFilePath(folder_, n))) continue;
-    countries_[static_cast<size_t>(n)]->ReadCountry(file);
-    file.Close();
+  switch (RecoverInterruptedSave(accessFolder_)) {
+    case CommitRecovery::kRolledForward:
+      report.Add(std::string(kCommitRecordName), LoadProblemKind::kRepaired, 0,
+                 "Ein unterbrochenes Speichern wurde abgeschlossen.");
+      break;
+    case CommitRecovery::kRolledBack:
+      report.Add(std::string(kCommitRecordName), LoadProblemKind::kRepaired, 0,
+                 "Ein unvollst\xE4ndiges Speichern wurde verworfen; die Datenbank ist wie zuvor.");
+      break;
+    case CommitRecovery::kNothing:
+      break;
   }
+  RemoveStaleTemporaries(accessFolder_);
+
+  for (int n = kFirstCountry; n <= kLastCountry; ++n) LoadCountryFile(n, report);
   // The countries keep their club numbering in step with their club maps, so the rules
   // below resolve against the numbering the files were read with.
   // "Without.sav" has no version of its own: its persons are laid out as the rules file's.
   uint32_t rulesVersion = CKLFile::kWrittenVersion;
-  LoadRulesFile(folder_, rules_, &rulesVersion);
-  rules_.ResolveAfterLoad(*this, *this);
-
-  RemoveWithoutClubPersons();
-  return LoadWithoutFile(folder_, *withoutClub_, MakePlayerReadContext(), rulesVersion);
+  LoadRules(report, rulesVersion);
+  const bool withoutRead = LoadWithout(report, rulesVersion);
+  lastLoadReport_ = report;
+  return withoutRead && unreadableFiles_.empty();
 }
 
-bool CWorldDatabase::Save(SaveErrorReporter& reporter) const {
-  bool failed = false;
+bool CWorldDatabase::OpenFolderFile(CKLFile& file, const std::string& name, const char* missingText,
+                                    LoadReport& report) {
+  switch (file.OpenReadChecked(JoinPath(accessFolder_, name))) {
+    case FileReadResult::kMissing:
+      report.Add(name, LoadProblemKind::kMissing, 0, missingText);
+      return false;
+    case FileReadResult::kUnreadable:
+      // Taken for missing, the file would be replaced by an empty one on the next save.
+      report.Add(name, LoadProblemKind::kUnreadable, 0,
+                 "Die Datei kann nicht gelesen werden; sie wird beim Speichern nicht \xFC" "berschrieben.");
+      unreadableFiles_.insert(name);
+      return false;
+    case FileReadResult::kRead:
+      break;
+  }
+  return true;
+}
+
+void CWorldDatabase::LoadCountryFile(int number, LoadReport& report) {
+  const std::string name = CountryFileName(number);
+  CCountry& country = *countries_[static_cast<size_t>(number)];
+  CKLFile file;
+  if (!OpenFolderFile(file, name, "Die Datei fehlt; das Land bleibt leer.", report)) {
+    if (unreadableFiles_.contains(name)) country.SetKeepReferencesAsRead(true);
+    return;
+  }
+  CountryReadCheck check;
+  if (!country.ReadCountry(file, &check)) {
+    report.Add(name, LoadProblemKind::kDamaged, check.lastLine,
+               "Der Abschnitt COUNTRY fehlt; das Land bleibt leer.");
+    return;
+  }
+  if (!check.countryEnded)
+    report.Add(name, LoadProblemKind::kDamaged, check.lastLine,
+               "Die Datei endet vorzeitig; was bis dahin stand, wurde gelesen, der Rest hat Standardwerte.");
+  if (check.clubsRead < check.clubsPromised)
+    report.Add(name, LoadProblemKind::kDamaged, 0,
+               "Es wurden nur " + std::to_string(check.clubsRead) + " von " + std::to_string(check.clubsPromised) +
+                   " Vereinen gelesen.");
+  if (!check.leagueCountRead && check.leaguesRead > 0)
+    report.Add(name, LoadProblemKind::kRepaired, 0,
+               "Die Zahl der Ligen fehlte; sie folgt den " + std::to_string(check.leaguesRead) + " gelesenen Ligen.");
+  else if (check.leagueCountRead && check.leagueCountInFile != check.leaguesRead)
+    report.Add(name, LoadProblemKind::kRepaired, 0,
+               "Die Zahl der Ligen (" + std::to_string(check.leagueCountInFile) + ") passte nicht zu den " +
+                   std::to_string(check.leaguesRead) + " gelesenen Ligen; sie folgt den gelesenen.");
+}
+
+void CWorldDatabase::LoadRules(LoadReport& report, uint32_t& rulesVersion) {
+  const std::string name(kRulesFileName);
+  rules_ = CGlobalRules{};
+  CKLFile file;
+  if (OpenFolderFile(file, name, "Die Datei fehlt; es gelten die Standardregeln.", report)) {
+    if (rules_.ReadRules(file)) rulesVersion = file.LoadedVersion();
+    else report.Add(name, LoadProblemKind::kDamaged, 1, "Der Abschnitt RULES_AND_MISC fehlt.");
+  }
+  if (const int dropped = rules_.ResolveAfterLoad(*this, *this); dropped > 0)
+    report.Add(name, LoadProblemKind::kDamaged, 0,
+               std::to_string(dropped) + " Verweise auf nicht vorhandene Vereine oder Stadien wurden entfernt.");
+}
+
+bool CWorldDatabase::LoadWithout(LoadReport& report, uint32_t rulesVersion) {
+  const std::string name(kWithoutFileName);
+  RemoveWithoutClubPersons();
+  CKLFile file;
+  if (!OpenFolderFile(file, name, "Die Datei fehlt; es gibt keine vereinslosen Spieler.", report)) return false;
+  file.SetLoadedVersion(rulesVersion);
+  if (withoutClub_->ReadWithout(file, MakePlayerReadContext())) return true;
+  report.Add(name, LoadProblemKind::kDamaged, 1, "Der Abschnitt WITHOUT fehlt.");
+  return false;
+}
+
+bool CWorldDatabase::StageFiles(DatabaseCommit& commit) const {
+  // Each file: written under its temporary name, complete, or the save fails. A file whose
+  // bytes would not change is left as it is: most saves change a few countries, and every
+  // file written must reach the disk before the commit.
+  auto stage = [&](const std::string& name, const auto& write) {
+    if (unreadableFiles_.contains(name)) return true;
+    CKLFile memory;
+    memory.OpenWriteToMemory();
+    const bool written = write(memory);
+    const std::string text = memory.TakeWritten();
+    const std::string path = JoinPath(accessFolder_, name);
+    std::string old;
+    if (written && ReadWholeFileChecked(path, old) == FileReadResult::kRead && old == text) return true;
+    AtomicFile file;
+    if (!file.Open(path) || !file.Write(text) || !file.Stage(false)) return false;  // the commit syncs them
+    commit.Add(file.TakeStaged(), ResolvePath(path));
+    return written;
+  };
   for (int n = kFirstCountry; n <= kLastCountry; ++n) {
     const CCountry* country = Country(n);
     if (!country) continue;
-    CKLFile file;
-    if (!file.OpenWrite(CountryFilePath(folder_, n))) {
-      failed = true;
-      continue;
-    }
-    country->WriteCountry(file);
-    if (!file.Close()) failed = true;
+    if (!stage(CountryFileName(n), [country](CKLFile& file) { return country->WriteCountry(file); })) return false;
   }
-  if (SaveRulesFile(folder_, rules_, *this, *this)) failed = true;
-  if (withoutClub_ && SaveWithoutFile(folder_, *withoutClub_, *this)) failed = true;
-  if (failed) reporter.ReportSaveError(IDS_SAVE_FAILED);
-  return !failed;
+  if (!stage(std::string(kRulesFileName), [this](CKLFile& file) { return rules_.WriteRules(file, *this, *this); }))
+    return false;
+  if (withoutClub_ &&
+      !stage(std::string(kWithoutFileName), [this](CKLFile& file) { return withoutClub_->WriteWithout(file, *this); }))
+    return false;
+  return true;
+}
+
+bool CWorldDatabase::Save(SaveErrorReporter& reporter) const {
+  // What a killed save left behind is settled first, so that it cannot be mixed with this one.
+  RecoverInterruptedSave(accessFolder_);
+  RemoveStaleTemporaries(accessFolder_);
+  DatabaseCommit commit(accessFolder_);
+  // A failed file stops the save: the others would refer to it under the new numbering.
+  const bool ok = StageFiles(commit) && commit.Commit();
+  if (!ok) {
+    commit.Discard();
+    reporter.ReportSaveError(IDS_SAVE_FAILED);
+  }
+  if (!unreadableFiles_.empty())
+    reporter.ReportFilesNotWritten(std::vector<std::string>(unreadableFiles_.begin(), unreadableFiles_.end()));
+  return ok;
+}
+
+void CWorldDatabase::MarkCountryReplaced(int number) {
+  if (CCountry* country = Country(number)) country->SetKeepReferencesAsRead(false);
+  unreadableFiles_.erase(CountryFileName(number));
 }
 
 void CWorldDatabase::RemoveWithoutClubPersons() {
@@ -259,11 +388,13 @@ uint32_t CWorldDatabase::SavedClubId(uint32_t clubId) const {
 
 int CWorldDatabase::StadiumCount(int country) const {
   const CCountry* owner = Country(country);
+  if (owner && owner->KeepsReferencesAsRead()) return INT16_MAX;  // its file keeps its stadiums
   return owner ? static_cast<int>(owner->Stadiums().size()) : 0;
 }
 
 int32_t CWorldDatabase::SavedStadiumPosition(int country, int32_t number) const {
   const CCountry* owner = Country(country);
+  if (owner && owner->KeepsReferencesAsRead()) return number;
   if (!owner || !owner->Stadiums().contains(number)) return 0;
   return owner->SavedStadiumPosition(number);
 }

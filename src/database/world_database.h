@@ -14,11 +14,13 @@
 #include <map>
 #include <memory>
 #include <random>
+#include <set>
 #include <string>
 #include <string_view>
 
 #include "competition/competition_registry.h"
 #include "competition/international_competitions.h"
+#include "database/load_report.h"
 #include "world/club_id_mapper.h"
 #include "world/country.h"
 #include "world/global_rules.h"
@@ -29,6 +31,7 @@
 namespace torvale {
 
 class CNamePool;
+class DatabaseCommit;
 class CupAllocationTable;
 class SaveErrorReporter;
 
@@ -76,20 +79,37 @@ class CWorldDatabase final : public CountryDirectory,
   void InitEmptyWorld();
 
   // ---- folder ----
-  // Stores the folder normalised (lower case, '/'); the badge folder is "<folder>/Badge".
+  // Stores the folder normalised (lower case, '/') for comparison and display; the badge
+  // folder is "<folder>/Badge". Files are accessed under the folder as it was chosen
+  // (AccessFolder): two folders whose names differ only in letter case are two databases.
   void SetFolder(std::string_view path);
   const std::string& Folder() const { return folder_; }
+  const std::string& AccessFolder() const { return accessFolder_; }
   const std::string& BadgeFolder() const { return badgeFolder_; }
   // The last part of the folder: the database's name.
   std::string Name() const;
 
-  // Reads the world from `path`. A missing country file leaves that country as it is. Returns
-  // whether the players-without-club file could be read.
+  // Reads the world from `path`. A missing country file leaves that country as it is. A save
+  // that was interrupted in the folder is completed (or, when unfinished, undone) first, and
+  // stale temporary files are removed. What the files lacked goes into `report` (and
+  // LastLoadReport). Returns whether the players-without-club file could be read and no file
+  // was unreadable.
+  bool Load(std::string_view path, LoadReport& report);
   bool Load(std::string_view path);
-  // Writes every file into the folder. Each file replaces the old one only when written
-  // completely; a file that cannot be written does not stop the others. When anything failed
-  // the reporter is told once (message 798). Returns true when every file was written.
+  const LoadReport& LastLoadReport() const { return lastLoadReport_; }
+  // Writes every file into the folder as one commit: every file is written and synced under a
+  // temporary name first, and only when all are complete do they replace the old ones, so
+  // the folder holds either the old or the new database, even after a kill or a power cut.
+  // When anything failed nothing is replaced and the reporter is told once (message 798).
+  // A file that existed but could not be read at loading is never written (the reporter is
+  // told which); the others are. Returns false when writing failed.
   bool Save(SaveErrorReporter& reporter) const;
+
+  // Names of the files of the folder that existed but could not be read at the last load.
+  const std::set<std::string>& UnreadableFiles() const { return unreadableFiles_; }
+  // The user replaced country `number` as a whole (a copy from another world, an import):
+  // its file is written again on saving even though it could not be read.
+  void MarkCountryReplaced(int number);
 
   // ---- what the world owns ----
   bool IsLoaded() const { return loaded_ != 0; }
@@ -144,6 +164,13 @@ class CWorldDatabase final : public CountryDirectory,
   void FillCountriesFromIndex();
   void CreateCountryBasics(CCountry& country);
   void RemoveWithoutClubPersons();
+  // Opens a file of the folder for reading; a missing or unreadable one is reported (an
+  // unreadable one also remembered). True when the file was read.
+  bool OpenFolderFile(CKLFile& file, const std::string& name, const char* missingText, LoadReport& report);
+  void LoadCountryFile(int number, LoadReport& report);
+  void LoadRules(LoadReport& report, uint32_t& rulesVersion);
+  bool LoadWithout(LoadReport& report, uint32_t rulesVersion);
+  bool StageFiles(DatabaseCommit& commit) const;
 
   WorldEnvironment environment_;
   NoSiblingGameLists noSibling_;  // what reading uses without the sibling game's lists
@@ -161,7 +188,10 @@ class CWorldDatabase final : public CountryDirectory,
   // Emptied on every load; nothing in the editor fills it.
   std::map<uint32_t, uint32_t> secondMap_;
   std::string folder_;
+  std::string accessFolder_;
   std::string badgeFolder_;
+  std::set<std::string> unreadableFiles_;
+  LoadReport lastLoadReport_;
   FrameworkCalendars calendars_;
   // The draw that reading the oldest person records needs; fixed seed for repeatable loads.
   std::minstd_rand random_{20040701};

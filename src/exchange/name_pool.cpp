@@ -27,6 +27,7 @@ void CNameList::Clear() {
   names_.clear();
   slots_.clear();
   useCounts_.clear();
+  refused_ = 0;
 }
 
 uint32_t CNameList::HashOf(std::string_view text) {
@@ -79,6 +80,10 @@ int CNameList::Enter(std::string_view name, bool count) {
     if (count) ++useCounts_[static_cast<size_t>(index)];
     return index;
   }
+  if (names_.size() >= kMaxNames) {
+    ++refused_;
+    return 0;
+  }
   names_.emplace_back(name);
   IndexLast();
   index = static_cast<int>(names_.size() - 1);
@@ -88,6 +93,10 @@ int CNameList::Enter(std::string_view name, bool count) {
 
 void CNameList::AppendFromFile(uint32_t tag, std::string_view name, uint32_t useCount) {
   tag_ = tag;
+  if (names_.size() >= kMaxNames) {
+    ++refused_;
+    return;
+  }
   names_.emplace_back(name);
   IndexLast();
   useCounts_.push_back(useCount);
@@ -149,6 +158,12 @@ void CNamePool::LoadFile(int kind, std::string_view path) {
     if (group < 0 || group >= kGroups) continue;  // no list for that language
     lists_[static_cast<size_t>(group * kKinds + kind)].AppendFromFile(tag, line.substr(0, kPoolFileNameChars), 1);
   }
+}
+
+size_t CNamePool::RefusedNames() const {
+  size_t refused = 0;
+  for (const CNameList& list : lists_) refused += list.Refused();
+  return refused;
 }
 
 uint16_t CNamePool::EnterName(int group, int kind, std::string_view name, bool count) {

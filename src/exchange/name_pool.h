@@ -17,8 +17,12 @@ class CNameList {
   void Clear();
   // Index of the first name equal to `name` (exact bytes), -1 when absent.
   int Find(std::string_view name) const;
+  // Records refer to names by a 16-bit index: a list holds at most this many.
+  static constexpr size_t kMaxNames = 65536;
   // The index of `name`, appended when new (use count 1); an existing name's use count grows
-  // when `count` is set. The empty name is index 0 and changes nothing.
+  // when `count` is set. The empty name is index 0 and changes nothing. A new name that no
+  // longer fits the 16-bit index is refused (counted in Refused) and gets the blank, index 0,
+  // rather than an index that would wrap round onto another name.
   int Enter(std::string_view name, bool count);
   // One more use of the name at `index` (nothing for an index outside the list).
   void CountUse(size_t index) {
@@ -36,6 +40,8 @@ class CNameList {
   uint32_t UseCount(size_t index) const;
   uint32_t Tag() const { return tag_; }
   uint32_t FileNameCount() const { return fileNameCount_; }
+  // Names refused because the list was full.
+  size_t Refused() const { return refused_; }
 
  private:
   // A build enters every person's names (twice each), so Find must not walk the list: an
@@ -56,6 +62,7 @@ class CNameList {
   std::vector<uint32_t> useCounts_;  // by index, beside names_
   uint32_t tag_ = 0;
   uint32_t fileNameCount_ = 0;
+  size_t refused_ = 0;
 };
 
 // Name kinds of the pool. Kinds 2 and 3 only receive names entered while records are written.
@@ -92,6 +99,8 @@ class CNamePool {
 
   CNameList& List(int index) { return lists_[static_cast<size_t>(index)]; }
   const CNameList& List(int index) const { return lists_[static_cast<size_t>(index)]; }
+  // Names of every list refused because their list was full (the master build reports them).
+  size_t RefusedNames() const;
 
  private:
   std::array<CNameList, kLists> lists_;

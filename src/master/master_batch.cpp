@@ -80,7 +80,14 @@ MasterBuildResult BuildMasterBatch(int language, uint32_t flags) {
   CWorldDatabase* world = worlds.CreateWorld();
   if (!world) return MasterBuildResult::kWriteFailed;
   world->SetLanguage(static_cast<uint8_t>(language));
-  world->Load(kDatabaseFolder);
+  LoadReport loadReport;
+  world->Load(kDatabaseFolder, loadReport);
+  // Missing files are normal for a database that holds only some countries; what was
+  // unreadable, damaged or repaired is worth a line.
+  LoadReport worthTelling;
+  for (const LoadProblem& problem : loadReport.problems)
+    if (problem.kind != LoadProblemKind::kMissing) worthTelling.problems.push_back(problem);
+  PrintLoadReport(worthTelling, stderr);
 
   if ((flags & kMasterBuildKillData) != 0)
     if (CCountry* country = world->Country(kTrimCountry))
@@ -97,11 +104,14 @@ MasterBuildResult BuildMasterBatch(int language, uint32_t flags) {
   MasterBuildTables tables;
   tables.sibling = &sibling;
   tables.badgeMissing = [&tools, world](std::string_view badge) {
-    return IsArchiveBadgeMissing(tools.BadgeArchive(), world->BadgeFolder(), badge);
+    return IsArchiveBadgeMissing(tools.BadgeArchive(), JoinPath(world->AccessFolder(), "Badge"), badge);
   };
   SilentProgress progress;
   BatchPrompts prompts;
   const MasterBuildResult result = BuildMaster(view, options, tables, progress, prompts);
+  // Names beyond a list's 16-bit index were written as blanks rather than as wrong names.
+  if (const size_t refused = view.NamePool().RefusedNames(); refused > 0)
+    std::fprintf(stderr, "Name lists full: %zu names left blank in the master file\n", refused);
   cupAllocations.FreeCupAllocations();
   return result;
 }

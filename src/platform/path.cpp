@@ -1,5 +1,6 @@
 #include "platform/path.h"
 
+#include <cerrno>
 #include <cstdio>
 #include <filesystem>
 #include <system_error>
@@ -146,12 +147,19 @@ bool DirectoryExists(std::string_view path) {
 }
 
 bool ReadWholeFile(std::string_view path, std::string& out) {
+  return ReadWholeFileChecked(path, out) == FileReadResult::kRead;
+}
+
+FileReadResult ReadWholeFileChecked(std::string_view path, std::string& out) {
+  out.clear();
   const std::string resolved = ResolvePath(path);
-  // A folder opens like a file here and claims a size of 2^63 - 1 bytes.
   std::error_code ec;
-  if (fs::is_directory(resolved, ec)) return false;
+  const fs::file_status status = fs::status(resolved, ec);
+  if (status.type() == fs::file_type::not_found) return FileReadResult::kMissing;
+  // A folder opens like a file here and claims a size of 2^63 - 1 bytes.
+  if (ec || fs::is_directory(status)) return FileReadResult::kUnreadable;
   std::FILE* f = std::fopen(resolved.c_str(), "rb");
-  if (!f) return false;
+  if (!f) return errno == ENOENT ? FileReadResult::kMissing : FileReadResult::kUnreadable;
   // One read straight into the result: database files run to tens of megabytes, and a copy
   // through a chunk buffer costs as much as the read itself.
   size_t expected = 0;
@@ -172,7 +180,9 @@ bool ReadWholeFile(std::string_view path, std::string& out) {
     ok = !std::ferror(f);
   }
   std::fclose(f);
-  return ok;
+  if (ok) return FileReadResult::kRead;
+  out.clear();
+  return FileReadResult::kUnreadable;
 }
 
 }  // namespace torvale

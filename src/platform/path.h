@@ -40,7 +40,13 @@ bool ReadConfinedFile(std::string_view root, std::string_view name, std::string&
 bool FileExists(std::string_view path);
 bool DirectoryExists(std::string_view path);
 
+// What reading a whole file met. A file that is there but cannot be read (no permission, an
+// I/O error, a folder in its place) must not be taken for a missing one: a database would
+// then write an empty record over data it never saw.
+enum class FileReadResult { kRead, kMissing, kUnreadable };
+
 // Reads a whole file (resolved) into out; false when it cannot be opened or read.
 bool ReadWholeFile(std::string_view path, std::string& out);
+FileReadResult ReadWholeFileChecked(std::string_view path, std::string& out);
 
 }  // namespace torvale

@@ -86,14 +86,19 @@ CKLFile::~CKLFile() {
 }
 
 bool CKLFile::OpenRead(std::string_view path, const char* /*mode*/) {
+  return OpenReadChecked(path) == FileReadResult::kRead;
+}
+
+FileReadResult CKLFile::OpenReadChecked(std::string_view path) {
   Close();
-  if (!ReadWholeFile(path, data_)) {
+  const FileReadResult result = ReadWholeFileChecked(path, data_);
+  if (result != FileReadResult::kRead) {
     data_.clear();
-    return false;
+    return result;
   }
   reading_ = true;
   position_ = 0;
-  return true;
+  return result;
 }
 
 bool CKLFile::OpenReadFromMemory(std::string data) {
@@ -133,6 +138,38 @@ std::string CKLFile::TakeWritten() {
   std::string text = std::move(data_);
   data_.clear();
   return text;
+}
+
+std::string CKLFile::CloseStaged(bool sync) {
+  if (!writing_ || !out_) {
+    Close();
+    return {};
+  }
+  if (written_ && !out_->Write(data_.data(), written_)) writeFailed_ = true;
+  std::string staged;
+  if (!writeFailed_ && out_->Stage(sync)) staged = out_->TakeStaged();
+  out_->Abort();
+  out_.reset();
+  data_.clear();
+  writing_ = false;
+  written_ = 0;
+  return staged;
+}
+
+size_t CKLFile::CurrentLine() const {
+  const size_t end = std::min(position_, data_.size());
+  return static_cast<size_t>(std::count(data_.begin(), data_.begin() + static_cast<std::ptrdiff_t>(end), '\n')) + 1;
+}
+
+bool CKLFile::NextLineBeginsSection(std::string_view name) const {
+  size_t position = position_;
+  while (position < data_.size()) {
+    const std::string_view line = CutLine(position);
+    if (!line.empty() && line[0] == ';') continue;
+    return line.size() == kSectionBegin.size() + name.size() && line.starts_with(kSectionBegin) &&
+           line.substr(kSectionBegin.size()) == name;
+  }
+  return false;
 }
 
 bool CKLFile::Close() {

@@ -15,6 +15,7 @@
 #include <type_traits>
 
 #include "platform/atomic_file.h"
+#include "platform/path.h"
 
 namespace torvale {
 
@@ -34,6 +35,8 @@ class CKLFile {
   // `mode` is accepted for the callers' sake ("r", "w"); files are always read whole and
   // written with CRLF line ends.
   bool OpenRead(std::string_view path, const char* mode = "r");
+  // As OpenRead, telling a missing file from one that exists but cannot be read.
+  FileReadResult OpenReadChecked(std::string_view path);
   // Reads a stream that is already in memory (archive entries, tests).
   bool OpenReadFromMemory(std::string data);
   // Opens for writing; the file replaces the old one only when Close succeeds.
@@ -44,6 +47,10 @@ class CKLFile {
   // Closes the file. For a file opened for writing, false means the data did not reach the
   // disk (the old file, if any, is unchanged).
   bool Close();
+  // Closes a file opened for writing without replacing the target: the complete temporary
+  // file is handed over by path (for a commit of several files at once, which syncs them
+  // unless `sync`). Empty when writing failed; the temporary is then removed.
+  std::string CloseStaged(bool sync = true);
   bool IsOpenForReading() const { return reading_; }
   bool IsOpenForWriting() const { return writing_; }
 
@@ -121,6 +128,12 @@ class CKLFile {
   // One raw line (comments included) without its line end; false at the end of the data.
   bool ReadLine(std::string_view& line);
   bool AtEnd() const { return position_ >= data_.size(); }
+  // True when the next line other than a comment begins section `name`. Lets a list whose
+  // items are id lines followed by their record stop at an id without its record, instead of
+  // searching the rest of the file for it per id.
+  bool NextLineBeginsSection(std::string_view name) const;
+  // The 1-based number of the line at the read position (for reports on damaged files).
+  size_t CurrentLine() const;
 
   // ---- data version of the stream being read ----
   uint32_t LoadedVersion() const { return loadedVersion_; }

@@ -356,8 +356,10 @@ bool CClub::ReadClub(CKLFile& file, int number, const ClubReadContext& context) 
   totalPlayerValue = 0;
   for (int32_t i = 0; i < count; ++i) {
     int32_t id = 0;
-    // The count is only a promise; persons are created while the file has their ids.
-    if (!file.ReadInt(id)) break;
+    // The count is only a promise; persons are created while the file has their ids and
+    // records. An id without its "PLAYER" record ends the list: searching on for the record
+    // would walk the rest of the file once per such id.
+    if (!file.ReadInt(id) || !file.NextLineBeginsSection("PLAYER")) break;
     if (!world_) {
       CPlayer ignored;
       ignored.ReadPlayer(file, context.players);

@@ -167,14 +167,18 @@ int32_t CCountry::SavedStadiumPosition(int32_t number) const {
 // ---------------------------------------------------------------- clubs
 
 CClub* CCountry::AddClub(std::unique_ptr<CClub> club, uint16_t number) {
+  CClub* filed = FileClub(std::move(club), number);
+  if (filed) RebuildClubNumbering();
+  return filed;
+}
+
+CClub* CCountry::FileClub(std::unique_ptr<CClub> club, uint16_t number) {
   if (!club || number == 0) return nullptr;
   const uint32_t id = MakeClubId(countryId, number);
   if (clubs_.contains(id)) return nullptr;
   club->clubId = id;
   club->SetWorld(context_.persons);
-  CClub* filed = clubs_.emplace(id, std::move(club)).first->second.get();
-  RebuildClubNumbering();
-  return filed;
+  return clubs_.emplace(id, std::move(club)).first->second.get();
 }
 
 CClub* CCountry::AddNewClub(std::unique_ptr<CClub> club) {
@@ -248,6 +252,7 @@ uint32_t CCountry::SavedClubId(uint32_t clubId) const {
     const CCountry* owner = context_.countries ? context_.countries->FindCountry(country) : nullptr;
     return owner && owner != this ? owner->SavedClubId(clubId) : 0;
   }
+  if (keepReferencesAsRead_) return clubId;
   auto it = std::lower_bound(clubNumbering_.begin(), clubNumbering_.end(), ClubKey(clubId));
   if (it == clubNumbering_.end() || *it != ClubKey(clubId)) return 0;
   const auto number = static_cast<uint32_t>(std::distance(clubNumbering_.begin(), it) + 1);

@@ -30,6 +30,18 @@
 
 namespace torvale {
 
+// What reading a country file noticed about its completeness (for the load report): where it
+// ended early and which counts did not match what it held.
+struct CountryReadCheck {
+  bool countryEnded = false;    // the "COUNTRY" section's end line was there
+  size_t lastLine = 0;          // where reading stopped, when the file ended early
+  int clubsPromised = 0;        // the club count of "CLUBS"
+  int clubsRead = 0;
+  bool leagueCountRead = false; // the settings still held the league count
+  int leagueCountInFile = 0;
+  int leaguesRead = 0;          // leagues 0, 1, ... that were read
+};
+
 class CCountry;
 class CDBCompetition;
 class CKLFile;
@@ -336,8 +348,14 @@ class CCountry : public CountryFields,
   bool WriteCountry(CKLFile& file) const;
   // Reads the "COUNTRY" section into this country, replacing its clubs, lists and
   // competitions; nothing changes when the section is missing (false). The country id and
-  // the context must be set.
-  bool ReadCountry(CKLFile& file);
+  // the context must be set. `check`, when given, learns what the file lacked.
+  bool ReadCountry(CKLFile& file, CountryReadCheck* check = nullptr);
+
+  // A country whose file could not be read stays empty in memory while its file keeps the
+  // real data: references into it are then written back as they were read, under the
+  // numbering of that file, instead of being dropped.
+  void SetKeepReferencesAsRead(bool keep) { keepReferencesAsRead_ = keep; }
+  bool KeepsReferencesAsRead() const { return keepReferencesAsRead_; }
 
   // ---- exact copies (undo) ----
   // A save renumbers clubs and list entries 1, 2, 3, ...; an exact copy keeps the numbers
@@ -363,12 +381,18 @@ class CCountry : public CountryFields,
  private:
   // Keeps the numbering SavedClubId answers with in step with the club map.
   void RebuildClubNumbering();
+  // AddClub without renumbering: reading files its clubs one by one and numbers them once
+  // (renumbering per club would make a file of many clubs quadratic to read).
+  CClub* FileClub(std::unique_ptr<CClub> club, uint16_t number);
   // Removes every club, list entry and additional manager (with their persons).
   void ClearOwned();
   bool WriteCountryRecord(CKLFile& file, const ClubIdMapper& clubIds, const StadiumPositionMapper& stadiums) const;
   void WriteCountryMist(CKLFile& file, const StadiumPositionMapper& stadiums) const;
-  void ReadCountryMist(CKLFile& file);
-  void ReadClubs(CKLFile& file, const ClubReadContext& context);
+  // False when the settings or their league count were not there.
+  bool ReadCountryMist(CKLFile& file);
+  void ReadClubs(CKLFile& file, const ClubReadContext& context, CountryReadCheck& check);
+  // Leagues 0, 1, ... of this country that the competition registry holds.
+  int CountReadLeagues() const;
   void ReadSmallLists(CKLFile& file);
   void ReadAdditionalManagers(CKLFile& file, const PlayerReadContext& context);
   void ReadPlayerPool(CKLFile& file);
@@ -385,6 +409,7 @@ class CCountry : public CountryFields,
   // Ids (bit 24 clear) of the clubs below 65535 in map order: position + 1 is the number the
   // club is saved under.
   std::vector<uint32_t> clubNumbering_;
+  bool keepReferencesAsRead_ = false;
 };
 
 }  // namespace torvale

@@ -242,8 +242,14 @@ void CCountry::WriteCountryMist(CKLFile& file, const StadiumPositionMapper& stad
 
 // ---------------------------------------------------------------- reading
 
-bool CCountry::ReadCountry(CKLFile& file) {
-  if (!file.FindSection("COUNTRY")) return false;
+bool CCountry::ReadCountry(CKLFile& file, CountryReadCheck* check) {
+  CountryReadCheck scratchCheck;
+  if (!check) check = &scratchCheck;
+  *check = CountryReadCheck{};
+  if (!file.FindSection("COUNTRY")) {
+    check->lastLine = file.CurrentLine();
+    return false;
+  }
   ReadVersion(file);
   // Clubs and persons carry versions of their own; the country's conversions go by its own.
   const uint32_t version = file.LoadedVersion();
@@ -266,7 +272,7 @@ bool CCountry::ReadCountry(CKLFile& file) {
   const PlayerReadContext players{context_.sibling ? *context_.sibling : noLists,
                                   context_.persons ? context_.persons->Countries() : noLanguages,
                                   context_.random ? *context_.random : fallbackRandom, context_.referenceDate};
-  ReadClubs(file, ClubReadContext{players, context_.language, 0});
+  ReadClubs(file, ClubReadContext{players, context_.language, 0}, *check);
   file.SetLoadedVersion(version);
 
   ReadSmallLists(file);
@@ -275,14 +281,21 @@ bool CCountry::ReadCountry(CKLFile& file) {
   ReadAdditionalManagers(file, players);
   file.SetLoadedVersion(version);
   ReadPlayerPool(file);
-  ReadCountryMist(file);
+  check->leagueCountRead = ReadCountryMist(file);
+  check->leagueCountInFile = leagueCount;
+  // The league count sits at the end of the file, long after the leagues: when it is cut
+  // off, or does not match, the count follows the leagues that were read, so that saving
+  // writes them back instead of dropping them.
+  check->leaguesRead = CountReadLeagues();
+  if (!check->leagueCountRead || leagueCount != check->leaguesRead) SetLeagueCount(check->leaguesRead);
 
   if (file.FindSection("RANKING")) {
     for (uint16_t& points : fiveYearPoints) file.ReadInt(points);
     file.ReadInt(rankingExcluded);
     file.FindSectionEnd("RANKING");
   }
-  file.FindSectionEnd("COUNTRY");
+  check->countryEnded = file.FindSectionEnd("COUNTRY");
+  if (!check->countryEnded) check->lastLine = file.CurrentLine();  // counting lines costs a pass
 
   if (HasCompetitions())
     if (auto* root = Competitions().Find<CDBRoot>(MakeCompetitionId(CountryNumber(), CompKind::ROOT, 0)))
@@ -298,19 +311,31 @@ bool CCountry::ReadCountry(CKLFile& file) {
   return true;
 }
 
-void CCountry::ReadClubs(CKLFile& file, const ClubReadContext& context) {
+int CCountry::CountReadLeagues() const {
+  if (!HasCompetitions()) return 0;
+  int leagues = 0;
+  while (leagues < kCountryMaxLeagues &&
+         Competitions().FindCompetition(MakeCompetitionId(CountryNumber(), CompKind::LEAGUE, leagues)))
+    ++leagues;
+  return leagues;
+}
+
+void CCountry::ReadClubs(CKLFile& file, const ClubReadContext& context, CountryReadCheck& check) {
   CClub& amateur = CreateAmateurClub();
   if (!file.FindSection("CLUBS")) return;
   int32_t count = 0;
   file.ReadInt(count);
+  check.clubsPromised = count;
   // The count is only a promise: clubs are created while the file has their records.
   for (int32_t number = 1; number <= count && number < kAmateurClubNumber; ++number) {
     auto club = std::make_unique<CClub>();
     club->clubId = MakeClubId(countryId, static_cast<uint32_t>(number));
     club->SetWorld(context_.persons);
     if (!club->ReadClub(file, number, context)) break;
-    AddClub(std::move(club), static_cast<uint16_t>(number));
+    FileClub(std::move(club), static_cast<uint16_t>(number));
+    ++check.clubsRead;
   }
+  RebuildClubNumbering();
   amateur.ReadClub(file, kAmateurClubNumber, context);
   // The amateur club stands for the country: it carries the country's names, except in the
   // fifth language slot, which keeps what was read.
@@ -358,14 +383,14 @@ void CCountry::ReadPlayerPool(CKLFile& file) {
   file.FindSectionEnd("PLAYERPOOL");
 }
 
-void CCountry::ReadCountryMist(CKLFile& file) {
-  if (!file.FindSection("COUNTRY_MIST")) return;
+bool CCountry::ReadCountryMist(CKLFile& file) {
+  if (!file.FindSection("COUNTRY_MIST")) return false;
   const uint16_t edition = file.GetLoadedVersionMajor();
   const uint16_t revision = file.GetLoadedVersionMinor();
 
   std::string scratch;
   for (int i = 0; i < 3; ++i) file.ReadString(scratch);  // name, short name, continent
-  file.ReadInt(leagueCount);
+  const bool leagueCountThere = file.ReadInt(leagueCount);
   int32_t unused = 0;
   file.ReadInt(unused);
   ReadFixedText(file, federationName);
@@ -423,6 +448,7 @@ void CCountry::ReadCountryMist(CKLFile& file) {
     if (file.ReadString(line)) notes = NotesFromLine(line);
   }
   file.FindSectionEnd("COUNTRY_MIST");
+  return leagueCountThere;
 }
 
 }  // namespace torvale

@@ -156,13 +156,23 @@ bool CGlobalRules::ReadRules(CKLFile& file) {
   return true;
 }
 
-void CGlobalRules::ResolveAfterLoad(const ClubIdMapper& clubs,
-                                    const StadiumReferenceLookup& stadiums) {
-  for (uint32_t& holder : titleHolders) holder = SavedClubReference(clubs, holder);
-  for (uint32_t& club : furtherClubs) club = SavedClubReference(clubs, club);
+int CGlobalRules::ResolveAfterLoad(const ClubIdMapper& clubs,
+                                   const StadiumReferenceLookup& stadiums) {
+  int dropped = 0;
+  auto resolve = [&](uint32_t& club) {
+    const uint32_t resolved = SavedClubReference(clubs, club);
+    if (club != 0 && resolved == 0) ++dropped;
+    club = resolved;
+  };
+  for (uint32_t& holder : titleHolders) resolve(holder);
+  for (uint32_t& club : furtherClubs) resolve(club);
   for (uint32_t& venue : finalVenues)
-    if (!ValidVenue(venue, stadiums)) venue = 0;
+    if (venue != 0 && !ValidVenue(venue, stadiums)) {
+      venue = 0;
+      ++dropped;
+    }
   SetFriendlySubstitutions(friendlySubstitutions);
+  return dropped;
 }
 
 bool SaveRulesFile(std::string_view folder, const CGlobalRules& rules, const ClubIdMapper& clubs,

@@ -98,7 +98,8 @@ class CGlobalRules : public GlobalRulesFields {
 
   // After the countries are loaded: club references that name no existing club become 0, as
   // do final venues that name no existing stadium; the substitutions are clamped to 0-7.
-  void ResolveAfterLoad(const ClubIdMapper& clubs, const StadiumReferenceLookup& stadiums);
+  // Returns how many references were dropped.
+  int ResolveAfterLoad(const ClubIdMapper& clubs, const StadiumReferenceLookup& stadiums);
 };
 
 // "%s/Rules.sav" of a database folder.

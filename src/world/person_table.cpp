@@ -5,10 +5,15 @@
 namespace torvale {
 
 uint32_t CPersonTable::NextFreePlayerId() const {
-  uint32_t id = static_cast<uint32_t>(persons_.size()) + 1;
-  // Ids are dense in practice, so the walk from (count + 1) is short; it can only pass as
-  // many taken ids as there are persons.
+  const uint32_t start = static_cast<uint32_t>(persons_.size()) + 1;
+  uint32_t id = start;
+  // Ids [takenFrom_, takenTo_) are known to be taken: a file full of repeated ids asks for a
+  // free id per person, and walking the same taken ids each time would be quadratic.
+  if (id >= takenFrom_ && id < takenTo_) id = takenTo_;
   for (auto it = persons_.lower_bound(id); it != persons_.end() && it->first == id; ++it) ++id;
+  // Now [start, id) is taken too; it extends the known run when the two touch.
+  if (start < takenFrom_ || start > takenTo_) takenFrom_ = start;
+  takenTo_ = id;
   return id;
 }
 
@@ -52,6 +57,7 @@ void CPersonTable::IndexPerson(uint32_t id, CPlayer* person) {
 
 bool CPersonTable::RemovePlayer(uint32_t id) {
   if (id < byId_.size()) byId_[id] = nullptr;
+  if (id >= takenFrom_ && id < takenTo_) takenFrom_ = takenTo_ = 0;
   return persons_.erase(id) > 0;
 }
 

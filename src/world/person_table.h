@@ -52,6 +52,9 @@ class CPersonTable {
   // It covers ids up to about twice the number of persons, so stray large ids cost no memory;
   // those are found in the map.
   std::vector<CPlayer*> byId_;
+  // A run of ids known to be taken, found by the last free-id search (empty: 0, 0).
+  mutable uint32_t takenFrom_ = 0;
+  mutable uint32_t takenTo_ = 0;
 };
 
 }  // namespace torvale

@@ -152,6 +152,15 @@ TEST(TgaToDib, RefusesTruncatedAndImplausibleImages) {
       forged.insert(forged.end(), {0xFF, 0, 0, 0, 0xFF, 0, 0, 0});
       EXPECT_TRUE(Convert(forged).empty()) << int(type) << " " << int(depth);
     }
+  // The black stand-in of an unsupported depth is no bigger than the file's bytes as plain
+  // pixels could make it; a run-length stream must hold every pixel before the bitmap is made
+  // (four bytes of packet could otherwise claim 128 pixels each: gigabytes from megabytes).
+  std::vector<uint8_t> fallback = TgaHeader(2, 1000, 1000, 8);
+  fallback.insert(fallback.end(), 5000, 0);
+  EXPECT_TRUE(Convert(fallback).empty());
+  std::vector<uint8_t> runs = TgaHeader(10, 4000, 4000, 24);
+  for (int packet = 0; packet < 1000; ++packet) runs.insert(runs.end(), {0xFF, 1, 2, 3});
+  EXPECT_TRUE(Convert(runs).empty());
   // A run-length stream that ends before the image is full.
   std::vector<uint8_t> shortRuns = TgaHeader(10, 4, 4, 24);
   shortRuns.insert(shortRuns.end(), {0x83, 1, 2, 3, 0x01, 4, 5, 6});

@@ -66,6 +66,19 @@ TEST(NamePool, FindsEveryNameAtItsFirstPositionAsTheListGrows) {
   EXPECT_EQ(list.Enter("Name3", true), 0);
 }
 
+TEST(NamePool, AFullListRefusesNewNamesInsteadOfWrappingTheIndex) {
+  CNameList list;
+  list.Enter(" ", true);  // the blank at index 0, as in the pool
+  for (size_t i = 1; i < CNameList::kMaxNames; ++i)
+    ASSERT_EQ(list.Enter("N" + std::to_string(i), true), static_cast<int>(i));
+  ASSERT_EQ(list.Size(), CNameList::kMaxNames);
+  // Index 65536 would be written as 0 and 65537 as 1: another name. The blank it is.
+  EXPECT_EQ(list.Enter("Zuviel", true), 0);
+  EXPECT_EQ(list.Enter("N7", true), 7);  // names already there keep their index
+  EXPECT_EQ(list.Refused(), 1u);
+  EXPECT_EQ(list.Size(), CNameList::kMaxNames);
+}
+
 TEST(NamePool, SerialisesNamesWithIndexAndUseCount) {
   CNameList list;
   list.Enter(" ", true);

@@ -33,7 +33,9 @@ class TestDatabaseEnvironment {
 class RecordingSaveReporter final : public SaveErrorReporter {
  public:
   void ReportSaveError(int messageId) override { messages.push_back(messageId); }
+  void ReportFilesNotWritten(const std::vector<std::string>& files) override { notWritten.push_back(files); }
   std::vector<int> messages;
+  std::vector<std::vector<std::string>> notWritten;
 };
 
 // Fills `country` with a playable league system: 20 clubs (numbers 1-20) of three persons

@@ -453,6 +453,18 @@ TEST(Club, PersonListKeeps256AndReadingCreatesEveryPerson) {
   EXPECT_TRUE(back.HasPlayer(1));  // the person written as id 0 took the first free id
   EXPECT_EQ(back.kit, big.kit);
 
+  // Bare ids without their records end the list: the records after them are not searched
+  // for (per id that would walk the rest of the file), the kit is still read.
+  std::string bare = WriteClubText(big);
+  const size_t firstRecord = bare.find("%INDEX%PLAYER");
+  const size_t secondId = bare.find("%INDEXEND%PLAYER\r\n", firstRecord) + 18;
+  bare.insert(secondId, "77\r\n78\r\n79\r\n");
+  TestWorld bareWorld;
+  CClub bareBack = ReadClubText(bareWorld, bare);
+  EXPECT_EQ(bareBack.playerCount, 1);
+  EXPECT_EQ(bareWorld.Persons().Count(), 1u);
+  EXPECT_EQ(bareBack.kit, big.kit);
+
   // A count promising more persons than the file holds stops at the end of the list.
   std::string promise = WriteClubText(CClub());
   promise.replace(promise.find("\r\n0\r\n%INDEX%KIT"), 15, "\r\n2000000000\r\n%INDEX%KIT");

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <random>
+
 #include <string>
 #include <vector>
 
@@ -100,6 +102,31 @@ TEST(PersonTable, NextFreeIdCountsUpFromTheNumberOfPersons) {
   ASSERT_NE(table.CreatePlayer(4, false), nullptr);
   // 4 persons (2, 3, 4, 5): from 5, which is taken, to 6.
   EXPECT_EQ(table.NextFreePlayerId(), 6u);
+}
+
+// The free-id search remembers the run of taken ids it walked; it must still answer exactly
+// what a walk from (count + 1) would, whatever was filed or removed in between.
+TEST(PersonTable, FreeIdSearchAgreesWithAPlainWalkThroughRepeatedIdsAndRemovals) {
+  TestWorld world;
+  CPersonTable& table = world.Persons();
+  auto plainWalk = [&table] {
+    uint32_t id = static_cast<uint32_t>(table.Count()) + 1;
+    while (table.FindPlayer(id)) ++id;
+    return id;
+  };
+  // A file's ids from 500 on, then persons that all repeat one id: each needs a free id.
+  for (uint32_t id = 500; id < 900; ++id) ASSERT_NE(table.CreatePlayer(id, false), nullptr);
+  std::minstd_rand random(7);
+  for (int i = 0; i < 2000; ++i) {
+    const uint32_t expected = plainWalk();
+    ASSERT_EQ(table.NextFreePlayerId(), expected) << "person " << i;
+    EXPECT_EQ(table.CreatePlayer(600, true)->id, expected);
+    if (i % 97 == 0) {
+      // Removing inside the remembered run opens a gap the next search must find.
+      const uint32_t victim = 400 + static_cast<uint32_t>(random() % 1500);
+      table.RemovePlayer(victim);
+    }
+  }
 }
 
 TEST(PersonTable, CreateRegistersOrRefusesTakenIds) {

@@ -8,4 +8,8 @@ namespace torvale {
 // An export saves on its worker thread: ShowMessage hands the box to the GUI thread.
 void SaveErrorBox::ReportSaveError(int messageId) { ShowMessage(LoadString(messageId), parent_); }
 
+void SaveErrorBox::ReportFilesNotWritten(const std::vector<std::string>& files) {
+  ShowMessage(FilesNotWrittenMessage(files), parent_);
+}
+
 }  // namespace torvale

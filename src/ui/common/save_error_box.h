@@ -14,6 +14,7 @@ class SaveErrorBox final : public SaveErrorReporter {
  public:
   explicit SaveErrorBox(QWidget* parent = nullptr) : parent_(parent) {}
   void ReportSaveError(int messageId) override;
+  void ReportFilesNotWritten(const std::vector<std::string>& files) override;
 
  private:
   QWidget* parent_;
