@@ -32,6 +32,8 @@ constexpr const char* kMonths[] = {"Juli", "August", "September", "Oktober", "No
 constexpr int kDaysPerMonthButton = 30;
 // The comparison list offers countries a career could be compared with.
 constexpr int kMinComparisonClubs = 10;
+// Up to this many competition columns fill the table's width.
+constexpr int kSharedWidthColumns = 12;
 
 }  // namespace
 
@@ -56,8 +58,7 @@ CDlgCalender::CDlgCalender(EditorContext& context, CCountry& country, QWidget* p
   table_->verticalHeader()->setMinimumWidth(32);
   table_->horizontalHeader()->setDefaultSectionSize(74);
   table_->horizontalHeader()->setMinimumSectionSize(40);
-  table_->setColumnWidth(CalenderTableModel::kDateColumn, 100);
-  table_->setColumnWidth(CalenderTableModel::kInternationalColumn, 150);
+  FitColumns();
   table_->setStyleSheet(QStringLiteral("QTableView { background: white; gridline-color: #c8c8d0; }"));
   connect(table_, &QTableView::clicked, this,
           [this](const QModelIndex& index) { CellClicked(index.row(), index.column()); });
@@ -151,8 +152,24 @@ void CDlgCalender::CellClicked(int row, int column) {
 
 void CDlgCalender::ComparisonChosen(int comboIndex) {
   model_->SetComparisonCountry(comparison_->itemData(comboIndex).toInt());
+  FitColumns();
+}
+
+void CDlgCalender::FitColumns() {
+  QHeaderView* header = table_->horizontalHeader();
+  header->setSectionResizeMode(QHeaderView::Interactive);
   table_->setColumnWidth(CalenderTableModel::kDateColumn, 100);
   table_->setColumnWidth(CalenderTableModel::kInternationalColumn, 150);
+  // A handful of competitions share the width; a big league system scrolls sideways instead.
+  const int columns = model_->columnCount();
+  const bool share = columns - CalenderTableModel::kFirstCompetitionColumn <= kSharedWidthColumns;
+  for (int c = CalenderTableModel::kFirstCompetitionColumn; c < columns; ++c) {
+    if (share) {
+      header->setSectionResizeMode(c, QHeaderView::Stretch);
+    } else {
+      table_->setColumnWidth(c, 90);
+    }
+  }
 }
 
 void CDlgCalender::accept() {

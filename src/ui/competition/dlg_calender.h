@@ -39,6 +39,7 @@ class CDlgCalender : public QDialog {
   void EndTransaction();
   void CellClicked(int row, int column);
   void ComparisonChosen(int comboIndex);
+  void FitColumns();
 
   EditorContext& context_;
   CCountry& country_;
