@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QPushButton>
 #include <QRadioButton>
@@ -163,6 +164,51 @@ TEST_F(CompetitionEditorsTest, CalendarOkListsIncompleteCompetitionsAndClosesEit
   }
 }
 
+TEST_F(CompetitionEditorsTest, CalendarAllLeaguesModeAndTheComparisonColumn) {
+  CCountry& germany = Country(kGermany);
+  const std::vector<CDBLeague*> leagues = LeaguesInLevelOrder(germany);
+  ASSERT_GE(leagues.size(), 2u);
+  int day = -1;
+  for (int d = CalendarEditor::kFirstClickableDay; d < CalendarEditor::kShownDays && day < 0; ++d) {
+    bool all = true;
+    for (CDBLeague* league : leagues) all = all && league->MatchdayOnDay(d) != 0;
+    if (all) day = d;
+  }
+  ASSERT_GE(day, 0);
+  CDlgCalender dialog(Context(), germany);
+  dialog.show();
+  dialog.findChild<QRadioButton*>("modeAllLeagues")->click();
+  ClickCalendarCell(dialog, day, 0);
+  for (CDBLeague* league : leagues) EXPECT_EQ(league->MatchdayOnDay(day), 0) << league->Name();
+
+  // The comparison list: every other country with at least 10 clubs, and only those.
+  auto* comparison = dialog.findChild<QComboBox*>("comparisonCountry");
+  int offered = 0;
+  for (int i = 1; i < comparison->count(); ++i) {
+    const int n = comparison->itemData(i).toInt();
+    EXPECT_NE(n, kGermany);
+    EXPECT_GE(World().Country(n)->RegularClubCount(), 10);
+    ++offered;
+  }
+  int expected = 0;
+  for (int n = 1; n <= kLastCountry; ++n) {
+    if (n != kGermany && World().Country(n) && World().Country(n)->RegularClubCount() >= 10) ++expected;
+  }
+  EXPECT_EQ(offered, expected);
+  ASSERT_GT(comparison->count(), 1);
+  comparison->setCurrentIndex(1);
+  const CalendarEditor& editor = dialog.Model().Editor();
+  ASSERT_EQ(editor.Columns().back().kind, CalendarColumn::Kind::kComparison);
+  CDBCompetition* foreign = World().Competitions().FindCompetition(editor.Columns().back().competitions.front());
+  int foreignDay = -1;
+  for (int d = CalendarEditor::kFirstClickableDay; d < CalendarEditor::kShownDays && foreignDay < 0; ++d) {
+    if (foreign->MatchdayOnDay(d) != 0) foreignDay = d;
+  }
+  ASSERT_GE(foreignDay, 0);
+  ClickCalendarCell(dialog, foreignDay, static_cast<int>(editor.Columns().size()) - 1);
+  EXPECT_NE(foreign->MatchdayOnDay(foreignDay), 0);  // the other country's league is only shown
+}
+
 TEST_F(CompetitionEditorsTest, GlobalRulesAreWrittenBackOnOkOnly) {
   const CGlobalRules before = World().Rules();
   {
@@ -188,6 +234,17 @@ TEST_F(CompetitionEditorsTest, GlobalRulesAreWrittenBackOnOkOnly) {
   EXPECT_EQ(World().Rules().MatchRule(kExtraPointManyGoals), 1);
   EXPECT_EQ(World().Rules().FriendlySubstitutions(), 3);
   EXPECT_TRUE(Changes().IsModified());
+}
+
+TEST_F(CompetitionEditorsTest, GlobalRulesKeepAnUntouchedStoredValue) {
+  // "Vier" may be stored as any value above 1; OK without touching it must not rewrite it.
+  Changes().Commit(ChangeScope::Rules(), "Regeln", [](CWorldDatabase& w) { w.Rules().SetMatchRule(kPointsForWin, 5); });
+  Changes().MarkSaved();
+  CDlgRegelaenderung dialog(Context());
+  EXPECT_EQ(dialog.findChild<QComboBox*>("pointsForWin")->currentText(), "Vier");
+  dialog.findChild<QPushButton*>("okButton")->click();
+  EXPECT_EQ(World().Rules().MatchRule(kPointsForWin), 5);
+  EXPECT_FALSE(Changes().IsModified());
 }
 
 TEST_F(CompetitionEditorsTest, EuropeanCupHolderClearsTheChampionsRoundHolder) {
@@ -271,13 +328,49 @@ TEST_F(CompetitionEditorsTest, LeagueCompositionOkReturnsToTheListsUntilEgal) {
   ASSERT_EQ(Answers().Shown().size(), 1u);
   EXPECT_TRUE(Answers().Shown()[0].text.contains(QString::fromUtf8("Nicht genügend Vereine in der Liga!")));
 
-  // Dropping it back at the second place restores the size; OK then closes without a word.
-  dialog.AddClubs({team}, 1);
-  EXPECT_EQ(league->FindTeam(team), 1);
-  Answers().Clear();
+  Answers().Then(DialogAnswer::kCancel);  // "Egal"
   dialog.findChild<QPushButton*>("okButton")->click();
   EXPECT_EQ(dialog.result(), QDialog::Accepted);
+
+  // Dropping it back at the second place restores the size; OK then closes without a word.
+  CDlgLeague again(Context(), Country(kGermany));
+  again.AddClubs({team}, 1);
+  EXPECT_EQ(league->FindTeam(team), 1);
+  Answers().Clear();
+  again.findChild<QPushButton*>("okButton")->click();
+  EXPECT_EQ(again.result(), QDialog::Accepted);
   EXPECT_TRUE(Answers().Shown().empty());
+}
+
+TEST_F(CompetitionEditorsTest, LeagueCompositionMovesAClubOutOfItsOtherLeague) {
+  CDlgLeague dialog(Context(), Country(kGermany));
+  const std::vector<CDBLeague*> leagues = LeaguesInLevelOrder(Country(kGermany));
+  ASSERT_GE(leagues.size(), 2u);
+  const uint32_t fromSecond = leagues[1]->GetTeam(0);
+  dialog.ChooseLeague(0);
+  ASSERT_EQ(leagues[0]->TeamCount(), leagues[0]->NumberOfTeams());
+  // A full league refuses the club, which then keeps its place in its own league.
+  dialog.AddClubs({fromSecond}, -1);
+  EXPECT_LT(leagues[0]->FindTeam(fromSecond), 0);
+  EXPECT_EQ(leagues[1]->FindTeam(fromSecond), 0);
+  dialog.RemoveClubs({leagues[0]->GetTeam(0)});
+  dialog.AddClubs({fromSecond}, -1);
+  EXPECT_GE(leagues[0]->FindTeam(fromSecond), 0);
+  EXPECT_LT(leagues[1]->FindTeam(fromSecond), 0);
+
+  // Reserve teams are offered on request, marked as such.
+  auto* clubs = dialog.findChild<QListWidget*>("countryClubs");
+  const int firstTeams = clubs->count();
+  dialog.findChild<QCheckBox*>("showReserveTeams")->setChecked(true);
+  ASSERT_EQ(clubs->count(), 2 * firstTeams);
+  int reserves = 0;
+  for (int i = 0; i < clubs->count(); ++i) {
+    if (clubs->item(i)->data(Qt::UserRole).toUInt() & kReserveTeamBit) {
+      ++reserves;
+      EXPECT_TRUE(clubs->item(i)->text().contains("(A)"));
+    }
+  }
+  EXPECT_EQ(reserves, firstTeams);
 }
 
 TEST_F(CompetitionEditorsTest, ChangesSurviveSavingAndReloading) {

@@ -1,5 +1,6 @@
 #include "ui/competition/dlg_league.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QGridLayout>
@@ -60,6 +61,10 @@ CDlgLeague::CDlgLeague(EditorContext& context, CCountry& country, QWidget* paren
   middle->addWidget(remove);
   middle->addStretch();
 
+  showReserveTeams_ = new QCheckBox(QStringLiteral("Reserveteams anzeigen"), this);
+  showReserveTeams_->setObjectName(QStringLiteral("showReserveTeams"));
+  connect(showReserveTeams_, &QCheckBox::toggled, this, &CDlgLeague::ShowLists);
+
   count_ = new QLabel(this);
   count_->setObjectName(QStringLiteral("teamCount"));
 
@@ -69,6 +74,7 @@ CDlgLeague::CDlgLeague(EditorContext& context, CCountry& country, QWidget* paren
   grid->addWidget(clubs_, 1, 0);
   grid->addLayout(middle, 1, 1);
   grid->addWidget(teams_, 1, 2);
+  grid->addWidget(showReserveTeams_, 2, 0);
   grid->addWidget(count_, 2, 2);
 
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
@@ -103,20 +109,27 @@ void CDlgLeague::ChooseLeague(int index) {
   ShowLists();
 }
 
+void CDlgLeague::AddClubEntry(uint32_t team) {
+  const CDBLeague* playsIn = nullptr;
+  for (const CDBLeague* league : leagueList_) {
+    if (league->FindTeam(team) >= 0) playsIn = league;
+  }
+  QString text = FromCp1252(country_.ClubName(team));
+  if (playsIn) text += QStringLiteral("  [%1]").arg(FromCp1252(playsIn->Name()));
+  auto* item = new QListWidgetItem(text, clubs_);
+  item->setData(Qt::UserRole, team);
+  if (playsIn) item->setForeground(QColor(140, 140, 140));
+}
+
 void CDlgLeague::ShowLists() {
   clubs_->clear();
   teams_->clear();
+  const bool reserves = showReserveTeams_->isChecked();
   for (const auto& [id, club] : country_.Clubs()) {
     if (ClubNumber(id) == kAmateurClubNumber) continue;
-    const CDBLeague* playsIn = nullptr;
-    for (const CDBLeague* league : leagueList_) {
-      if (league->FindTeam(id) >= 0) playsIn = league;
-    }
-    QString text = FromCp1252(country_.ClubName(id));
-    if (playsIn) text += QStringLiteral("  [%1]").arg(FromCp1252(playsIn->Name()));
-    auto* item = new QListWidgetItem(text, clubs_);
-    item->setData(Qt::UserRole, id);
-    if (playsIn) item->setForeground(QColor(140, 140, 140));
+    AddClubEntry(id);
+    // Reserve teams are listed on request; the OK check says where they may not play.
+    if (reserves) AddClubEntry(id | kReserveTeamBit);
   }
   clubs_->sortItems();
   if (!league_) {
@@ -144,11 +157,12 @@ void CDlgLeague::AddClubs(const std::vector<uint32_t>& clubs, int position) {
       league_->RemoveTeam(club);
       if (present < at) --at;
     }
+    if (league_->InsertTeam(at, club) != 1) continue;  // the league is full
+    changed_ = true;
     // A club plays in one league: taking it into this one moves it out of any other.
     for (CDBLeague* other : leagueList_) {
       if (other != league_ && other->FindTeam(club) >= 0) other->RemoveTeam(club);
     }
-    if (league_->InsertTeam(at, club) == 1) changed_ = true;
     if (at >= 0) ++at;
   }
   ShowLists();

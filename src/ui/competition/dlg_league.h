@@ -10,6 +10,7 @@
 #include <memory>
 #include <vector>
 
+class QCheckBox;
 class QComboBox;
 class QLabel;
 
@@ -44,6 +45,7 @@ class CDlgLeague : public QDialog {
   void EndTransaction();
   void Drop(CClubDropList* target, CClubDropList* source, const std::vector<uint32_t>& clubs, int row);
   void ShowLists();
+  void AddClubEntry(uint32_t team);
 
   EditorContext& context_;
   CCountry& country_;
@@ -53,6 +55,7 @@ class CDlgLeague : public QDialog {
   QComboBox* leagues_ = nullptr;
   CClubDropList* clubs_ = nullptr;
   CClubDropList* teams_ = nullptr;
+  QCheckBox* showReserveTeams_ = nullptr;
   QLabel* count_ = nullptr;
   bool changed_ = false;
 };

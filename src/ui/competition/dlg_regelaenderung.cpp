@@ -77,10 +77,15 @@ QComboBox* CDlgRegelaenderung::AddChoice(const char* objectName, const QStringLi
 }
 
 void CDlgRegelaenderung::accept() {
-  rules_.SetMatchRule(kPointsForWin, points_->currentIndex());
-  rules_.SetMatchRule(kPointsForAwayWin, awayPoints_->currentIndex());
-  rules_.SetMatchRule(kExtraPointVsHolder, extraVsHolder_->currentIndex());
-  rules_.SetMatchRule(kExtraPointManyGoals, extraManyGoals_->currentIndex());
+  // A stored value the lists show under another number ("Vier" stored as 5, "Aus" as 3) is
+  // kept while its choice is left alone, so an untouched rule stays as the file had it.
+  const auto store = [this](int rule, const QComboBox* box, int (*choiceOf)(int32_t)) {
+    if (choiceOf(rules_.MatchRule(rule)) != box->currentIndex()) rules_.SetMatchRule(rule, box->currentIndex());
+  };
+  store(kPointsForWin, points_, PointsChoice);
+  store(kPointsForAwayWin, awayPoints_, PointsChoice);
+  store(kExtraPointVsHolder, extraVsHolder_, SwitchChoice);
+  store(kExtraPointManyGoals, extraManyGoals_, SwitchChoice);
   rules_.SetFriendlySubstitutions(substitutions_->value());
   WorldChanges& changes = context_.CurrentChanges();
   changes.CommitIf(ChangeScope::Rules(), QStringLiteral("Globale Einstellungen"), [this](CWorldDatabase& world) {
