@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QPushButton>
@@ -47,6 +49,16 @@ class CompetitionEditorsTest : public test::EditorFixture {
     QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, table->visualRect(index).center());
   }
 
+  // The first clickable day on which every one of `leagues` has a matchday; -1 when none.
+  static int FirstDayAllPlay(const std::vector<CDBLeague*>& leagues) {
+    for (int d = CalendarEditor::kFirstClickableDay; d < CalendarEditor::kShownDays; ++d) {
+      if (std::all_of(leagues.begin(), leagues.end(), [d](const CDBLeague* l) { return l->MatchdayOnDay(d) != 0; })) {
+        return d;
+      }
+    }
+    return -1;
+  }
+
   static int ColumnOf(const CalendarEditor& editor, CompetitionId id) {
     const auto& columns = editor.Columns();
     for (size_t c = 0; c < columns.size(); ++c) {
@@ -84,12 +96,7 @@ TEST_F(CompetitionEditorsTest, CalendarSameLevelModeTogglesTheClickedLevelOnly) 
     if (league->Level() == 1) levelOne.push_back(league);
   }
   // A day every second-level league plays: mode 2 must take it off all of them.
-  int day = -1;
-  for (int d = CalendarEditor::kFirstClickableDay; d < CalendarEditor::kShownDays && day < 0; ++d) {
-    bool all = true;
-    for (CDBLeague* league : levelOne) all = all && league->MatchdayOnDay(d) != 0;
-    if (all) day = d;
-  }
+  const int day = FirstDayAllPlay(levelOne);
   ASSERT_GE(day, 0);
   std::vector<int> levelZeroBefore;
   for (CDBLeague* league : levelZero) levelZeroBefore.push_back(league->MatchdayOnDay(day));
@@ -168,12 +175,7 @@ TEST_F(CompetitionEditorsTest, CalendarAllLeaguesModeAndTheComparisonColumn) {
   CCountry& germany = Country(kGermany);
   const std::vector<CDBLeague*> leagues = LeaguesInLevelOrder(germany);
   ASSERT_GE(leagues.size(), 2u);
-  int day = -1;
-  for (int d = CalendarEditor::kFirstClickableDay; d < CalendarEditor::kShownDays && day < 0; ++d) {
-    bool all = true;
-    for (CDBLeague* league : leagues) all = all && league->MatchdayOnDay(d) != 0;
-    if (all) day = d;
-  }
+  const int day = FirstDayAllPlay(leagues);
   ASSERT_GE(day, 0);
   CDlgCalender dialog(Context(), germany);
   dialog.show();
