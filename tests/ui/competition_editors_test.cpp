@@ -236,6 +236,9 @@ TEST_F(CompetitionEditorsTest, GlobalRulesAreWrittenBackOnOkOnly) {
   EXPECT_EQ(World().Rules().MatchRule(kExtraPointManyGoals), 1);
   EXPECT_EQ(World().Rules().FriendlySubstitutions(), 3);
   EXPECT_TRUE(Changes().IsModified());
+  // The main window reaches both rule dialogs through the editor commands.
+  EXPECT_TRUE(Context().Commands().Has(EditorCommand::kGlobalRules));
+  EXPECT_TRUE(Context().Commands().Has(EditorCommand::kContinentalSettings));
 }
 
 TEST_F(CompetitionEditorsTest, GlobalRulesKeepAnUntouchedStoredValue) {
@@ -398,6 +401,16 @@ TEST_F(CompetitionEditorsTest, ChangesSurviveSavingAndReloading) {
     CDlgLeague composition(Context(), Country(kGermany));
     composition.AddClubs({last}, 0);  // dragged to the top of the league
   }
+  CDBLeague* second = LeaguesInLevelOrder(Country(kGermany)).at(1);
+  const int day = FirstDayAllPlay({second});
+  ASSERT_GE(day, 0);
+  {
+    CDlgCalender calendar(Context(), Country(kGermany));
+    calendar.show();
+    ClickCalendarCell(calendar, day, ColumnOf(calendar.Model().Editor(), second->Id()));
+    calendar.accept();
+  }
+  ASSERT_EQ(second->MatchdayOnDay(day), 0);
   QuietReporter reporter;
   ASSERT_TRUE(World().Save(reporter));
   const int language = World().Language();
@@ -410,6 +423,9 @@ TEST_F(CompetitionEditorsTest, ChangesSurviveSavingAndReloading) {
   EXPECT_EQ(reloaded->Country(kGermany)->FiveYearPoints(2), 1234);
   const CDBLeague* reloadedLeague = LeaguesInLevelOrder(*reloaded->Country(kGermany)).front();
   EXPECT_EQ(ClubNumber(reloadedLeague->GetTeam(0)), ClubNumber(last));
+  const CDBCompetition* reloadedSecond = reloaded->Competitions().FindCompetition(second->Id());
+  ASSERT_NE(reloadedSecond, nullptr);
+  EXPECT_EQ(reloadedSecond->MatchdayOnDay(day), 0);
 }
 
 }  // namespace torvale
