@@ -429,3 +429,50 @@ TEST_F(CompetitionEditorsTest, ChangesSurviveSavingAndReloading) {
 }
 
 }  // namespace torvale
+
+namespace torvale {
+
+TEST_F(CompetitionEditorsTest, FiveYearChangeKeepsTextBarAndTotalTogether) {
+  CDlg5YearChange change(Context(), kGermany);
+  auto* bar = change.findChild<QScrollBar*>("seasonBar1");
+  auto* text = change.findChild<QLineEdit*>("season1");
+  for (int s = 0; s < kRankingSeasons; ++s) change.findChild<QScrollBar*>(QStringLiteral("seasonBar%1").arg(s))->setValue(0);
+  bar->setValue(1250);
+  EXPECT_EQ(text->text(), "12.50");
+  text->setText("30");  // above the 20 points a season can bring
+  emit text->editingFinished();
+  EXPECT_EQ(bar->value(), 2000);
+  EXPECT_EQ(text->text(), "20.00");
+  change.findChild<QScrollBar*>("seasonBar0")->setValue(900);  // the last season does not count yet
+  EXPECT_EQ(change.findChild<QLabel*>("total")->text(), "20.00");
+}
+
+TEST_F(CompetitionEditorsTest, CalendarMarksMatchdaysAndTheClickedDaysNeighbours) {
+  CDlgCalender dialog(Context(), Country(kGermany));
+  CalenderTableModel& model = dialog.Model();
+  CDBLeague* first = LeaguesInLevelOrder(Country(kGermany)).front();
+  const int day = FirstDayAllPlay({first});
+  ASSERT_GE(day, 0);
+  const int column = CalenderTableModel::kFirstCompetitionColumn + ColumnOf(model.Editor(), first->Id());
+  const auto background = [&](int row, int col) { return model.data(model.index(row, col), Qt::BackgroundRole); };
+  EXPECT_TRUE(background(day, column).isValid());
+  EXPECT_EQ(model.data(model.index(day, column), Qt::DisplayRole).toString().toStdString(),
+            first->MatchdayLabel(first->MatchdayOnDay(day)));
+  // A free weekday before the click has no colour; after a click next to it, it is tinted.
+  int freeDay = -1;
+  for (int d = day + 2; d < CalendarEditor::kShownDays - 1 && freeDay < 0; ++d) {
+    const bool weekday = CalenderTableModel::DateOfDay(d).jdn % 7 < 5;
+    if (weekday && first->MatchdayOnDayOrSameLevel(d) == 0 && model.data(model.index(d, column), Qt::DisplayRole).toString().isEmpty() &&
+        !background(d, CalenderTableModel::kDateColumn).isValid()) {
+      freeDay = d;
+    }
+  }
+  ASSERT_GE(freeDay, 0);
+  // The date column does not react; a click in the league's column marks the day and its neighbours.
+  EXPECT_FALSE(model.ClickCell(freeDay + 1, CalenderTableModel::kDateColumn, PlacementMode::kOneLeague));
+  EXPECT_FALSE(background(freeDay, CalenderTableModel::kDateColumn).isValid());
+  model.ClickCell(freeDay + 1, column, PlacementMode::kOneLeague);
+  EXPECT_TRUE(background(freeDay, CalenderTableModel::kDateColumn).isValid());
+}
+
+}  // namespace torvale
