@@ -2,12 +2,14 @@
 
 #include "ui/club/club_editor.h"
 #include "ui/common/editor_commands.h"
+#include "ui/competition/competition_editors.h"
 
 namespace torvale {
 
 void RegisterEditors(EditorCommandRegistry& registry) {
   registry.Register(EditorCommand::kClubEditor, &OpenClubEditor);
   registry.Register(EditorCommand::kNewClub, &OpenNewClubDialog);
+  RegisterCompetitionEditors(registry);
 }
 
 }  // namespace torvale
