@@ -24,7 +24,8 @@ CDlgLongtimeOperation::CDlgLongtimeOperation(CLongtimeOperation& operation, QWid
   description_ = new QLabel(this);
   description_->setObjectName("description");
   description_->setWordWrap(true);
-  description_->setProperty("role", "heading");
+  // Room for a description of two lines with a long file name: the dialog keeps its size.
+  description_->setMinimumHeight(description_->fontMetrics().lineSpacing() * 3);
   status_ = new QLabel(QStringLiteral("Current progress"), this);
   status_->setObjectName("status");
   detail_ = new QLabel(this);
@@ -49,7 +50,8 @@ CDlgLongtimeOperation::CDlgLongtimeOperation(CLongtimeOperation& operation, QWid
   bottom->addWidget(time_, 1);
   bottom->addWidget(cancel_);
   layout->addLayout(bottom);
-  setMinimumWidth(460);
+  setMinimumWidth(480);
+  resize(520, 190);
   clock_.start();
 }
 
