@@ -35,6 +35,7 @@ namespace {
 
 constexpr int kCloseQuestion = 574;
 constexpr int kRendererMissing = 844;
+constexpr size_t kGreyWorldCommandsFrom = 5;
 
 const char* const kContinents[kContinentCount] = {"Europa", "Südamerika", "Nordamerika", "Afrika", "Asien", "Ozeanien"};
 // The languages a world's names can be shown in; the fifth name slot is not offered.
@@ -185,9 +186,20 @@ QAction* DlgMainMenu::AddEditorCommand(QMenu* menu, int command, const QString& 
 void DlgMainMenu::BuildMenus() {
   fileMenu_ = menuBar_->addMenu(QStringLiteral("&Datei"));
   fileMenu_->setObjectName("fileMenu");
+  AddCommand(fileMenu_, kCmdNew, QStringLiteral("&Neu..."), [this] { NewDatabase(); })->setShortcut(QKeySequence::New);
+  AddCommand(fileMenu_, kCmdOpen, QString::fromUtf8("&Öffnen.."), [this] { OpenDatabase(); })->setShortcut(QKeySequence::Open);
+  AddCommand(fileMenu_, kCmdClose, QStringLiteral("S&chliessen"), [this] { CloseCurrentWorld(); });
+  fileMenu_->addSeparator();
   AddCommand(fileMenu_, kCmdSave, QStringLiteral("&Speichern"), [this] { SaveCurrentWorld(); })
       ->setShortcut(QKeySequence::Save);
-  AddCommand(fileMenu_, kCmdClose, QStringLiteral("S&chliessen"), [this] { CloseCurrentWorld(); });
+  AddCommand(fileMenu_, kCmdSaveAs, QStringLiteral("Speichern &unter..."), [this] { SaveDatabaseAs(); });
+  fileMenu_->addSeparator();
+  AddCommand(fileMenu_, kCmdImport, QStringLiteral("Daten &importieren"), [this] { ImportData(); });
+  AddCommand(fileMenu_, kCmdExport, QStringLiteral("Daten &exportieren"), [this] { ExportData(); });
+  AddCommand(fileMenu_, kCmdRestore, QStringLiteral("Datenbank wiederherstellen"), [this] { RestoreDatabase(); });
+  fileMenu_->addSeparator();
+  AddCommand(fileMenu_, kCmdWriteDB, QStringLiteral("Aktuelle Datenbank ins Spiel ein&binden"),
+             [this] { WriteDatabaseForGame(0); });
   fileMenu_->addSeparator();
   AddCommand(fileMenu_, kCmdExit, QStringLiteral("&Beenden"), [this] { close(); });
 
@@ -245,6 +257,7 @@ void DlgMainMenu::Initialise() {
   country_ = 14;
   FillCountries();
   RebuildDatabaseMenu();
+  if (start_.writePristineArchive) WritePristineArchive();
 
   const bool rendererLoaded = !start_.rendererLoaded || start_.rendererLoaded();
   if (!rendererLoaded) {
@@ -254,6 +267,7 @@ void DlgMainMenu::Initialise() {
   }
   Refresh();
   context_.SetCurrentLanguage(languageBox_->currentData().toInt());
+  if (context_.ExpertMode()) BuildAdminToolsMenu();
   initialised_ = true;
 }
 
@@ -371,6 +385,9 @@ void DlgMainMenu::UpdateCommandStates() {
     actions_[command]->setEnabled(enabled);
   }
   if (QAction* close = CommandAction(kCmdClose)) close->setEnabled(context_.Worlds().Count() >= 2);
+  // The game's editor greys these from five open worlds on (the manager would take a sixth).
+  for (int command : {kCmdNew, kCmdOpen, kCmdImport})
+    if (QAction* action = CommandAction(command)) action->setEnabled(context_.Worlds().Count() < kGreyWorldCommandsFrom);
   for (int command : {kCmdSaveClub, kCmdReplaceClub, kCmdRemoveClubPeople})
     if (QAction* action = CommandAction(command)) action->setEnabled(selection.HasClub());
 }

@@ -19,6 +19,7 @@
 #include <map>
 #include <memory>
 #include <set>
+#include <string>
 
 #include "app/main_menu_commands.h"
 #include "database/world_statistics.h"
@@ -40,6 +41,9 @@ class CWorldDatabase;
 class EditorContext;
 class MainStatisticsPanel;
 struct ChangeScope;
+struct WorldArchiveFolders;
+enum class BatchCommand : int;
+enum class MappingCommand;
 
 // The editor's application icon.
 QIcon EditorIcon();
@@ -50,6 +54,9 @@ struct MainMenuStart {
   // Whether the renderer plug-in is loaded; without it the window says so and closes. Empty:
   // taken as loaded.
   std::function<bool()> rendererLoaded;
+  // The pristine archive "database/default.zdb" of the game's database, written at start
+  // when it is missing.
+  bool writePristineArchive = true;
 };
 
 class DlgMainMenu : public QDialog {
@@ -121,6 +128,24 @@ class DlgMainMenu : public QDialog {
   void RemoveSelectedClubPeople();
   void FindInvalidBadges();
   void ManageDatabases();
+
+  // ---- database commands (dlg_main_menu_files.cpp) ----
+  WorldArchiveFolders ArchiveFolders() const;
+  bool ExportTo(const std::string& path);
+  void ImportFrom(const std::string& path, bool confirm, bool emptyWorld, const QString& text);
+  void WritePristineArchive();
+  void NewDatabase();
+  void OpenDatabase();
+  void SaveDatabaseAs();
+  void ImportData();
+  void ExportData();
+  void RestoreDatabase();
+  void WriteDatabaseForGame(uint32_t flags);
+
+  // ---- expert mode (dlg_main_menu_admin.cpp) ----
+  void BuildAdminToolsMenu();
+  void RunMapping(MappingCommand command);
+  void RunBatch(BatchCommand command);
 
   EditorContext& context_;
   MainMenuStart start_;

@@ -37,6 +37,10 @@ enum MainMenuCommand : int {
   kCmdSaveClub = 32823,
   kCmdReplaceClub = 32824,
   kCmdWriteDBForPS2 = 32857,
+  kCmdMapClubIds = 32845,
+  kCmdMapPlayerIds = 32846,
+  kCmdMapConsoleFaces = 32855,
+  kCmdMapFaceIds = 32863,
 };
 
 }  // namespace torvale

@@ -23,7 +23,7 @@ class MainMenuTest : public test::EditorFixture {
  protected:
   // A window that has gone through its start, on the fixture's context.
   std::unique_ptr<DlgMainMenu> StartedWindow() {
-    auto window = std::make_unique<DlgMainMenu>(Context(), MainMenuStart{false, {}});
+    auto window = std::make_unique<DlgMainMenu>(Context(), MainMenuStart{false, {}, false});
     window->Initialise();
     return window;
   }
@@ -102,7 +102,7 @@ TEST_F(MainMenuTest, TheThreeClubOrdersSortTheList) {
 
 TEST_F(MainMenuTest, ClosingAsksOnlyOnceTheWindowIsInitialised) {
   {
-    DlgMainMenu window(Context(), MainMenuStart{false, {}});
+    DlgMainMenu window(Context(), MainMenuStart{false, {}, false});
     window.show();
     window.close();
     EXPECT_TRUE(Answers().Shown().empty());
@@ -120,7 +120,7 @@ TEST_F(MainMenuTest, ClosingAsksOnlyOnceTheWindowIsInitialised) {
 }
 
 TEST_F(MainMenuTest, WithoutTheRendererTheWindowSaysSoAndCloses) {
-  DlgMainMenu window(Context(), MainMenuStart{false, [] { return false; }});
+  DlgMainMenu window(Context(), MainMenuStart{false, [] { return false; }, false});
   window.show();
   window.Initialise();
   EXPECT_FALSE(window.IsInitialised());

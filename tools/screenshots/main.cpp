@@ -56,7 +56,7 @@ int main(int argc, char** argv) {
   QApplication app(argc, argv);
   torvale::ApplyEditorTheme(app);
   auto context = torvale::EditorContext::FromInstallFolder(copy);
-  torvale::DlgMainMenu window(*context, torvale::MainMenuStart{false, {}});
+  torvale::DlgMainMenu window(*context, torvale::MainMenuStart{false, {}, false});
   window.resize(1280, 800);
   window.show();
   window.Initialise();

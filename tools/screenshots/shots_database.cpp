@@ -9,10 +9,70 @@
 #include "ui/database/dlg_database_copy_club.h"
 #include "ui/database/dlg_database_copy_country.h"
 #include "database/world_copy.h"
+#include "exchange/world_archive.h"
+#include "platform/documents_folder.h"
+#include "platform/string_table.h"
+#include "ui/common/dlg_longtime_operation.h"
+#include "ui/database/dlg_new_database.h"
+#include "ui/database/dlg_select_database.h"
+
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
 
 namespace torvale {
 
+namespace {
+
+// An export half way through, as its progress dialog shows it; nothing runs.
+class ShownExport final : public CLongtimeOperation {
+ public:
+  ShownExport() {
+    SetTitle(LoadString(IDS_EXPORT_TITLE));
+    SetDescription(FormatStringEntry(IDS_EXPORT_DESCRIPTION, "/home/spieler/Liga 2004.zdb"));
+    SetStatus(FormatStringEntry(IDS_EXPORT_CLUB, "FC Bremen"));
+    SetRange(0, 1200);
+    SetPos(530);
+  }
+
+ protected:
+  void Execute() override {}
+};
+
+void MakeDatabase(const QString& root, const QString& name, const QByteArray& description) {
+  QDir().mkpath(root + "/" + name);
+  QFile file(root + "/" + name + "/Database.txt");
+  if (file.open(QIODevice::WriteOnly)) file.write(description);
+}
+
+}  // namespace
+
 TORVALE_SCREENSHOTS(database) {
+  const std::string documents = PersonalDocumentsFolder().value_or(std::string());
+  const QString root = QString::fromStdString(documents) + "/database";
+  MakeDatabase(root, "Bundesliga 2004", "Die Saison 2004 mit allen Transfers bis August.");
+  MakeDatabase(root, "Liga Spanien", "Spanische Ligen mit neuen Spitznamen.");
+  MakeDatabase(root, "Testwelt", "");
+  {
+    CDlgSelectDatabase open(documents, &session.MainWindow());
+    open.List()->setCurrentRow(0);
+    session.Save(open, "database_open");
+  }
+  {
+    CDlgNewDatabase saveAs(*session.Context().CurrentWorld(), documents, [](CWorldDatabase&) { return false; },
+                           &session.MainWindow());
+    saveAs.NameField()->setText("Liga Spanien");
+    session.Save(saveAs, "database_save_as");
+  }
+  {
+    ShownExport operation;
+    CDlgLongtimeOperation progress(operation, &session.MainWindow());
+    session.Save(progress, "longtime_operation");
+    progress.close();
+  }
+
   EditorContext& context = session.Context();
   CWorldDatabase* opened = context.OpenGameDatabase();
   {

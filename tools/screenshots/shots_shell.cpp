@@ -3,6 +3,9 @@
 #include <QTableView>
 
 #include "app/dlg_main_menu.h"
+#include "app/editor_splash.h"
+
+#include <QLabel>
 #include "screenshot_session.h"
 #include "ui/common/dlg_error_message.h"
 #include "ui/common/dlg_error_single.h"
@@ -17,6 +20,10 @@ TORVALE_SCREENSHOTS(shell) {
   window.SetClubOrder(ClubOrder::kStrength);
   session.Save(window, "main_window_by_strength", 1280, 800);
   window.SetClubOrder(ClubOrder::kName);
+
+  QLabel splash;
+  splash.setPixmap(EditorSplashPicture());
+  session.Save(splash, "splash");
 
   CDlgErrorMessage message(&window, QString::fromUtf8("Die folgenden Länder sind korrekt initialisiert"),
                            "Deutschland\nEngland\nSpanien\nItalien", "OK", "Egal");

@@ -79,7 +79,7 @@ int main(int argc, char** argv) {
     sink = sink + sum;
   });
 
-  DlgMainMenu window(*context, MainMenuStart{false, {}});
+  DlgMainMenu window(*context, MainMenuStart{false, {}, false});
   window.resize(1280, 800);
   window.show();
   window.Initialise();
