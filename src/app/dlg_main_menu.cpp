@@ -213,6 +213,7 @@ void DlgMainMenu::BuildMenus() {
   AddEditorCommand(edit, kCmdClubEditor, QStringLiteral("&Verein"), EditorCommand::kClubEditor);
   AddEditorCommand(edit, kCmdSquadEditor, QStringLiteral("Spieler&kader"), EditorCommand::kSquadEditor);
   AddEditorCommand(edit, kCmdCountrySettings, QStringLiteral("&Land Einstellungen"), EditorCommand::kCountryEditor);
+  AddEditorCommand(edit, kCmdNewClub, QStringLiteral("Neuer Verein"), EditorCommand::kNewClub);
   edit->addSeparator();
   AddEditorCommand(edit, kCmdGlobalRules, QStringLiteral("&Globale Einstellungen"), EditorCommand::kGlobalRules);
   AddEditorCommand(edit, kCmdContinentalSettings, QStringLiteral("Kontinentale &Einstellungen"),
@@ -382,6 +383,8 @@ void DlgMainMenu::UpdateCommandStates() {
     bool enabled = context_.Commands().Has(editor);
     if (command == kCmdClubEditor || command == kCmdSquadEditor) enabled = enabled && selection.HasClub();
     if (command == kCmdCountrySettings) enabled = enabled && selection.country != 0;
+    // The main window's club list holds at most 511 entries.
+    if (command == kCmdNewClub) enabled = enabled && selection.country != 0 && clubModel_->rowCount() < 511;
     actions_[command]->setEnabled(enabled);
   }
   if (QAction* close = CommandAction(kCmdClose)) close->setEnabled(context_.Worlds().Count() >= 2);
