@@ -1,0 +1,245 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QScrollBar>
+#include <QComboBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QTimer>
+#include <cstring>
+#include <filesystem>
+
+#include "competition/competition_registry.h"
+#include "competition/cup.h"
+#include "competition/league.h"
+#include "competition/league_system.h"
+#include "competition/league_system_layouts.h"
+#include "support/gui/editor_fixture.h"
+#include "support/test_database.h"
+#include "ui/competition/dlg_leaguedata_change.h"
+#include "ui/controls/spin_edit_ctrl.h"
+#include "ui/country/dlg_land_leaguesystem.h"
+#include "ui/country/dlg_land_parent.h"
+#include "ui/country/dlg_referees.h"
+#include "ui/country/dlg_stadiumlist.h"
+#include "world/country.h"
+#include "world/language_list.h"
+
+namespace torvale {
+
+namespace {
+
+constexpr int kGermany = 14;
+
+int LanguageNumber(const char* cp1252Name) {
+  for (int n = 0; n < kLanguageCount; ++n)
+    if (LanguageName(n) == cp1252Name) return n;
+  return -1;
+}
+
+// Accepts the next modal dialog as soon as it runs (the list pages' record editors).
+void AcceptNextDialog() {
+  QTimer::singleShot(0, [] {
+    if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) dialog->accept();
+  });
+}
+
+template <typename T>
+T& Child(QWidget& parent, const char* name) {
+  T* child = parent.findChild<T*>(QString::fromLatin1(name));
+  if (child == nullptr) ADD_FAILURE() << "no child " << name;
+  return *child;
+}
+
+class CountryEditorTest : public test::EditorFixture {
+ protected:
+  CCountry& Germany() { return *World().Country(kGermany); }
+  CDBLeague& League(int index) { return *World().Competitions().Find<CDBLeague>(LeagueId(kGermany, index)); }
+};
+
+TEST_F(CountryEditorTest, BirthDayFollowsTheMonthAndLeapYears) {
+  CDlgLandParent dialog(Context(), kGermany);
+  auto& day = Child<CSpinEditCtrl>(dialog, "birthDay");
+  auto& month = Child<CSpinEditCtrl>(dialog, "birthMonth");
+  auto& year = Child<CSpinEditCtrl>(dialog, "birthYear");
+  year.SetValue(1999);
+  month.SetValue(1);
+  day.SetValue(31);
+  month.SetValue(2);
+  EXPECT_EQ(day.Value(), 28);
+  month.SetValue(3);
+  day.SetValue(31);
+  year.SetValue(2000);
+  month.SetValue(2);
+  EXPECT_EQ(day.Value(), 29) << "February of a leap year";
+  EXPECT_FALSE(Child<QLabel>(dialog, "presidentAge").text().isEmpty());
+  dialog.accept();
+  EXPECT_EQ(Germany().presidentBirthDate, DATE::FromCivil(2000, 2, 29));
+}
+
+TEST_F(CountryEditorTest, LanguagesAreNormalisedOnStoring) {
+  const int german = LanguageNumber("Deutsch");
+  const int english = LanguageNumber("Englisch");
+  ASSERT_GT(german, 0);
+  ASSERT_GT(english, 0);
+  CDlgLandParent dialog(Context(), kGermany);
+  const int languages[] = {german, german, english, 0};
+  const int shares[] = {60, 30, 10, 0};
+  for (int i = 0; i < 4; ++i) {
+    auto& combo = Child<QComboBox>(dialog, QStringLiteral("language%1").arg(i).toLatin1().constData());
+    combo.setCurrentIndex(combo.findData(languages[i]));
+    Child<CSpinEditCtrl>(dialog, QStringLiteral("languageShare%1").arg(i).toLatin1().constData()).SetValue(shares[i]);
+  }
+  EXPECT_EQ(Child<QLabel>(dialog, "languageSum").text(), QStringLiteral("100 %"));
+  dialog.Tabs()->setCurrentIndex(CDlgLandParent::kYouthLooks);
+  EXPECT_EQ(Germany().languages[0], german);
+  EXPECT_EQ(Germany().languageShares[0], 90);
+  EXPECT_EQ(Germany().languages[1], english);
+  EXPECT_EQ(Germany().languageShares[1], 10);
+  EXPECT_EQ(Germany().languages[2], 0);
+  EXPECT_TRUE(Changes().IsModified());
+}
+
+TEST_F(CountryEditorTest, LeavingTheCupPageRebuildsTheNationalCupFirst) {
+  CDlgLandParent dialog(Context(), kGermany);
+  dialog.Tabs()->setCurrentIndex(CDlgLandParent::kCup);
+  auto& mode = Child<QComboBox>(dialog, "cupMode");
+  mode.setCurrentIndex(mode.findData(3));
+  // The next page is filled after the cup page was stored.
+  CDBCup* cupSeenByNextPage = nullptr;
+  QObject::connect(dialog.Tabs(), &QTabWidget::currentChanged, [&] {
+    cupSeenByNextPage = World().Competitions().Find<CDBCup>(MakeCompetitionId(kGermany, CompKind::FA_CUP, 0));
+  });
+  dialog.Tabs()->setCurrentIndex(CDlgLandParent::kReferees);
+  EXPECT_EQ(Germany().nationalCupMode, 3);
+  ASSERT_NE(cupSeenByNextPage, nullptr);
+  EXPECT_EQ(cupSeenByNextPage->GetAllocation(), 3);
+}
+
+TEST_F(CountryEditorTest, UnchangedPagesCommitNothing) {
+  CDlgLandParent dialog(Context(), kGermany);
+  for (int page = 0; page < CDlgLandParent::kPageCount; ++page) dialog.Tabs()->setCurrentIndex(page);
+  dialog.Tabs()->setCurrentIndex(0);
+  dialog.accept();
+  EXPECT_FALSE(Changes().IsModified());
+}
+
+TEST_F(CountryEditorTest, RefereesAddUpToTheLimitOnly) {
+  CDlgLandParent dialog(Context(), kGermany);
+  dialog.Tabs()->setCurrentIndex(CDlgLandParent::kReferees);
+  auto* page = static_cast<CDlgReferees*>(dialog.PageAt(CDlgLandParent::kReferees));
+  const size_t before = Germany().Referees().size();
+  AcceptNextDialog();
+  page->New();
+  EXPECT_EQ(Germany().Referees().size(), before + 1);
+  EXPECT_TRUE(Changes().IsModified());
+
+  while (Germany().AddReferee(CReferee{}) != 0) {
+  }
+  ASSERT_EQ(Germany().Referees().size(), static_cast<size_t>(kMaxReferees));
+  Changes().MarkSaved();
+  AcceptNextDialog();
+  page->New();
+  EXPECT_EQ(Germany().Referees().size(), static_cast<size_t>(kMaxReferees));
+  EXPECT_FALSE(Changes().IsModified()) << "a full list changes nothing";
+}
+
+TEST_F(CountryEditorTest, StadiumEditorRefusesASeasonTicketGuestBlock) {
+  CStadium stadium;
+  CDlgStadium editor(stadium, Context().StadiumModels(), nullptr);
+  Child<CSpinEditCtrl>(editor, "places0_0").SetValue(10000);
+  Child<CSpinEditCtrl>(editor, "places2_1").SetValue(2000);
+  EXPECT_EQ(Child<QLabel>(editor, "capacity").text(), QStringLiteral("12.000"));
+  Child<QCheckBox>(editor, "seasonTicket2").setChecked(true);
+  Child<QCheckBox>(editor, "guestBlock2").setChecked(true);
+  editor.accept();
+  EXPECT_NE(editor.result(), QDialog::Accepted);
+  EXPECT_EQ(Answers().Texts().size(), 1u);
+  Child<QCheckBox>(editor, "guestBlock2").setChecked(false);
+  editor.accept();
+  EXPECT_EQ(editor.result(), QDialog::Accepted);
+  EXPECT_EQ(editor.Result().seasonTicketBlocks, 0x04);
+}
+
+TEST_F(CountryEditorTest, LeagueDataKeepsTwoRoundsForABigLeague) {
+  CDBLeague& league = League(0);
+  const LeagueSystemLayout& layout = *GetLeagueSystemLayout(1);
+  CDlgLeaguedataChange dialog(Changes(), Germany(), league, layout, 0);
+  Child<CSpinEditCtrl>(dialog, "leagueSize").SetValue(20);
+  Child<QRadioButton>(dialog, "rounds4").setChecked(true);
+  Child<QLineEdit>(dialog, "television").setText(QStringLiteral("12345678"));
+  dialog.accept();
+  EXPECT_EQ(league.NumberOfTeams(), 20);
+  EXPECT_EQ(league.Rounds(), 2) << "76 matchdays would not fit into a season";
+  EXPECT_EQ(league.GetMoneyValue(3), 12345678);
+  EXPECT_TRUE(Changes().IsModified());
+}
+
+TEST_F(CountryEditorTest, LeagueSystemLayoutThereAndBackKeepsTheCountryPlayable) {
+  ASSERT_TRUE(Germany().IsPlayable());
+  CDlgLandParent dialog(Context(), kGermany);
+  dialog.Tabs()->setCurrentIndex(CDlgLandParent::kLeagueSystem);
+  auto& layouts = Child<QListWidget>(dialog, "leagueSystems");
+  const int original = layouts.currentRow();
+  ASSERT_GE(original, 0);
+  const std::string before = League(0).Name();
+
+  layouts.setCurrentRow(7);  // "1-1-2"
+  EXPECT_EQ(Germany().LeagueCount(), 4);
+  EXPECT_NE(dialog.findChild<QPushButton*>(QStringLiteral("league3")), nullptr) << "the drawing shows every league";
+  EXPECT_TRUE(Child<QPushButton>(dialog, "fixtureLists").isEnabled());
+
+  layouts.setCurrentRow(original);
+  EXPECT_EQ(League(0).Name(), before);
+  EXPECT_TRUE(Germany().IsPlayable());
+
+  layouts.setCurrentRow(0);  // "-": no leagues, no competition editors
+  EXPECT_EQ(Germany().LeagueCount(), 0);
+  EXPECT_FALSE(Child<QPushButton>(dialog, "fixtureLists").isEnabled());
+}
+
+TEST_F(CountryEditorTest, EditedValuesSurviveSaveAndReload) {
+  {
+    CDlgLandParent dialog(Context(), kGermany);
+    Child<QLineEdit>(dialog, "federationName").setText(QStringLiteral("DFBX"));
+    Child<QLineEdit>(dialog, "newspaper").setText(QString::fromUtf8("Kölner Blatt"));
+    Child<QScrollBar>(dialog, "averageStrength").setValue(21);
+    Child<QPlainTextEdit>(dialog, "notes").setPlainText(QStringLiteral("a\nb"));
+    dialog.Tabs()->setCurrentIndex(CDlgLandParent::kCup);
+    Child<QCheckBox>(dialog, "winterBreak").setChecked(true);
+    Child<QCheckBox>(dialog, "indoorTournament").setChecked(true);
+    Child<QCheckBox>(dialog, "yellowRedBan3").setChecked(true);
+    dialog.Tabs()->setCurrentIndex(CDlgLandParent::kYouthLooks);
+    auto& faces = Child<QListWidget>(dialog, "faces");
+    faces.item(20)->setSelected(true);
+    Child<CSpinEditCtrl>(dialog, "averageHeight").SetValue(185);
+    dialog.accept();
+  }
+  const std::string folder = InstallFolder() + "/saved";
+  std::filesystem::create_directories(folder);
+  World().SetFolder(folder);
+  testing::RecordingSaveReporter errors;
+  ASSERT_TRUE(World().Save(errors));
+  CWorldDatabase* reloaded = Context().OpenWorld(folder);
+  ASSERT_NE(reloaded, nullptr);
+  const CCountry& country = *reloaded->Country(kGermany);
+  EXPECT_STREQ(country.federationName, "DFBX");
+  EXPECT_EQ(country.nationalNewspaper, "K\xF6lner Blatt");
+  EXPECT_EQ(country.averageStrength, 21);
+  EXPECT_EQ(country.notes, "a\r\nb");
+  EXPECT_EQ(country.winterBreak, 1);
+  EXPECT_EQ(country.indoorTournament, 1);
+  EXPECT_TRUE(country.YellowRedBan(3));
+  EXPECT_TRUE(country.YouthLook(kYouthFaces, 21));
+  EXPECT_EQ(country.youthHeight, 185);
+}
+
+}  // namespace
+
+}  // namespace torvale
