@@ -23,6 +23,7 @@
 #include "platform/string_table.h"
 #include "ui/common/world_changes.h"
 #include "ui/controls/spin_edit_ctrl.h"
+#include "ui/country/country_widgets.h"
 #include "ui/country/choice_combo.h"
 #include "ui/country/country_texts.h"
 #include "world/country.h"
@@ -64,23 +65,15 @@ CDlgLeaguedataChange::CDlgLeaguedataChange(WorldChanges& changes, CCountry& coun
   right->addStretch();
   columns->addLayout(right);
   layoutMain->addLayout(columns);
-  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-  buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Abbruch"));
-  connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-  connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-  layoutMain->addWidget(buttons);
+  AddOkCancelButtons(*this, *layoutMain);
   Load();
 }
 
 QWidget* CDlgLeaguedataChange::MakeLeagueGroup() {
   auto* box = new QGroupBox(QStringLiteral("Liga"), this);
   auto* form = new QFormLayout(box);
-  name_ = new QLineEdit(box);
-  name_->setMaxLength(kMaxLeagueNameChars);
-  name_->setObjectName(QStringLiteral("leagueName"));
-  shortName_ = new QLineEdit(box);
-  shortName_->setMaxLength(kShortNameChars);
-  shortName_->setObjectName(QStringLiteral("leagueShortName"));
+  name_ = MakeLimitedEdit(box, kMaxLeagueNameChars, QStringLiteral("leagueName"));
+  shortName_ = MakeLimitedEdit(box, kShortNameChars, QStringLiteral("leagueShortName"));
   form->addRow(QStringLiteral("Name"), name_);
   form->addRow(QStringLiteral("Name (PS2)"), shortName_);
   teams_ = new CSpinEditCtrl(box);

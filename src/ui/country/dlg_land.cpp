@@ -20,6 +20,7 @@
 #include "ui/controls/spin_edit_ctrl.h"
 #include "ui/country/choice_combo.h"
 #include "ui/country/country_texts.h"
+#include "ui/country/country_widgets.h"
 #include "world/fixed_text.h"
 #include "world/language_list.h"
 
@@ -34,13 +35,6 @@ constexpr int kFirstNameChars = 15;
 constexpr int kSurnameChars = 19;
 constexpr int kFederationChars = 9;
 constexpr int kNewspaperChars = 30;
-
-QLineEdit* MakeEdit(QWidget* parent, int maxLength, const QString& name) {
-  auto* edit = new QLineEdit(parent);
-  edit->setMaxLength(maxLength);
-  edit->setObjectName(name);
-  return edit;
-}
 
 CSpinEditCtrl* MakeSpin(QWidget* parent, int minimum, int maximum, const QString& name) {
   auto* spin = new CSpinEditCtrl(parent);
@@ -64,7 +58,7 @@ CDlgLand::CDlgLand(EditorContext& context, QWidget* parent) : CCountryPage(conte
   auto* left = new QVBoxLayout;
   auto* federation = new QGroupBox(QStringLiteral("Name des Verbandes"), this);
   auto* federationLayout = new QVBoxLayout(federation);
-  federation_ = MakeEdit(federation, kFederationChars, QStringLiteral("federationName"));
+  federation_ = MakeLimitedEdit(federation, kFederationChars, QStringLiteral("federationName"));
   federationLayout->addWidget(federation_);
   left->addWidget(federation);
 
@@ -106,8 +100,8 @@ CDlgLand::CDlgLand(EditorContext& context, QWidget* parent) : CCountryPage(conte
 QWidget* CDlgLand::MakePresidentGroup() {
   auto* box = new QGroupBox(QStringLiteral("Präsident des Verbandes"), this);
   auto* form = new QFormLayout(box);
-  presidentSurname_ = MakeEdit(box, kSurnameChars, QStringLiteral("presidentSurname"));
-  presidentFirstName_ = MakeEdit(box, kFirstNameChars, QStringLiteral("presidentFirstName"));
+  presidentSurname_ = MakeLimitedEdit(box, kSurnameChars, QStringLiteral("presidentSurname"));
+  presidentFirstName_ = MakeLimitedEdit(box, kFirstNameChars, QStringLiteral("presidentFirstName"));
   form->addRow(QStringLiteral("Name"), presidentSurname_);
   form->addRow(QStringLiteral("Vorname"), presidentFirstName_);
 
@@ -149,8 +143,8 @@ QWidget* CDlgLand::MakeReporterGroup() {
   const QString rows[] = {QStringLiteral("Zeitung"), QStringLiteral("Im Stadion"), QStringLiteral("Im Studio")};
   for (int r = 0; r < kReporterCount; ++r) {
     grid->addWidget(new QLabel(rows[r], box), r + 1, 0);
-    reporterFirst_[r] = MakeEdit(box, kFirstNameChars, QStringLiteral("reporterFirstName%1").arg(r));
-    reporterSurname_[r] = MakeEdit(box, kSurnameChars, QStringLiteral("reporterSurname%1").arg(r));
+    reporterFirst_[r] = MakeLimitedEdit(box, kFirstNameChars, QStringLiteral("reporterFirstName%1").arg(r));
+    reporterSurname_[r] = MakeLimitedEdit(box, kSurnameChars, QStringLiteral("reporterSurname%1").arg(r));
     grid->addWidget(reporterFirst_[r], r + 1, 1);
     grid->addWidget(reporterSurname_[r], r + 1, 2);
   }
@@ -179,7 +173,7 @@ QWidget* CDlgLand::MakeSettingsGroup() {
   auto* box = new QGroupBox(QStringLiteral("Einstellungen"), this);
   auto* form = new QFormLayout(box);
   form->setRowWrapPolicy(QFormLayout::WrapLongRows);
-  newspaper_ = MakeEdit(box, kNewspaperChars, QStringLiteral("newspaper"));
+  newspaper_ = MakeLimitedEdit(box, kNewspaperChars, QStringLiteral("newspaper"));
   form->addRow(QStringLiteral("Landesweite Zeitung"), newspaper_);
 
   form->addRow(QStringLiteral("Wahrscheinlichkeit für Wechsel ins Ausland (in %)"),

@@ -19,6 +19,7 @@
 #include "competition/cup.h"
 #include "ui/country/choice_combo.h"
 #include "ui/country/country_texts.h"
+#include "ui/country/country_widgets.h"
 #include "world/country.h"
 
 namespace torvale {
@@ -44,13 +45,6 @@ QComboBox* MakeModeCombo(const QList<CupModeChoice>& choices, QWidget* parent, c
   for (const CupModeChoice& choice : choices) combo->addItem(choice.text, choice.mode);
   combo->setObjectName(name);
   return combo;
-}
-
-QLineEdit* MakeNameEdit(QWidget* parent, int maxLength, const QString& name) {
-  auto* edit = new QLineEdit(parent);
-  edit->setMaxLength(maxLength);
-  edit->setObjectName(name);
-  return edit;
 }
 
 QCheckBox* MakeCheck(const QString& text, QWidget* parent, const QString& name) {
@@ -82,8 +76,8 @@ CDlgLandCup::CDlgLandCup(EditorContext& context, QWidget* parent) : CCountryPage
 QWidget* CDlgLandCup::MakeCupGroup() {
   auto* box = new QGroupBox(QStringLiteral("Pokal"), this);
   auto* form = new QFormLayout(box);
-  cupName_ = MakeNameEdit(box, CDBCompetition::kNameSize - 1, QStringLiteral("cupName"));
-  cupShortName_ = MakeNameEdit(box, CDBCompetition::kShortNameChars, QStringLiteral("cupShortName"));
+  cupName_ = MakeLimitedEdit(box, CDBCompetition::kNameSize - 1, QStringLiteral("cupName"));
+  cupShortName_ = MakeLimitedEdit(box, CDBCompetition::kShortNameChars, QStringLiteral("cupShortName"));
   cupMode_ = MakeModeCombo(NationalCupModes(), box, QStringLiteral("cupMode"));
   form->addRow(QStringLiteral("Name"), cupName_);
   form->addRow(QStringLiteral("Name (PS2)"), cupShortName_);
@@ -106,8 +100,8 @@ QWidget* CDlgLandCup::MakeOtherCupsGroup() {
   layout->setContentsMargins(0, 0, 0, 0);
   auto* leagueCup = new QGroupBox(QStringLiteral("Ligapokal"), holder);
   auto* leagueForm = new QFormLayout(leagueCup);
-  leagueCupName_ = MakeNameEdit(leagueCup, CDBCompetition::kNameSize - 1, QStringLiteral("leagueCupName"));
-  leagueCupShortName_ = MakeNameEdit(leagueCup, CDBCompetition::kShortNameChars, QStringLiteral("leagueCupShortName"));
+  leagueCupName_ = MakeLimitedEdit(leagueCup, CDBCompetition::kNameSize - 1, QStringLiteral("leagueCupName"));
+  leagueCupShortName_ = MakeLimitedEdit(leagueCup, CDBCompetition::kShortNameChars, QStringLiteral("leagueCupShortName"));
   leagueCupMode_ = MakeModeCombo(LeagueCupModes(), leagueCup, QStringLiteral("leagueCupMode"));
   leagueForm->addRow(QStringLiteral("Name"), leagueCupName_);
   leagueForm->addRow(QStringLiteral("Name (PS2)"), leagueCupShortName_);
@@ -116,8 +110,8 @@ QWidget* CDlgLandCup::MakeOtherCupsGroup() {
 
   auto* superCup = new QGroupBox(QStringLiteral("Supercup"), holder);
   auto* superForm = new QFormLayout(superCup);
-  superCupName_ = MakeNameEdit(superCup, CDBCompetition::kNameSize - 1, QStringLiteral("superCupName"));
-  superCupShortName_ = MakeNameEdit(superCup, CDBCompetition::kShortNameChars, QStringLiteral("superCupShortName"));
+  superCupName_ = MakeLimitedEdit(superCup, CDBCompetition::kNameSize - 1, QStringLiteral("superCupName"));
+  superCupShortName_ = MakeLimitedEdit(superCup, CDBCompetition::kShortNameChars, QStringLiteral("superCupShortName"));
   superCupMode_ = MakeModeCombo(SuperCupModes(), superCup, QStringLiteral("superCupMode"));
   superForm->addRow(QStringLiteral("Name"), superCupName_);
   superForm->addRow(QStringLiteral("Name (PS2)"), superCupShortName_);

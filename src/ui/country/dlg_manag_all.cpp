@@ -14,6 +14,7 @@
 #include "persons/person_texts.h"
 #include "ui/common/editor_context.h"
 #include "ui/controls/spin_edit_ctrl.h"
+#include "ui/country/country_widgets.h"
 #include "ui/country/choice_combo.h"
 #include "ui/country/dlg_playerpool.h"
 #include "world/country.h"
@@ -52,22 +53,15 @@ CDlgManagerEdit::CDlgManagerEdit(const CPlayer& person, const CWorldDatabase& wo
   setObjectName(QStringLiteral("CDlgManagerEdit"));
   auto* layout = new QVBoxLayout(this);
   auto* form = new QFormLayout;
-  firstName_ = new QLineEdit(FromCp1252(FixedText(person.firstName)), this);
-  firstName_->setMaxLength(kFirstNameChars);
-  firstName_->setObjectName(QStringLiteral("firstName"));
-  surname_ = new QLineEdit(FromCp1252(FixedText(person.surname)), this);
-  surname_->setMaxLength(kNameChars);
-  surname_->setObjectName(QStringLiteral("surname"));
-  nickname_ = new QLineEdit(FromCp1252(FixedText(person.nickname)), this);
-  nickname_->setMaxLength(kNameChars);
-  nickname_->setObjectName(QStringLiteral("nickname"));
+  firstName_ = MakeLimitedEdit(this, kFirstNameChars, QStringLiteral("firstName"), FromCp1252(FixedText(person.firstName)));
+  surname_ = MakeLimitedEdit(this, kNameChars, QStringLiteral("surname"), FromCp1252(FixedText(person.surname)));
+  nickname_ = MakeLimitedEdit(this, kNameChars, QStringLiteral("nickname"), FromCp1252(FixedText(person.nickname)));
   form->addRow(QStringLiteral("Vorname"), firstName_);
   form->addRow(QStringLiteral("Nachname"), surname_);
   form->addRow(QStringLiteral("Spitzname"), nickname_);
   nationality_ = new QComboBox(this);
   nationality_->setObjectName(QStringLiteral("nationality"));
-  for (int id = 1; id < kCountrySlots; ++id)
-    if (world.Country(id) != nullptr) nationality_->addItem(CountryNameText(world, id, language), id);
+  FillCountryCombo(*nationality_, world, language);
   SetChoice(*nationality_, person.nationality);
   form->addRow(QString::fromUtf8("Nationalität"), nationality_);
   birthDate_ = new QDateEdit(ToQDate(person.birthDate), this);
@@ -93,11 +87,7 @@ CDlgManagerEdit::CDlgManagerEdit(const CPlayer& person, const CWorldDatabase& wo
   }
   layout->addWidget(box);
 
-  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-  buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Abbruch"));
-  connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-  connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-  layout->addWidget(buttons);
+  AddOkCancelButtons(*this, *layout);
 }
 
 void CDlgManagerEdit::StoreInto(CPlayer& person) const {

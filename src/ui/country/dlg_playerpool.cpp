@@ -12,6 +12,7 @@
 #include "ui/common/editor_context.h"
 #include "ui/common/message_box.h"
 #include "ui/controls/spin_edit_ctrl.h"
+#include "ui/country/country_widgets.h"
 #include "ui/country/choice_combo.h"
 #include "ui/country/country_texts.h"
 #include "world/country.h"
@@ -40,20 +41,15 @@ CDlgPlayerpoolEntry::CDlgPlayerpoolEntry(const CPlayerPoolEntry& entry, const CW
   setObjectName(QStringLiteral("CDlgPlayerpoolEntry"));
   auto* layout = new QVBoxLayout(this);
   auto* form = new QFormLayout;
-  firstName_ = new QLineEdit(FromCp1252(FixedText(entry.firstName)), this);
-  firstName_->setMaxLength(kFirstNameChars);
-  firstName_->setObjectName(QStringLiteral("firstName"));
-  surname_ = new QLineEdit(FromCp1252(FixedText(entry.surname)), this);
-  surname_->setMaxLength(kSurnameChars);
-  surname_->setObjectName(QStringLiteral("surname"));
+  firstName_ = MakeLimitedEdit(this, kFirstNameChars, QStringLiteral("firstName"), FromCp1252(FixedText(entry.firstName)));
+  surname_ = MakeLimitedEdit(this, kSurnameChars, QStringLiteral("surname"), FromCp1252(FixedText(entry.surname)));
   form->addRow(QStringLiteral("Vorname"), firstName_);
   form->addRow(QStringLiteral("Nachname"), surname_);
 
   const int language = country.Context().language;
   nationality_ = new QComboBox(this);
   nationality_->setObjectName(QStringLiteral("nationality"));
-  for (int id = 1; id < kCountrySlots; ++id)
-    if (world.Country(id) != nullptr) nationality_->addItem(CountryNameText(world, id, language), id);
+  FillCountryCombo(*nationality_, world, language);
   SetChoice(*nationality_, entry.nationality);
   form->addRow(QString::fromUtf8("Nationalität"), nationality_);
 
@@ -83,11 +79,7 @@ CDlgPlayerpoolEntry::CDlgPlayerpoolEntry(const CPlayerPoolEntry& entry, const CW
   form->addRow(QStringLiteral("Mannschaftsteil"), teamPart_);
   layout->addLayout(form);
 
-  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-  buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Abbruch"));
-  connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-  connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-  layout->addWidget(buttons);
+  AddOkCancelButtons(*this, *layout);
 }
 
 CPlayerPoolEntry CDlgPlayerpoolEntry::Result() const {

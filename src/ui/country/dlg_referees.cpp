@@ -12,6 +12,7 @@
 #include "app/qt_text.h"
 #include "ui/common/editor_context.h"
 #include "ui/country/country_texts.h"
+#include "ui/country/country_widgets.h"
 #include "world/country.h"
 #include "world/fixed_text.h"
 
@@ -27,12 +28,8 @@ CDlgRefereeChange::CDlgRefereeChange(const CReferee& referee, QWidget* parent) :
   setObjectName(QStringLiteral("CDlgRefereeChange"));
   auto* layout = new QVBoxLayout(this);
   auto* form = new QFormLayout;
-  firstName_ = new QLineEdit(FromCp1252(FixedText(referee.firstName)), this);
-  firstName_->setMaxLength(kNameChars);
-  firstName_->setObjectName(QStringLiteral("firstName"));
-  surname_ = new QLineEdit(FromCp1252(FixedText(referee.surname)), this);
-  surname_->setMaxLength(kNameChars);
-  surname_->setObjectName(QStringLiteral("surname"));
+  firstName_ = MakeLimitedEdit(this, kNameChars, QStringLiteral("firstName"), FromCp1252(FixedText(referee.firstName)));
+  surname_ = MakeLimitedEdit(this, kNameChars, QStringLiteral("surname"), FromCp1252(FixedText(referee.surname)));
   form->addRow(QStringLiteral("Vorname"), firstName_);
   form->addRow(QStringLiteral("Nachname"), surname_);
   layout->addLayout(form);
@@ -50,11 +47,7 @@ CDlgRefereeChange::CDlgRefereeChange(const CReferee& referee, QWidget* parent) :
   if (QAbstractButton* button = character_->button(referee.character)) button->setChecked(true);
   layout->addWidget(box);
 
-  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-  buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Abbruch"));
-  connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-  connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-  layout->addWidget(buttons);
+  AddOkCancelButtons(*this, *layout);
 }
 
 CReferee CDlgRefereeChange::Result() const {

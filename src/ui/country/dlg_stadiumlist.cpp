@@ -16,6 +16,7 @@
 #include "ui/common/editor_context.h"
 #include "ui/common/message_box.h"
 #include "ui/controls/spin_edit_ctrl.h"
+#include "ui/country/country_widgets.h"
 #include "ui/country/choice_combo.h"
 #include "ui/country/country_texts.h"
 #include "world/country.h"
@@ -36,12 +37,8 @@ CDlgStadium::CDlgStadium(const CStadium& stadium, const CStadiumList& models, QW
   setObjectName(QStringLiteral("CDlgStadium"));
   auto* layout = new QVBoxLayout(this);
   auto* form = new QFormLayout;
-  name_ = new QLineEdit(FromCp1252(FixedText(stadium.name)), this);
-  name_->setMaxLength(kStadiumTextChars);
-  name_->setObjectName(QStringLiteral("stadiumName"));
-  town_ = new QLineEdit(FromCp1252(FixedText(stadium.town)), this);
-  town_->setMaxLength(kStadiumTextChars);
-  town_->setObjectName(QStringLiteral("stadiumTown"));
+  name_ = MakeLimitedEdit(this, kStadiumTextChars, QStringLiteral("stadiumName"), FromCp1252(FixedText(stadium.name)));
+  town_ = MakeLimitedEdit(this, kStadiumTextChars, QStringLiteral("stadiumTown"), FromCp1252(FixedText(stadium.town)));
   type_ = new QComboBox(this);
   type_->setObjectName(QStringLiteral("stadiumType"));
   for (const CStadiumModel& model : models.Models()) type_->addItem(FromCp1252(model.name), model.model);
@@ -87,11 +84,7 @@ CDlgStadium::CDlgStadium(const CStadium& stadium, const CStadiumList& models, QW
   layout->addWidget(box);
   UpdateCapacity();
 
-  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-  buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Abbruch"));
-  connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-  connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-  layout->addWidget(buttons);
+  AddOkCancelButtons(*this, *layout);
 }
 
 CStadium CDlgStadium::Result() const {
