@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "competition/league.h"
+#include "competition/league_system.h"
 #include "world/country.h"
 
 namespace torvale {
@@ -23,6 +25,18 @@ bool ReservesAllowedOnLevel(const CCountry& country, int level) { return level >
 void SetReservesAllowedOnLevel(CCountry& country, int level, bool allowed) {
   if (level < 0 || level >= kCountryLevels || ReservesAllowedOnLevel(country, level) == allowed) return;
   country.reserveLevel = static_cast<int8_t>(allowed ? level : level + 1);
+}
+
+std::vector<const CDBLeague*> LeaguesDroppedWithTeams(const CCountry& country,
+                                                      const std::array<int, 5>& leaguesPerLevel) {
+  std::vector<const CDBLeague*> dropped;
+  if (!country.HasCompetitions()) return dropped;
+  for (int level = 0; level < kCountryLevels; ++level) {
+    const std::vector<CDBLeague*> leagues = LeaguesOfLevel(country, level);
+    for (size_t i = static_cast<size_t>(std::max(0, leaguesPerLevel[static_cast<size_t>(level)])); i < leagues.size(); ++i)
+      if (leagues[i]->TeamCount() > 0) dropped.push_back(leagues[i]);
+  }
+  return dropped;
 }
 
 int PlayerPoolLimit(const CCountry& country) {

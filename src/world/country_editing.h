@@ -3,11 +3,14 @@
 // the president's birth date, reserve teams allowed per league level, and the youth player
 // pool's places.
 
+#include <array>
 #include <cstdint>
+#include <vector>
 
 namespace torvale {
 
 class CCountry;
+class CDBLeague;
 struct CPlayerPoolEntry;
 
 // Days of the month in that year (29 for February of a leap year); 31 for a month outside 1-12.
@@ -18,6 +21,11 @@ int32_t DaysInMonth(int32_t year, int32_t month);
 // it, and forbidding them there moves it below that level (5 = nowhere).
 bool ReservesAllowedOnLevel(const CCountry& country, int level);
 void SetReservesAllowedOnLevel(CCountry& country, int level, bool allowed);
+
+// The leagues that holding `leaguesPerLevel` leagues per level would destroy with their
+// clubs: on each level, the leagues beyond the new count that list at least one team.
+std::vector<const CDBLeague*> LeaguesDroppedWithTeams(const CCountry& country,
+                                                      const std::array<int, 5>& leaguesPerLevel);
 
 // How many youth players the pool may hold: 25 for every club of the league system (the
 // game's rule), never less than the pool already has.

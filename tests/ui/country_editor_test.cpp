@@ -14,12 +14,17 @@
 #include <QTimer>
 #include <cstring>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 
 #include "competition/competition_registry.h"
 #include "competition/cup.h"
 #include "competition/league.h"
 #include "competition/league_system.h"
 #include "competition/league_system_layouts.h"
+#include "master/master_batch.h"
+#include "master/master_build.h"
+#include "master/master_reader.h"
 #include "support/gui/editor_fixture.h"
 #include "support/test_database.h"
 #include "ui/competition/dlg_leaguedata_change.h"
@@ -188,16 +193,44 @@ TEST_F(CountryEditorTest, LeagueSystemLayoutThereAndBackKeepsTheCountryPlayable)
   auto& layouts = Child<QListWidget>(dialog, "leagueSystems");
   const int original = layouts.currentRow();
   ASSERT_GE(original, 0);
-  const std::string before = League(0).Name();
+  const std::string topLeague = League(0).Name();
+  const int topTeams = League(0).TeamCount();
 
-  layouts.setCurrentRow(7);  // "1-1-2"
+  // Away to a system with a fourth level and back to "1-1-2": the top levels keep their
+  // leagues and clubs all the way.
+  constexpr int kOneOneTwoFour = 20;  // "1-1-2-4"
+  constexpr int kOneOneTwo = 7;       // "1-1-2"
+  ASSERT_EQ(original, kOneOneTwo) << "the sample's Germany plays 1-1-2";
+  for (int layout : {kOneOneTwoFour, kOneOneTwo}) {
+    layouts.setCurrentRow(layout);
+    EXPECT_EQ(Germany().LeagueCount(), GetLeagueSystemLayout(layout)->LeagueCount());
+    const int last = Germany().LeagueCount() - 1;
+    EXPECT_NE(dialog.findChild<QPushButton*>(QStringLiteral("league%1").arg(last)), nullptr)
+        << "the drawing shows every league";
+    EXPECT_EQ(League(0).Name(), topLeague);
+    EXPECT_EQ(League(0).TeamCount(), topTeams) << "the top league keeps its clubs";
+  }
+  EXPECT_TRUE(Answers().Texts().isEmpty()) << "no league lost its clubs, nothing to ask";
+  EXPECT_TRUE(Germany().IsPlayable());
+
+  // "1-1-1-2" would drop the second third-level league with its clubs: refused, nothing changes.
+  Answers().Then(DialogAnswer::kNo);
+  layouts.setCurrentRow(16);
+  ASSERT_EQ(Answers().Texts().size(), 1);
   EXPECT_EQ(Germany().LeagueCount(), 4);
-  EXPECT_NE(dialog.findChild<QPushButton*>(QStringLiteral("league3")), nullptr) << "the drawing shows every league";
+  EXPECT_EQ(layouts.currentRow(), kOneOneTwo);
   EXPECT_TRUE(Child<QPushButton>(dialog, "fixtureLists").isEnabled());
 
-  layouts.setCurrentRow(original);
-  EXPECT_EQ(League(0).Name(), before);
-  EXPECT_TRUE(Germany().IsPlayable());
+  // The master build still finds every playable country complete.
+  WorldDatabaseMasterView view(World(), InstallFolder() + "/database");
+  SilentProgress progress;
+  BatchPrompts prompts;
+  std::string written;
+  ASSERT_EQ(BuildMaster(view, MasterBuildOptions{}, {}, progress, prompts, &written), MasterBuildResult::kWritten);
+  std::ifstream file(written, std::ios::binary);
+  const std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+  std::string error;
+  EXPECT_TRUE(ReadMasterFile(bytes, &error).has_value()) << error;
 
   layouts.setCurrentRow(0);  // "-": no leagues, no competition editors
   EXPECT_EQ(Germany().LeagueCount(), 0);

@@ -40,6 +40,18 @@ TEST(CountryEditing, ReservesAllowedPerLevelMoveTheReserveLevel) {
   EXPECT_EQ(country.reserveLevel, 5) << "no such level";
 }
 
+TEST(CountryEditing, LeaguesDroppedWithTeamsAreThoseBeyondTheNewCounts) {
+  testing::CountryTestWorld world;
+  CCountry& country = world.AddCountry(kGermany, "Deutschland", "GER");
+  testing::BuildPlayableLeagues(world, country);  // one league on levels 0 and 1, with teams
+  EXPECT_TRUE(LeaguesDroppedWithTeams(country, {1, 1, 0, 0, 0}).empty());
+  EXPECT_TRUE(LeaguesDroppedWithTeams(country, {1, 2, 4, 0, 0}).empty());
+  const auto dropped = LeaguesDroppedWithTeams(country, {1, 0, 0, 0, 0});
+  ASSERT_EQ(dropped.size(), 1u);
+  EXPECT_EQ(dropped[0]->Id(), LeagueId(kGermany, 1));
+  EXPECT_EQ(LeaguesDroppedWithTeams(country, {0, 0, 0, 0, 0}).size(), 2u);
+}
+
 TEST(CountryEditing, PoolTakesFreePlacesFirstAndStopsAtItsLimit) {
   testing::CountryTestWorld world;
   CCountry& country = world.AddCountry(kGermany, "Deutschland", "GER");

@@ -234,6 +234,7 @@ QWidget* CDlgLand::MakeLanguagesGroup() {
     languages_[i] = MakeChoiceCombo(names, box);
     languages_[i]->setObjectName(QStringLiteral("language%1").arg(i));
     shares_[i] = MakeSpin(box, 0, 100, QStringLiteral("languageShare%1").arg(i));
+    shares_[i]->setMinimumWidth(64);
     grid->addWidget(languages_[i], i + 1, 0);
     grid->addWidget(shares_[i], i + 1, 1);
     connect(shares_[i], &CSpinEditCtrl::valueChanged, this, &CDlgLand::UpdateLanguageSum);

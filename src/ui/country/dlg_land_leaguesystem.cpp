@@ -13,10 +13,14 @@
 #include "competition/league.h"
 #include "competition/league_system.h"
 #include "competition/league_system_layouts.h"
+#include "app/qt_text.h"
 #include "ui/common/editor_context.h"
+#include "ui/common/message_box.h"
+#include "ui/common/string_format.h"
 #include "ui/competition/dlg_leaguedata_change.h"
 #include "ui/country/league_system_view.h"
 #include "world/country.h"
+#include "world/country_editing.h"
 
 namespace torvale {
 
@@ -99,6 +103,19 @@ void CDlgLandLeaguesystem::ChooseLayout(int number) {
   const LeagueSystemLayout* layout = GetLeagueSystemLayout(number);
   if (!HasCountry() || layout == nullptr || !Country().HasCompetitions()) return;
   if (CurrentLeaguesPerLevel(Country()) == layout->leaguesPerLevel) return;
+  // A stray click (or the arrow keys running down the list) must not throw away leagues with
+  // their clubs unasked: the rebuild cannot be taken back.
+  const std::vector<const CDBLeague*> dropped = LeaguesDroppedWithTeams(Country(), layout->leaguesPerLevel);
+  if (!dropped.empty()) {
+    std::string names;
+    for (const CDBLeague* league : dropped) names += std::string(names.empty() ? "" : ", ") + league->Name();
+    const std::string question = ToCp1252(QString::fromUtf8(
+        "Mit dem Ligasystem \"%s\" entfallen die Ligen %s mitsamt ihren Vereinen. Ligasystem trotzdem ändern?"));
+    if (!AskYesNo(FillText(question, {std::string(layout->text), names}), this)) {
+      Refresh();
+      return;
+    }
+  }
   CommitCountryChange(QStringLiteral("Ligasystem"), [&] {
     CCountry& country = Country();
     SetLeagueSystem(country, layout->leaguesPerLevel, KeepOfferedRules(*layout, StoredRelegationRules(country)));

@@ -72,6 +72,10 @@ void CLeagueSystemView::ShowCountry(const CCountry& country) {
     Level drawn;
     auto* row = new QHBoxLayout;
     row->setSpacing(6);
+    auto* levelText = new QLabel(QStringLiteral("%1. Ebene").arg(level + 1), canvas_);
+    levelText->setProperty("role", QStringLiteral("caption"));
+    levelText->setFixedWidth(56);
+    row->addWidget(levelText);
     row->addStretch();
     for (CDBLeague* league : leagues) {
       const int index = CompetitionIndex(league->Id());
