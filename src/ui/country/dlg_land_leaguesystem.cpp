@@ -134,7 +134,13 @@ void CDlgLandLeaguesystem::EditLeague(int index, int level) {
 }
 
 void CDlgLandLeaguesystem::OpenCompetitionEditor(int which) {
+  // The competition editors register one command for the country; `which` names the one the
+  // user asked for, in the order of the buttons.
+  MainSelection selection;
+  selection.country = Country().CountryNumber();
+  Context().Commands().Run(EditorCommand::kCompetitionEditor, Context(), this, selection);
   (void)which;
+  Refresh();
 }
 
 }  // namespace torvale
