@@ -13,6 +13,7 @@
 #include <QTabWidget>
 #include <QTimer>
 #include <cstring>
+#include <functional>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -31,9 +32,13 @@
 #include "ui/controls/spin_edit_ctrl.h"
 #include "ui/country/dlg_land_leaguesystem.h"
 #include "ui/country/dlg_land_parent.h"
+#include "ui/country/country_texts.h"
+#include "ui/country/dlg_playerpool.h"
 #include "ui/country/dlg_referees.h"
 #include "ui/country/dlg_stadiumlist.h"
+#include "competition/relegation_rules.h"
 #include "world/country.h"
+#include "world/country_editing.h"
 #include "world/language_list.h"
 
 namespace torvale {
@@ -52,6 +57,16 @@ int LanguageNumber(const char* cp1252Name) {
 void AcceptNextDialog() {
   QTimer::singleShot(0, [] {
     if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) dialog->accept();
+  });
+}
+
+// Fills in the next modal dialog, then accepts it.
+void AnswerNextDialog(std::function<void(QDialog&)> fill) {
+  QTimer::singleShot(0, [fill = std::move(fill)] {
+    if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+      fill(*dialog);
+      dialog->accept();
+    }
   });
 }
 
@@ -271,6 +286,79 @@ TEST_F(CountryEditorTest, EditedValuesSurviveSaveAndReload) {
   EXPECT_TRUE(country.YellowRedBan(3));
   EXPECT_TRUE(country.YouthLook(kYouthFaces, 21));
   EXPECT_EQ(country.youthHeight, 185);
+}
+
+TEST_F(CountryEditorTest, PoolEntriesAreAddedAndEmptied) {
+  CDlgLandParent dialog(Context(), kGermany);
+  dialog.Tabs()->setCurrentIndex(CDlgLandParent::kPlayerPool);
+  auto* page = static_cast<CDlgPlayerpool*>(dialog.PageAt(CDlgLandParent::kPlayerPool));
+  auto inUse = [&] {
+    int n = 0;
+    for (const CPlayerPoolEntry& entry : Germany().PlayerPool()) n += entry.InUse() ? 1 : 0;
+    return n;
+  };
+  const int before = inUse();
+  AnswerNextDialog([](QDialog& editor) {
+    Child<QLineEdit>(editor, "firstName").setText(QStringLiteral("Jonas"));
+    Child<QLineEdit>(editor, "surname").setText(QString::fromUtf8("Größer"));
+  });
+  page->New();
+  ASSERT_EQ(inUse(), before + 1);
+  const int place = page->SelectedKey();
+  ASSERT_GE(place, 0);
+  EXPECT_STREQ(Germany().PlayerPool()[static_cast<size_t>(place)].surname, "Gr\xF6\xDF" "er");
+  page->Delete(place);
+  EXPECT_EQ(inUse(), before);
+}
+
+TEST_F(CountryEditorTest, LevelRuleBuildsItsPlayOffAndFallsBackForTheWrongSize) {
+  const LeagueSystemLayout& layout = *GetLeagueSystemLayout(7);  // Germany's "1-1-2"
+  {
+    CDlgLeaguedataChange dialog(Changes(), Germany(), League(0), layout, 0);
+    auto& rule = Child<QComboBox>(dialog, "relegationRule");
+    rule.setCurrentIndex(rule.findData(REL_RULE_ENGLAND1));
+    Child<QCheckBox>(dialog, "reservesAllowed").setChecked(false);
+    dialog.accept();
+  }
+  EXPECT_EQ(Germany().LevelRelegationRule(0), REL_RULE_ENGLAND1);
+  EXPECT_NE(World().Competitions().FindCompetition(MakeCompetitionId(kGermany, CompKind::REL1, 0)), nullptr)
+      << "the play-off of the league below";
+  EXPECT_FALSE(ReservesAllowedOnLevel(Germany(), 0));
+  {
+    // The English play-off needs at least 8 teams: a league of 6 keeps no rule at all.
+    CDlgLeaguedataChange dialog(Changes(), Germany(), League(0), layout, 0);
+    Child<CSpinEditCtrl>(dialog, "leagueSize").SetValue(6);
+    dialog.accept();
+  }
+  EXPECT_EQ(League(0).NumberOfTeams(), 6);
+  EXPECT_EQ(Germany().LevelRelegationRule(0), REL_RULE_0);
+  EXPECT_EQ(World().Competitions().FindCompetition(MakeCompetitionId(kGermany, CompKind::REL1, 0)), nullptr);
+}
+
+TEST_F(CountryEditorTest, CupMoneyPerRoundIsStoredIntoTheCup) {
+  CDlgLandParent dialog(Context(), kGermany);
+  dialog.Tabs()->setCurrentIndex(CDlgLandParent::kCup);
+  auto& competition = Child<QComboBox>(dialog, "moneyCompetition");
+  competition.setCurrentIndex(competition.findData(CompKind::FA_CUP));
+  Child<QRadioButton>(dialog, "moneyKind1").click();
+  auto& final = Child<QLineEdit>(dialog, "moneyRound7");
+  ASSERT_TRUE(final.isEnabled()) << "every cup plays its final in the last slot";
+  final.setText(QStringLiteral("750000"));
+  Child<QRadioButton>(dialog, "moneyKind0").click();
+  EXPECT_NE(final.text(), QStringLiteral("750000")) << "the prize money shows its own values";
+  dialog.accept();
+  const auto* cup = World().Competitions().Find<CDBCup>(MakeCompetitionId(kGermany, CompKind::FA_CUP, 0));
+  ASSERT_NE(cup, nullptr);
+  EXPECT_EQ(cup->GetRoundMoney(1, 7), 750000);
+  EXPECT_TRUE(Changes().IsModified());
+}
+
+TEST(CountryTexts, ImperialFiguresAndStrength) {
+  EXPECT_EQ(FeetInchesText(180), QStringLiteral("5'11"));
+  EXPECT_EQ(FeetInchesText(152), QStringLiteral("5'0"));
+  EXPECT_EQ(StonePoundsText(75), QStringLiteral("11st 11lbs"));
+  EXPECT_EQ(AverageStrengthText(15), QStringLiteral("7.5"));
+  EXPECT_EQ(AverageStrengthText(26), QStringLiteral("13.0"));
 }
 
 }  // namespace
