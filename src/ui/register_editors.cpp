@@ -3,6 +3,7 @@
 #include "ui/club/club_editor.h"
 #include "ui/common/editor_commands.h"
 #include "ui/competition/competition_editors.h"
+#include "ui/country/dlg_land_parent.h"
 
 namespace torvale {
 
@@ -10,6 +11,7 @@ void RegisterEditors(EditorCommandRegistry& registry) {
   registry.Register(EditorCommand::kClubEditor, &OpenClubEditor);
   registry.Register(EditorCommand::kNewClub, &OpenNewClubDialog);
   RegisterCompetitionEditors(registry);
+  registry.Register(EditorCommand::kCountryEditor, &OpenCountryEditor);
 }
 
 }  // namespace torvale
