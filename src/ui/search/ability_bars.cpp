@@ -39,14 +39,18 @@ void AbilityBars::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   painter.setRenderHint(QPainter::Antialiasing);
   const QPalette& pal = palette();
-  const int barWidth = (width() - kLabelWidth) / 2 - 12;
-  const int centreLeft = barWidth + 6;
+  constexpr int kNumberWidth = 28;
+  const int barWidth = std::max(20, (width() - kLabelWidth) / 2 - kNumberWidth - 8);
+  const int centreLeft = kNumberWidth + 4 + barWidth + 4;
   const int centreRight = centreLeft + kLabelWidth;
+  QFont plain = painter.font();
+  QFont bold = plain;
+  bold.setBold(true);
   for (int row = 0; row < kAbilityCount; ++row) {
     const int y = 2 + row * kRowHeight;
-    const QRect label(centreLeft, y, kLabelWidth, kRowHeight);
+    painter.setFont(plain);
     painter.setPen(pal.color(QPalette::WindowText));
-    painter.drawText(label, Qt::AlignCenter, AbilityLabel(row));
+    painter.drawText(QRect(centreLeft, y, kLabelWidth, kRowHeight), Qt::AlignCenter, AbilityLabel(row));
     std::array<int, 2> values{-1, -1};
     for (size_t s = 0; s < 2; ++s) {
       if (sides_[s]) values[s] = (*sides_[s])[static_cast<size_t>(row)];
@@ -54,23 +58,21 @@ void AbilityBars::paintEvent(QPaintEvent*) {
     for (size_t s = 0; s < 2; ++s) {
       if (values[s] < 0) continue;
       const bool better = values[1 - s] >= 0 && values[s] > values[1 - s];
-      const int length = barWidth * std::min(values[s], kBarScale) / kBarScale;
-      const QRect bar = s == 0 ? QRect(centreLeft - 4 - length, y + 4, length, kRowHeight - 8)
-                               : QRect(centreRight + 4, y + 4, length, kRowHeight - 8);
-      const QColor colour = better ? QColor(0x2e, 0xa0, 0x43) : pal.color(QPalette::Mid);
+      const int length = barWidth * std::clamp(values[s], 0, kBarScale) / kBarScale;
+      const QRect track = s == 0 ? QRect(centreLeft - 4 - barWidth, y + 5, barWidth, kRowHeight - 10)
+                                 : QRect(centreRight + 4, y + 5, barWidth, kRowHeight - 10);
+      const QRect bar = s == 0 ? QRect(centreLeft - 4 - length, y + 5, length, kRowHeight - 10)
+                               : QRect(centreRight + 4, y + 5, length, kRowHeight - 10);
       painter.setPen(Qt::NoPen);
-      painter.setBrush(colour);
+      painter.setBrush(pal.color(QPalette::Midlight));
+      painter.drawRoundedRect(track, 3, 3);
+      painter.setBrush(better ? QColor(0x2e, 0xa0, 0x43) : pal.color(QPalette::Mid));
       painter.drawRoundedRect(bar, 3, 3);
-      painter.setPen(better ? pal.color(QPalette::HighlightedText) : pal.color(QPalette::WindowText));
-      const QRect number = s == 0 ? QRect(centreLeft - 4 - barWidth, y, barWidth - 6, kRowHeight)
-                                  : QRect(centreRight + 10, y, barWidth, kRowHeight);
-      QFont font = painter.font();
-      font.setBold(better);
-      painter.setFont(font);
-      painter.setPen(pal.color(QPalette::WindowText));
-      painter.drawText(number, (s == 0 ? Qt::AlignLeft : Qt::AlignRight) | Qt::AlignVCenter, QString::number(values[s]));
-      font.setBold(false);
-      painter.setFont(font);
+      const QRect number = s == 0 ? QRect(0, y, kNumberWidth, kRowHeight)
+                                  : QRect(centreRight + 8 + barWidth, y, kNumberWidth, kRowHeight);
+      painter.setFont(better ? bold : plain);
+      painter.setPen(better ? QColor(0x2e, 0xa0, 0x43) : pal.color(QPalette::WindowText));
+      painter.drawText(number, (s == 0 ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter, QString::number(values[s]));
     }
   }
 }

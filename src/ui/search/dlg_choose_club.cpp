@@ -62,12 +62,17 @@ CDlgChooseClub::CDlgChooseClub(const CWorldDatabase& world, int language, QWidge
   reserveTeam_ = new QRadioButton(QStringLiteral("&2. Mannschaft"), this);
   reserveTeam_->setObjectName(QStringLiteral("reserveTeamRadio"));
 
+  auto label = [this](const char* text, QWidget* buddy) {
+    auto* l = new QLabel(QString::fromUtf8(text), this);
+    l->setBuddy(buddy);
+    return l;
+  };
   auto* grid = new QGridLayout;
-  grid->addWidget(new QLabel(QStringLiteral("&Kontinent"), this), 0, 0);
+  grid->addWidget(label("&Kontinent", continent_), 0, 0);
   grid->addWidget(continent_, 1, 0);
-  grid->addWidget(new QLabel(QStringLiteral("L&and"), this), 2, 0);
+  grid->addWidget(label("L&and", countries_), 2, 0);
   grid->addWidget(countries_, 3, 0);
-  grid->addWidget(new QLabel(QStringLiteral("&Verein"), this), 0, 1);
+  grid->addWidget(label("&Verein", clubs_), 0, 1);
   grid->addWidget(clubs_, 1, 1, 3, 1);
   auto* teams = new QHBoxLayout;
   teams->addWidget(firstTeam_);

@@ -39,6 +39,7 @@ CDlgFastTransfer::CDlgFastTransfer(EditorContext& context, QWidget* parent) : QD
     lists_[s]->setAlternatingRowColors(true);
     lists_[s]->setSelectionMode(QAbstractItemView::ExtendedSelection);
     lists_[s]->setSortingEnabled(true);
+    lists_[s]->sortByColumn(0, Qt::AscendingOrder);
     lists_[s]->header()->setSectionResizeMode(0, QHeaderView::Stretch);
     lists_[s]->header()->setStretchLastSection(false);
     auto* top = new QHBoxLayout;

@@ -84,7 +84,9 @@ CDlgNationalteam::CDlgNationalteam(EditorContext& context, QWidget* parent) : QD
   drop->setObjectName(QStringLiteral("dropButton"));
 
   auto* top = new QHBoxLayout;
-  top->addWidget(new QLabel(QStringLiteral("&Land"), this));
+  auto* countryLabel = new QLabel(QStringLiteral("&Land"), this);
+  countryLabel->setBuddy(country_);
+  top->addWidget(countryLabel);
   top->addWidget(country_, 1);
   auto* grid = new QGridLayout;
   grid->addWidget(new QLabel(QString::fromUtf8("Spieler der Nationalität (stärkste zuerst)"), this), 0, 0);

@@ -19,7 +19,8 @@
 namespace torvale {
 namespace {
 
-// Column widths in dialog units (a quarter of the average character width each).
+// Column widths in dialog units; one unit is about a fifth of the average character width at
+// the editor's font.
 constexpr std::array<int, kSearchColumnCount> kColumnUnits = {120, 120, 120, 45, 70, 120, 100};
 
 }  // namespace
@@ -53,7 +54,7 @@ CDlgSearchResult::CDlgSearchResult(EditorContext& context, const PersonSearchPat
   header->setStretchLastSection(true);
   const int unit = fontMetrics().averageCharWidth();
   for (int column = 0; column < kSearchColumnCount; ++column) {
-    view_->setColumnWidth(column, kColumnUnits[static_cast<size_t>(column)] * unit * 6 / 16);
+    view_->setColumnWidth(column, kColumnUnits[static_cast<size_t>(column)] * unit / 5);
   }
   layout->addWidget(view_);
 
@@ -67,7 +68,7 @@ CDlgSearchResult::CDlgSearchResult(EditorContext& context, const PersonSearchPat
   bottom->addWidget(status_, 1);
   bottom->addWidget(buttons);
   layout->addLayout(bottom);
-  resize(1000, 560);
+  resize(1060, 600);
 
   connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
