@@ -67,7 +67,7 @@ class PersonSearchDialogsTest : public test::EditorFixture {
 
   static void SelectRowOf(CDlgSearchResult& dialog, uint32_t playerId) {
     for (int row = 0; row < dialog.Model().rowCount(); ++row) {
-      if (dialog.Model().Row(row)->hit.playerId == playerId) {
+      if (dialog.Model().Hit(row)->playerId == playerId) {
         dialog.View().selectRow(row);
         return;
       }
@@ -92,7 +92,7 @@ TEST_F(PersonSearchDialogsTest, FoldedNamesStageNamesAndClubColumns) {
 
   auto byFirstName = Search({"o*", "", "zqx*"});
   ASSERT_EQ(byFirstName->Model().rowCount(), 1);
-  EXPECT_EQ(byFirstName->Model().Row(0)->hit.playerId, oemer.id);
+  EXPECT_EQ(byFirstName->Model().Hit(0)->playerId, oemer.id);
   EXPECT_EQ(byFirstName->Model().data(byFirstName->Model().index(0, kSearchClub)).toString().toStdString(),
             FromCp1252(WorldClubName(World(), GermanClub(0).clubId)).toStdString());
 
@@ -100,12 +100,14 @@ TEST_F(PersonSearchDialogsTest, FoldedNamesStageNamesAndClubColumns) {
   auto byStageName = Search({"", "kaiser*", "zqxwuv"});
   ASSERT_EQ(byStageName->Model().rowCount(), 2);
   for (int row = 0; row < 2; ++row) {
-    const SearchResultRow& hit = *byStageName->Model().Row(row);
-    EXPECT_TRUE(hit.hit.playerId == staged.id || hit.hit.playerId == nicknamed.id);
-    if (hit.hit.playerId == nicknamed.id) {
-      EXPECT_EQ(hit.hit.clubId, 0u);
-      EXPECT_TRUE(hit.clubName.empty());
-      EXPECT_TRUE(hit.countryName.empty());
+    const SearchHit& hit = *byStageName->Model().Hit(row);
+    EXPECT_TRUE(hit.playerId == staged.id || hit.playerId == nicknamed.id);
+    if (hit.playerId == nicknamed.id) {
+      EXPECT_EQ(hit.clubId, 0u);
+      EXPECT_TRUE(byStageName->Model().Text(row, kSearchClub).empty());
+      EXPECT_TRUE(byStageName->Model().Text(row, kSearchCountry).empty());
+    } else {
+      EXPECT_FALSE(byStageName->Model().Text(row, kSearchCountry).empty());
     }
   }
 }
@@ -114,14 +116,14 @@ TEST_F(PersonSearchDialogsTest, SurnameClickedTwiceSortsDescending) {
   for (const char* surname : {"Zqxb", "Zqxc", "Zqxa"}) Person("Hans", surname, &GermanClub(0));
   auto dialog = Search({"", "", "zqx?"});
   ASSERT_EQ(dialog->Model().rowCount(), 3);
-  EXPECT_EQ(dialog->Model().Row(0)->surname, "Zqxa");  // surname ascending from the start
+  EXPECT_EQ(dialog->Model().Text(0, kSearchSurname), "Zqxa");  // surname ascending from the start
 
   QHeaderView* header = dialog->View().horizontalHeader();
   const QPoint surnameHeader(header->sectionViewportPosition(kSearchSurname) + 5, header->height() / 2);
   QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, surnameHeader);
-  EXPECT_EQ(dialog->Model().Row(0)->surname, "Zqxc");
+  EXPECT_EQ(dialog->Model().Text(0, kSearchSurname), "Zqxc");
   QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, surnameHeader);
-  EXPECT_EQ(dialog->Model().Row(0)->surname, "Zqxa");
+  EXPECT_EQ(dialog->Model().Text(0, kSearchSurname), "Zqxa");
   EXPECT_EQ(dialog->Model().Order(), (SortOrder{kSearchSurname, true}));
 
   QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
@@ -129,8 +131,35 @@ TEST_F(PersonSearchDialogsTest, SurnameClickedTwiceSortsDescending) {
   QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, surnameHeader);
   QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, surnameHeader);
   EXPECT_EQ(dialog->Model().Order(), (SortOrder{kSearchSurname, false}));
-  EXPECT_EQ(dialog->Model().Row(0)->surname, "Zqxc");
-  EXPECT_EQ(dialog->Model().Row(2)->surname, "Zqxa");
+  EXPECT_EQ(dialog->Model().Text(0, kSearchSurname), "Zqxc");
+  EXPECT_EQ(dialog->Model().Text(2, kSearchSurname), "Zqxa");
+}
+
+TEST(SearchResultModel, NamesSortInTheUsersCollationAcrossBatches) {
+  auto row = [](uint32_t id, const char* first, const char* surname, const char* club) {
+    SearchResultRow r;
+    r.hit = {id, id};
+    r.firstName = first;
+    r.surname = surname;
+    r.clubName = club;
+    return r;
+  };
+  // The collation of a German user, whatever the test machine's locale.
+  const QLocale previous;
+  QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+  SearchResultModel model;
+  QLocale::setDefault(previous);
+  model.Append({row(1, "Karl", "Bach", "b"), row(2, "Anna", "\xC4" "bel", "a")});
+  // A later batch brings new names that rank between the earlier ones.
+  model.Append({row(3, "Zoe", "abel", "c"), row(4, "Bert", "Abel", "c"), row(5, "Ida", "Zander", "a")});
+  std::vector<uint32_t> order;
+  for (int i = 0; i < model.rowCount(); ++i) order.push_back(model.Hit(i)->playerId);
+  // Case and accents do not separate names; equal surnames go by first name.
+  EXPECT_EQ(order, (std::vector<uint32_t>{4, 3, 2, 1, 5}));
+
+  model.ClickColumn(kSearchClub);
+  EXPECT_EQ(model.Text(0, kSearchClub), "a");
+  EXPECT_EQ(model.Text(model.rowCount() - 1, kSearchClub), "c");
 }
 
 TEST_F(PersonSearchDialogsTest, TransferSetsContractStartAndFullClubsRefuseSilently) {
@@ -157,7 +186,7 @@ TEST_F(PersonSearchDialogsTest, TransferSetsContractStartAndFullClubsRefuseSilen
   EXPECT_EQ(late.contractStart, 2004);
   // The search ran again: the rows show the new club.
   SelectRowOf(*dialog, early.id);
-  EXPECT_EQ(dialog->Model().Row(dialog->View().currentIndex().row())->hit.clubId, to.clubId);
+  EXPECT_EQ(dialog->Model().Hit(dialog->View().currentIndex().row())->clubId, to.clubId);
 
   // A club of 256 persons takes nobody, and nobody is told.
   CPlayer& third = Person("Fritz", "Zqxthird", &from);

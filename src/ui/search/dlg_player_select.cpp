@@ -32,7 +32,7 @@ QLineEdit* NameEdit(QWidget* parent, const char* name, const QString& placeholde
 CDlgPlayerSelect::CDlgPlayerSelect(EditorContext& context, QWidget* parent)
     : QDialog(parent),
       context_(context),
-      model_(new SearchResultModel(*context.CurrentWorld(), this)),
+      model_(new SearchResultModel(this)),
       worker_(new SearchWorker(this)) {
   setObjectName(QStringLiteral("CDlgPlayerSelect"));
   setWindowTitle(QString::fromUtf8("HALVEX Torvale - Spieler auswählen"));
@@ -91,8 +91,8 @@ CDlgPlayerSelect::CDlgPlayerSelect(EditorContext& context, QWidget* parent)
     if (Selected()) accept();
   });
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-  connect(worker_, &SearchWorker::batchReady, this, [this](const std::vector<SearchHit>& hits, bool final) {
-    model_->Append(hits);
+  connect(worker_, &SearchWorker::batchReady, this, [this](const std::vector<SearchResultRow>& rows, bool final) {
+    model_->Append(rows);
     status_->setText(QStringLiteral("%1 Personen gefunden").arg(model_->rowCount()));
     if (final) emit searchFinished();
   });
@@ -111,9 +111,9 @@ void CDlgPlayerSelect::Search() {
 
 std::optional<SelectedPerson> CDlgPlayerSelect::Selected() const {
   const QModelIndexList rows = view_->selectionModel()->selectedRows();
-  const SearchResultRow* row = rows.isEmpty() ? nullptr : model_->Row(rows.front().row());
-  if (!row) return std::nullopt;
-  return SelectedPerson{row->hit.playerId, row->hit.clubId};
+  const SearchHit* hit = rows.isEmpty() ? nullptr : model_->Hit(rows.front().row());
+  if (!hit) return std::nullopt;
+  return SelectedPerson{hit->playerId, hit->clubId};
 }
 
 }  // namespace torvale

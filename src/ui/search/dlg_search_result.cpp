@@ -29,7 +29,7 @@ CDlgSearchResult::CDlgSearchResult(EditorContext& context, const PersonSearchPat
     : QDialog(parent),
       context_(context),
       patterns_(patterns),
-      model_(new SearchResultModel(*context.CurrentWorld(), this)),
+      model_(new SearchResultModel(this)),
       worker_(new SearchWorker(this)) {
   setObjectName(QStringLiteral("CDlgSearchResult"));
   setWindowTitle(Caption());
@@ -104,9 +104,9 @@ void CDlgSearchResult::RestartSearch() {
   UpdateStatus();
 }
 
-void CDlgSearchResult::ShowBatch(const std::vector<SearchHit>& hits, bool final) {
+void CDlgSearchResult::ShowBatch(const std::vector<SearchResultRow>& rows, bool final) {
   view_->setUpdatesEnabled(false);
-  model_->Append(hits);
+  model_->Append(rows);
   view_->setUpdatesEnabled(true);
   UpdateStatus();
   emit batchShown(final);
@@ -146,9 +146,9 @@ void CDlgSearchResult::AfterMove() {
 }
 
 void CDlgSearchResult::TransferSelected() {
-  const SearchResultRow* row = model_->Row(SelectedRow());
+  const SearchHit* row = model_->Hit(SelectedRow());
   if (!row || worker_->Running()) return;
-  const SearchHit hit = row->hit;
+  const SearchHit hit = *row;
   const uint32_t chosen = chooseClub_(this, hit.clubId);
   if (chosen == 0) return;
   if (CommitTransfer(context_.CurrentChanges(), hit.playerId, hit.clubId, chosen) == MoveResult::kMoved) {
@@ -157,24 +157,24 @@ void CDlgSearchResult::TransferSelected() {
 }
 
 void CDlgSearchResult::FetchSelected() {
-  const SearchResultRow* row = model_->Row(SelectedRow());
+  const SearchHit* row = model_->Hit(SelectedRow());
   if (!row || targetClub_ == 0 || worker_->Running()) return;
-  const SearchHit hit = row->hit;
+  const SearchHit hit = *row;
   if (CommitTransfer(context_.CurrentChanges(), hit.playerId, hit.clubId, targetClub_) == MoveResult::kMoved) {
     AfterMove();
   }
 }
 
 void CDlgSearchResult::ReleaseSelected() {
-  const SearchResultRow* row = model_->Row(SelectedRow());
+  const SearchHit* row = model_->Hit(SelectedRow());
   if (!row || worker_->Running()) return;
-  if (CommitRelease(context_.CurrentChanges(), row->hit.playerId, row->hit.clubId)) AfterMove();
+  if (CommitRelease(context_.CurrentChanges(), row->playerId, row->clubId)) AfterMove();
 }
 
 void CDlgSearchResult::ShowClubOfSelected() {
-  const SearchResultRow* row = model_->Row(SelectedRow());
-  if (!row || !showClubAllowed_ || row->hit.clubId == 0) return;
-  chosenClub_ = row->hit.clubId;
+  const SearchHit* row = model_->Hit(SelectedRow());
+  if (!row || !showClubAllowed_ || row->clubId == 0) return;
+  chosenClub_ = row->clubId;
   accept();
 }
 

@@ -66,7 +66,7 @@ class CDlgSearchResult : public QDialog {
 
  private:
   int SelectedRow() const;
-  void ShowBatch(const std::vector<SearchHit>& hits, bool final);
+  void ShowBatch(const std::vector<SearchResultRow>& rows, bool final);
   void UpdateStatus();
   void AfterMove();
 

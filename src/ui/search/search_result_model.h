@@ -1,11 +1,15 @@
 #pragma once
 // The rows of a person search as a table: the seven columns of the result list, kept sorted
-// by the current column while batches arrive. Names sort in the user's collation through
-// precomputed collation keys, so a list of 300,000 rows sorts without a stall.
+// by the current column while batches arrive. A list can hold every person of a world, so a
+// row keeps only numbers: its texts are interned once per distinct text, the distinct texts
+// are ranked in the user's collation, and rows compare by those ranks.
 
 #include <QAbstractTableModel>
 #include <QCollator>
+#include <QLocale>
 #include <array>
+#include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "persons/list_order.h"
@@ -16,7 +20,7 @@ namespace torvale {
 class SearchResultModel : public QAbstractTableModel {
   Q_OBJECT
  public:
-  explicit SearchResultModel(const CWorldDatabase& world, QObject* parent = nullptr);
+  explicit SearchResultModel(QObject* parent = nullptr);
 
   int rowCount(const QModelIndex& parent = {}) const override;
   int columnCount(const QModelIndex& parent = {}) const override;
@@ -25,32 +29,38 @@ class SearchResultModel : public QAbstractTableModel {
   void sort(int column, Qt::SortOrder order = Qt::AscendingOrder) override;
 
   void Clear();
-  // Adds the rows of `hits` (persons that no longer exist are left out), keeping the order.
-  void Append(const std::vector<SearchHit>& hits);
+  // Adds rows (made on the search's worker thread), keeping the order.
+  void Append(const std::vector<SearchResultRow>& rows);
   // A header click: the column ascending, or the other direction when it is the sort column.
   void ClickColumn(int column);
   SortOrder Order() const { return order_; }
 
-  const SearchResultRow* Row(int row) const;
+  // The hit of a row; null outside the list.
+  const SearchHit* Hit(int row) const;
+  // A row's text in a column (Windows-1252); empty outside the list.
+  std::string Text(int row, int column) const;
 
  private:
-  // Collation keys of the name columns.
-  struct NameKeys {
-    QCollatorSortKey firstName, surname, stageName, club, country;
-    const QCollatorSortKey& Of(int column) const;
-  };
   struct Entry {
-    SearchResultRow row;
-    NameKeys keys;
+    SearchHit hit;
+    std::array<uint32_t, kSearchColumnCount> texts;  // interned text of each column
+    int positionKey;
+    DATE birthDay;
   };
-  Entry MakeEntry(const SearchResultRow& row) const;
+  uint32_t Intern(const std::string& text);
+  // Ranks every interned text in collation order (equal texts share a rank).
+  void UpdateRanks();
   int Compare(const Entry& left, const Entry& right) const;
   bool Less(const Entry& left, const Entry& right) const;
   void SortAll();
 
-  const CWorldDatabase& world_;
   QCollator collator_;
   std::vector<Entry> entries_;
+  std::unordered_map<std::string, uint32_t> textIds_;
+  std::vector<std::string> texts_;
+  std::unordered_map<int, uint32_t> positionTexts_;                         // position key -> text
+  std::unordered_map<uint32_t, std::pair<uint32_t, uint32_t>> clubTexts_;  // club id -> club, country
+  std::vector<uint32_t> ranks_;  // by text id
   SortOrder order_{kSearchSurname, true};
 };
 

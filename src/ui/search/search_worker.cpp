@@ -10,26 +10,33 @@ namespace {
 // queued from a stopped walk can be told apart from the current one.
 class QueuedSink : public PersonSearchSink {
  public:
-  QueuedSink(SearchWorker* worker, unsigned generation,
-             std::function<void(std::vector<SearchHit>, bool, unsigned)> receive)
-      : worker_(worker), generation_(generation), receive_(std::move(receive)) {}
+  using Receive = std::function<void(const std::vector<SearchResultRow>&, bool, unsigned)>;
+  QueuedSink(const CWorldDatabase& world, SearchWorker* worker, unsigned generation, Receive receive)
+      : world_(world), worker_(worker), generation_(generation), receive_(std::move(receive)) {}
 
   void DeliverBatch(std::vector<SearchHit> hits, bool final) override {
+    std::vector<SearchResultRow> rows;
+    rows.reserve(hits.size());
+    SearchResultRow row;
+    for (const SearchHit& hit : hits) {
+      if (MakeSearchResultRow(world_, hit, row)) rows.push_back(row);
+    }
     QMetaObject::invokeMethod(
-        worker_, [receive = receive_, hits = std::move(hits), final, g = generation_]() { receive(hits, final, g); },
+        worker_, [receive = receive_, rows = std::move(rows), final, g = generation_]() { receive(rows, final, g); },
         Qt::QueuedConnection);
   }
 
  private:
+  const CWorldDatabase& world_;
   SearchWorker* worker_;
   unsigned generation_;
-  std::function<void(std::vector<SearchHit>, bool, unsigned)> receive_;
+  Receive receive_;
 };
 
 }  // namespace
 
 SearchWorker::SearchWorker(QObject* parent) : QObject(parent) {
-  qRegisterMetaType<std::vector<SearchHit>>();
+  qRegisterMetaType<std::vector<SearchResultRow>>();
 }
 
 SearchWorker::~SearchWorker() { Stop(); }
@@ -39,9 +46,9 @@ void SearchWorker::Start(const CWorldDatabase& world, const PersonSearchPatterns
   cancel_ = false;
   running_ = true;
   const unsigned generation = ++generation_;
-  auto receive = [this](std::vector<SearchHit> hits, bool final, unsigned g) { Receive(hits, final, g); };
+  auto receive = [this](const std::vector<SearchResultRow>& rows, bool final, unsigned g) { Receive(rows, final, g); };
   thread_ = std::thread([this, &world, patterns, generation, receive] {
-    QueuedSink sink(this, generation, receive);
+    QueuedSink sink(world, this, generation, receive);
     RunPersonSearch(world, patterns, sink, cancel_);
   });
 }
@@ -54,13 +61,13 @@ void SearchWorker::Stop() {
   running_ = false;
 }
 
-void SearchWorker::Receive(const std::vector<SearchHit>& hits, bool final, unsigned generation) {
+void SearchWorker::Receive(const std::vector<SearchResultRow>& rows, bool final, unsigned generation) {
   if (generation != generation_) return;
   if (final) {
     if (thread_.joinable()) thread_.join();
     running_ = false;
   }
-  emit batchReady(hits, final);
+  emit batchReady(rows, final);
 }
 
 }  // namespace torvale

@@ -1,6 +1,7 @@
 #pragma once
 // Runs one person search on a thread of its own and hands the hits to the GUI thread in
-// batches through a queued signal. The worker never touches a widget; the world must not
+// batches through a queued signal, already made into rows (the texts of a row are read on the
+// worker, so a search over the whole world leaves the GUI thread free). The worker never touches a widget; the world must not
 // change while it runs (the result dialogs are modal and refuse their commands meanwhile).
 
 #include <QObject>
@@ -26,11 +27,11 @@ class SearchWorker : public QObject {
   bool Running() const { return running_; }
 
  signals:
-  // On the GUI thread: hits found since the previous batch; `final` ends the walk.
-  void batchReady(const std::vector<torvale::SearchHit>& hits, bool final);
+  // On the GUI thread: rows of the hits found since the previous batch; `final` ends the walk.
+  void batchReady(const std::vector<torvale::SearchResultRow>& rows, bool final);
 
  private:
-  void Receive(const std::vector<SearchHit>& hits, bool final, unsigned generation);
+  void Receive(const std::vector<SearchResultRow>& rows, bool final, unsigned generation);
 
   std::thread thread_;
   std::atomic<bool> cancel_{false};
@@ -40,4 +41,4 @@ class SearchWorker : public QObject {
 
 }  // namespace torvale
 
-Q_DECLARE_METATYPE(std::vector<torvale::SearchHit>)
+Q_DECLARE_METATYPE(std::vector<torvale::SearchResultRow>)
