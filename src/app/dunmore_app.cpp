@@ -2,11 +2,14 @@
 
 #include <clocale>
 #include <cstdio>
+#include <optional>
 
+#include "app/check_mode.h"
 #include "app/exit_status.h"
 #include "app/install_dir.h"
 #include "app/dlg_main_menu.h"
 #include "app/master_mode.h"
+#include "assets/render_host/render_manager.h"
 #include "ui/common/message_box.h"
 #include "platform/full_installation.h"
 #include "platform/platform_library.h"
@@ -48,7 +51,8 @@ int CDunmoreApp::Run(int& argc, char** argv) {
       return kExitEnvironmentRefused;
   }
 
-  if (!options.master_mode) {
+  const bool windowless = options.master_mode || options.check_mode;
+  if (!windowless) {
     qt_ = std::make_unique<QApplication>(argc, argv);
     InstallFatalErrorBox(fatal_);
   }
@@ -65,7 +69,9 @@ int CDunmoreApp::Run(int& argc, char** argv) {
 
   PlatformLibrary platform(fatal_);
   if (!platform.Start()) return kExitFatalError;  // only when a report was vetoed
-  int status = options.master_mode ? RunMasterMode(options) : RunInteractive(options);
+  int status = options.master_mode  ? RunMasterMode(options)
+               : options.check_mode ? RunCheckMode(options)
+                                    : RunInteractive(options);
   platform.Stop();
   return status;
 }
@@ -74,12 +80,24 @@ int CDunmoreApp::RunInteractive(const CommandLineOptions& options) {
   // Sorted name lists follow the user's language.
   std::setlocale(LC_COLLATE, "");
   ApplyEditorTheme(*qt_);
+  qt_->setWindowIcon(EditorIcon());
+  qt_->setDesktopFileName(QStringLiteral("torvale-editor"));
   EditorContext context;
   context.SetExpertMode(options.ExpertMode);
-  DlgMainMenu window(context);
+  // The main window's use of the renderer plug-in: taken when its start-up asks for the
+  // plug-in, given back once the window has closed (the render window lives under it).
+  std::optional<ScopedRenderManager> renderer;
+  MainMenuStart start;
+  start.rendererLoaded = [&renderer] {
+    if (!renderer) renderer.emplace();
+    return (*renderer)->IsLoaded();
+  };
+  DlgMainMenu window(context, start);
+  SetRenderManagerSetup({&window, {}});
   window.show();
   window.Initialise();
   window.exec();
+  renderer.reset();
   return kExitOk;
 }
 
