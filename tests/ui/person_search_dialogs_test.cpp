@@ -16,6 +16,7 @@
 #include "exchange/sample_world_generator.h"
 #include "persons/world_persons.h"
 #include "persons/person_search.h"
+#include "ui/sample_clubs.h"
 #include "support/gui/editor_fixture.h"
 #include "support/test_database.h"
 #include "ui/common/editor_context.h"
@@ -36,13 +37,7 @@ using testing::AddPerson;
 class PersonSearchDialogsTest : public test::EditorFixture {
  protected:
   // The first two regular clubs of Germany in the sample installation.
-  CClub& GermanClub(int which) {
-    int seen = 0;
-    for (auto& [id, club] : World().Country(14)->Clubs()) {
-      if (club->Number() != kAmateurClubNumber && seen++ == which) return *club;
-    }
-    throw std::runtime_error("sample world without clubs");
-  }
+  CClub& GermanClub(int which) { return test::SampleClub(World(), 14, which); }
 
   CPlayer& Person(std::string_view first, std::string_view surname, CClub* club) {
     CPlayer& person = AddPerson(World(), first, surname, kRolePlayer, 14, club);

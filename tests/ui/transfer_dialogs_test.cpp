@@ -4,6 +4,7 @@
 #include <QPushButton>
 #include <QTreeWidget>
 
+#include "ui/sample_clubs.h"
 #include "support/gui/editor_fixture.h"
 #include "support/test_database.h"
 #include "ui/search/dlg_fast_transfer.h"
@@ -19,13 +20,7 @@ using testing::AddPerson;
 
 class TransferDialogsTest : public test::EditorFixture {
  protected:
-  CClub& GermanClub(int which) {
-    int seen = 0;
-    for (auto& [id, club] : World().Country(14)->Clubs()) {
-      if (club->Number() != kAmateurClubNumber && seen++ == which) return *club;
-    }
-    throw std::runtime_error("sample world without clubs");
-  }
+  CClub& GermanClub(int which) { return test::SampleClub(World(), 14, which); }
 
   static void SelectIds(QTreeWidget& list, std::initializer_list<uint32_t> ids) {
     list.clearSelection();

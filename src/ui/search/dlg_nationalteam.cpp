@@ -147,25 +147,19 @@ void CDlgNationalteam::Refill() {
 }
 
 int CDlgNationalteam::CallUpSelected() {
-  const std::vector<uint32_t> ids = SelectedIds(*candidates_);
-  const int number = Country();
-  int changed = 0;
-  context_.CurrentChanges().CommitIf(ChangeScope::Country(number), QString::fromUtf8("%1 Spieler berufen").arg(ids.size()),
-                                     [&](CWorldDatabase& world) {
-                                       for (uint32_t id : ids) changed += CallUpNationalPlayer(world, number, id) ? 1 : 0;
-                                       return changed > 0;
-                                     });
-  Refill();
-  return changed;
+  return CommitSquadChange(*candidates_, "%1 Spieler berufen", &CallUpNationalPlayer);
 }
 
-int CDlgNationalteam::DropSelected() {
-  const std::vector<uint32_t> ids = SelectedIds(*squad_);
+int CDlgNationalteam::DropSelected() { return CommitSquadChange(*squad_, "%1 Spieler gestrichen", &DropNationalPlayer); }
+
+int CDlgNationalteam::CommitSquadChange(const QTreeWidget& list, const char* text,
+                                        bool (*change)(CWorldDatabase&, int, uint32_t)) {
+  const std::vector<uint32_t> ids = SelectedIds(list);
   const int number = Country();
   int changed = 0;
-  context_.CurrentChanges().CommitIf(ChangeScope::Country(number), QString::fromUtf8("%1 Spieler gestrichen").arg(ids.size()),
+  context_.CurrentChanges().CommitIf(ChangeScope::Country(number), QString::fromUtf8(text).arg(ids.size()),
                                      [&](CWorldDatabase& world) {
-                                       for (uint32_t id : ids) changed += DropNationalPlayer(world, number, id) ? 1 : 0;
+                                       for (uint32_t id : ids) changed += change(world, number, id) ? 1 : 0;
                                        return changed > 0;
                                      });
   Refill();

@@ -4,6 +4,7 @@
 // "Streichen" drops the selected squad members; the players keep their clubs either way.
 
 #include <QDialog>
+#include <cstdint>
 
 class QComboBox;
 class QLabel;
@@ -11,6 +12,7 @@ class QTreeWidget;
 
 namespace torvale {
 
+class CWorldDatabase;
 class EditorContext;
 
 class CDlgNationalteam : public QDialog {
@@ -28,6 +30,8 @@ class CDlgNationalteam : public QDialog {
 
  private:
   void Refill();
+  // One change of the country: `change` for each selected player of `list`.
+  int CommitSquadChange(const QTreeWidget& list, const char* text, bool (*change)(CWorldDatabase&, int, uint32_t));
 
   EditorContext& context_;
   QComboBox* country_;

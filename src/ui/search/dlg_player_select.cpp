@@ -2,7 +2,6 @@
 
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -12,6 +11,7 @@
 #include "app/qt_text.h"
 #include "persons/person_search.h"
 #include "ui/common/editor_context.h"
+#include "ui/search/result_view.h"
 #include "ui/search/search_result_model.h"
 #include "ui/search/search_worker.h"
 
@@ -48,17 +48,7 @@ CDlgPlayerSelect::CDlgPlayerSelect(EditorContext& context, QWidget* parent)
   fields->addWidget(surname_);
   fields->addWidget(search);
 
-  view_ = new QTableView(this);
-  view_->setObjectName(QStringLiteral("resultList"));
-  view_->setModel(model_);
-  view_->setSelectionBehavior(QAbstractItemView::SelectRows);
-  view_->setSelectionMode(QAbstractItemView::SingleSelection);
-  view_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  view_->setAlternatingRowColors(true);
-  view_->verticalHeader()->hide();
-  view_->horizontalHeader()->setStretchLastSection(true);
-  view_->horizontalHeader()->setSortIndicatorShown(true);
-  view_->horizontalHeader()->setSortIndicator(kSearchSurname, Qt::AscendingOrder);
+  view_ = MakeResultView(model_, this);
 
   status_ = new QLabel(QString::fromUtf8("Namen eingeben (Platzhalter \"*\" und \"?\" sind erlaubt) und „Suchen“ drücken."), this);
   auto* buttons = new QDialogButtonBox(this);
@@ -79,11 +69,6 @@ CDlgPlayerSelect::CDlgPlayerSelect(EditorContext& context, QWidget* parent)
   for (QLineEdit* edit : {firstName_, nickname_, surname_}) connect(edit, &QLineEdit::returnPressed, this, &CDlgPlayerSelect::Search);
   search->setAutoDefault(false);
   ok->setAutoDefault(false);
-  connect(view_->horizontalHeader(), &QHeaderView::sectionClicked, this, [this](int column) {
-    model_->ClickColumn(column);
-    view_->horizontalHeader()->setSortIndicator(model_->Order().column,
-                                                model_->Order().ascending ? Qt::AscendingOrder : Qt::DescendingOrder);
-  });
   connect(view_, &QTableView::doubleClicked, this, [this] {
     if (Selected()) accept();
   });

@@ -2,7 +2,6 @@
 
 #include <QContextMenuEvent>
 #include <QDialogButtonBox>
-#include <QHeaderView>
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
@@ -12,19 +11,12 @@
 #include "ui/common/editor_context.h"
 #include "ui/search/person_moves.h"
 #include "ui/search/person_search_dialogs.h"
+#include "ui/search/result_view.h"
 #include "ui/search/search_result_model.h"
 #include "ui/search/search_worker.h"
 #include "world/club.h"
 
 namespace torvale {
-namespace {
-
-// Column widths in dialog units; one unit is about a fifth of the average character width at
-// the editor's font.
-constexpr std::array<int, kSearchColumnCount> kColumnUnits = {120, 120, 120, 45, 70, 120, 100};
-
-}  // namespace
-
 CDlgSearchResult::CDlgSearchResult(EditorContext& context, const PersonSearchPatterns& patterns, QWidget* parent)
     : QDialog(parent),
       context_(context),
@@ -36,26 +28,8 @@ CDlgSearchResult::CDlgSearchResult(EditorContext& context, const PersonSearchPat
   chooseClub_ = [this](QWidget* parent, uint32_t current) { return ChooseClub(context_, parent, current); };
 
   auto* layout = new QVBoxLayout(this);
-  view_ = new QTableView(this);
-  view_->setObjectName(QStringLiteral("resultList"));
-  view_->setModel(model_);
-  view_->setSelectionBehavior(QAbstractItemView::SelectRows);
-  view_->setSelectionMode(QAbstractItemView::SingleSelection);
-  view_->setShowGrid(true);
-  view_->setAlternatingRowColors(true);
-  view_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  view_->verticalHeader()->hide();
-  view_->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
+  view_ = MakeResultView(model_, this);
   view_->setContextMenuPolicy(Qt::CustomContextMenu);
-  QHeaderView* header = view_->horizontalHeader();
-  header->setSectionsClickable(true);
-  header->setSortIndicatorShown(true);
-  header->setSortIndicator(kSearchSurname, Qt::AscendingOrder);
-  header->setStretchLastSection(true);
-  const int unit = fontMetrics().averageCharWidth();
-  for (int column = 0; column < kSearchColumnCount; ++column) {
-    view_->setColumnWidth(column, kColumnUnits[static_cast<size_t>(column)] * unit / 5);
-  }
   layout->addWidget(view_);
 
   status_ = new QLabel(this);
@@ -72,11 +46,6 @@ CDlgSearchResult::CDlgSearchResult(EditorContext& context, const PersonSearchPat
 
   connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-  connect(header, &QHeaderView::sectionClicked, this, [this](int column) {
-    model_->ClickColumn(column);
-    view_->horizontalHeader()->setSortIndicator(model_->Order().column,
-                                                model_->Order().ascending ? Qt::AscendingOrder : Qt::DescendingOrder);
-  });
   connect(view_, &QWidget::customContextMenuRequested, this, [this](const QPoint& where) {
     std::unique_ptr<QMenu> menu(MakeContextMenu());
     if (menu) menu->exec(view_->viewport()->mapToGlobal(where));
