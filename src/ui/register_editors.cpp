@@ -4,6 +4,7 @@
 #include "ui/common/editor_commands.h"
 #include "ui/competition/competition_editors.h"
 #include "ui/country/dlg_land_parent.h"
+#include "ui/search/search_commands.h"
 
 namespace torvale {
 
@@ -12,6 +13,7 @@ void RegisterEditors(EditorCommandRegistry& registry) {
   registry.Register(EditorCommand::kNewClub, &OpenNewClubDialog);
   RegisterCompetitionEditors(registry);
   registry.Register(EditorCommand::kCountryEditor, &OpenCountryEditor);
+  RegisterSearchCommands(registry);
 }
 
 }  // namespace torvale
