@@ -1,6 +1,4 @@
 // Feeds arbitrary bytes to the chunk-file reader: world archives may come from strangers.
-// Inputs that do not start with "FORM" get a header with the right length put in front, so
-// that the chunk reading itself is reached as often as the header checks.
 #include <unistd.h>
 
 #include <cstddef>
@@ -8,6 +6,7 @@
 #include <cstdio>
 #include <string>
 
+#include "../archive_input.h"
 #include "storage/form_reader.h"
 
 namespace {
@@ -21,17 +20,7 @@ std::string ScratchPath() {
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::string path = ScratchPath();
-  std::FILE* file = std::fopen(path.c_str(), "wb");
-  if (!file) return 0;
-  const bool hasHeader = size >= 4 && data[0] == 'F' && data[1] == 'O' && data[2] == 'R' && data[3] == 'M';
-  if (!hasHeader) {
-    const uint32_t length = static_cast<uint32_t>(size + 8);
-    const uint8_t header[8] = {'F', 'O', 'R', 'M', uint8_t(length), uint8_t(length >> 8), uint8_t(length >> 16),
-                               uint8_t(length >> 24)};
-    std::fwrite(header, 1, sizeof header, file);
-  }
-  if (size) std::fwrite(data, 1, size, file);
-  std::fclose(file);
+  if (!WriteArchiveInput(path.c_str(), data, size)) return 0;
 
   torvale::CFormReader reader;
   if (reader.Open(path)) {

@@ -2,11 +2,13 @@
 
 #include <clocale>
 #include <cstdio>
+#include <optional>
 
 #include "app/exit_status.h"
 #include "app/install_dir.h"
 #include "app/dlg_main_menu.h"
 #include "app/master_mode.h"
+#include "assets/render_host/render_manager.h"
 #include "ui/common/message_box.h"
 #include "platform/full_installation.h"
 #include "platform/platform_library.h"
@@ -76,10 +78,20 @@ int CDunmoreApp::RunInteractive(const CommandLineOptions& options) {
   ApplyEditorTheme(*qt_);
   EditorContext context;
   context.SetExpertMode(options.ExpertMode);
-  DlgMainMenu window(context);
+  // The main window's use of the renderer plug-in: taken when its start-up asks for the
+  // plug-in, given back once the window has closed (the render window lives under it).
+  std::optional<ScopedRenderManager> renderer;
+  MainMenuStart start;
+  start.rendererLoaded = [&renderer] {
+    if (!renderer) renderer.emplace();
+    return (*renderer)->IsLoaded();
+  };
+  DlgMainMenu window(context, start);
+  SetRenderManagerSetup({&window, {}});
   window.show();
   window.Initialise();
   window.exec();
+  renderer.reset();
   return kExitOk;
 }
 

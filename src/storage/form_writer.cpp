@@ -64,4 +64,10 @@ bool CFormWriter::Close() {
   return ok;
 }
 
+void CFormWriter::Abort() {
+  file_.Abort();
+  length_ = 0;
+  failed_ = false;
+}
+
 }  // namespace torvale

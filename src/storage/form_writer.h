@@ -31,6 +31,8 @@ class CFormWriter {
   // Writes the total length into the header and puts the file in place. False when nothing was
   // open or the file could not be completed (the target is then unchanged).
   bool Close();
+  // Drops what was written: the target stays as it was (a cancelled export).
+  void Abort();
 
   bool IsOpen() const { return file_.IsOpen(); }
   // Bytes written so far, header included.

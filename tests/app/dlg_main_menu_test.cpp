@@ -79,15 +79,18 @@ TEST_F(MainMenuTest, TheThreeClubOrdersSortTheList) {
   QTest::mouseClick(window->findChild<QPushButton*>("orderByStrength"), Qt::LeftButton);
   const QStringList strengths = column(2);
   for (int r = 1; r < strengths.size(); ++r)
-    if (!strengths[r].isEmpty()) EXPECT_GE(strengths[r - 1].toDouble(), strengths[r].toDouble()) << r;
+    if (!strengths[r].isEmpty()) {
+      EXPECT_GE(strengths[r - 1].toDouble(), strengths[r].toDouble()) << r;
+    }
   QTest::mouseClick(window->findChild<QPushButton*>("orderByLeague"), Qt::LeftButton);
   const QStringList leagues = column(1);
   ASSERT_FALSE(leagues.isEmpty());
   EXPECT_FALSE(leagues.front().isEmpty());  // the top league's clubs come first
   // Clubs outside every league close the list.
   const qsizetype firstWithout = leagues.indexOf(QString());
-  if (firstWithout >= 0)
+  if (firstWithout >= 0) {
     for (qsizetype r = firstWithout; r < leagues.size(); ++r) EXPECT_TRUE(leagues[r].isEmpty()) << r;
+  }
   QTest::mouseClick(window->findChild<QPushButton*>("orderByName"), Qt::LeftButton);
   // Names sort as the user's language does, numbers by their value ("Club 9" before "Club 10").
   QCollator collator;
