@@ -18,6 +18,7 @@
 #include "support/gui/editor_fixture.h"
 #include "ui/controls/spin_edit_ctrl.h"
 #include "ui/squad/dlg_player_character.h"
+#include "ui/squad/dlg_shirt_no.h"
 #include "ui/squad/squad_commands.h"
 #include "ui/squad/squad_list_view.h"
 #include "world/fixed_text.h"
@@ -270,6 +271,33 @@ TEST_F(SquadEditorTest, TransferAndFetchUseTheChoosersAndWaitForOk) {
   EXPECT_FALSE(target->HasPlayer(incoming));
   EXPECT_TRUE(Club().HasPlayer(incoming));
   EXPECT_EQ(World().Persons().FindPlayer(incoming)->shirtNumber, 0);
+}
+
+TEST_F(SquadEditorTest, ShirtNumbersMarkSharedNumbersAndCancelGivesThemBack) {
+  const uint32_t a = FirstTeamPlayer(0);
+  const uint32_t b = FirstTeamPlayer(1);
+  CPlayer& first = *World().Persons().FindPlayer(a);
+  CPlayer& second = *World().Persons().FindPlayer(b);
+  first.shirtNumber = 97;  // numbers nobody else in the sample squads wears
+  second.shirtNumber = 98;
+  {
+    CDlgShirtNo dialog(World(), ClubList(), nullptr);
+    const std::vector<uint32_t> before = dialog.MarkedPlayers();
+    EXPECT_EQ(std::find(before.begin(), before.end(), a), before.end());
+    dialog.findChild<CSpinEditCtrl*>(QStringLiteral("number%1").arg(b))->SetValue(97);
+    const std::vector<uint32_t> marked = dialog.MarkedPlayers();
+    EXPECT_NE(std::find(marked.begin(), marked.end(), a), marked.end());
+    EXPECT_NE(std::find(marked.begin(), marked.end(), b), marked.end());
+    EXPECT_EQ(second.shirtNumber, 97);  // typed straight into the person
+    dialog.reject();
+  }
+  EXPECT_EQ(second.shirtNumber, 98);
+  {
+    CDlgShirtNo dialog(World(), ClubList(), nullptr);
+    dialog.SetNumber(b, 23);
+    dialog.accept();
+  }
+  EXPECT_EQ(second.shirtNumber, 23);
 }
 
 }  // namespace torvale

@@ -1,8 +1,10 @@
 // The squad editor: its lists, every person page, the officials' pages and the shirt numbers.
 
+#include <QDir>
 #include <QTableView>
 
 #include "app/dlg_main_menu.h"
+#include "assets/render_host/render_manager.h"
 #include "database/world_database.h"
 #include "screenshot_session.h"
 #include "ui/common/editor_context.h"
@@ -31,6 +33,8 @@ TORVALE_SCREENSHOTS(squad_editor) {
   CWorldDatabase& world = *session.Context().CurrentWorld();
   const uint32_t clubId = ShowcaseClub(world);
   if (clubId == 0) return;
+  // The installation's own plug-in (the working folder is the installation) draws the head.
+  SetRenderManagerSetup({&session.MainWindow(), QDir::current().filePath(QStringLiteral("Renderer.dll"))});
   CDlgPlayerlistClub dialog(session.Context(), clubId, SquadPickers{}, &session.MainWindow());
   dialog.List(CDlgPlayerlistClub::kFirstTeamTab)->Table()->selectRow(3);
   const QStringList pages = {QStringLiteral("Allgemeine Information"), QStringLiteral("Position"),
@@ -53,6 +57,7 @@ TORVALE_SCREENSHOTS(squad_editor) {
   const CClub* club = world.Country(ClubCountry(clubId))->FindClub(clubId);
   std::vector<uint32_t> ids(club->PlayerIds().begin(), club->PlayerIds().end());
   CDlgShirtNo shirts(world, ids, &dialog);
+  if (ids.size() > 2) shirts.SetNumber(ids[2], world.Persons().FindPlayer(ids[1])->shirtNumber);  // one shared number
   session.Save(shirts, "squad_shirt_numbers");
   shirts.reject();
   dialog.reject();

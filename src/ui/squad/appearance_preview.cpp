@@ -2,15 +2,25 @@
 
 namespace torvale {
 
-// The render host joins the build with the renderer plug-in; until then the page shows its
-// placeholder frame.
-AppearancePreview::AppearancePreview() = default;
-AppearancePreview::~AppearancePreview() { Detach(); }
+void AppearancePreview::Attach(QWidget* placeholder, const std::array<uint32_t, 5>& numbers) {
+  if (!manager_->IsLoaded() || !placeholder) return;
+  manager_->Attach(placeholder);
+  attached_ = true;
+  Show(numbers);
+  manager_->SetBackground(kAppearanceScreenBackground);
+}
 
-void AppearancePreview::Attach(QWidget* placeholder) { attached_ = placeholder != nullptr; }
+void AppearancePreview::Detach() {
+  if (!attached_) return;
+  attached_ = false;
+  manager_->Attach(nullptr);
+}
 
-void AppearancePreview::Detach() { attached_ = false; }
-
-void AppearancePreview::Show(const std::array<uint32_t, 5>& numbers) { (void)numbers; }
+void AppearancePreview::Show(const std::array<uint32_t, 5>& numbers) {
+  if (!attached_) return;
+  RendererAppearance looks;
+  for (size_t i = 0; i < numbers.size(); ++i) looks.numbers[i] = numbers[i];
+  manager_->SetAppearance(RendererAppearanceDisplay{}, looks);
+}
 
 }  // namespace torvale

@@ -45,7 +45,9 @@ CDlgPlayerLook::CDlgPlayerLook(CWorldDatabase& world, QWidget* parent)
     firstValue_[i] = choices[i].first;
     for (int k = 0; k < choices[i].texts.size(); ++k) box->addItem(choices[i].texts[k], choices[i].first + k);
     Watch(box);
-    connect(box, &QComboBox::currentIndexChanged, this, &CDlgPlayerLook::SendAppearance);
+    connect(box, &QComboBox::currentIndexChanged, this, [this] {
+      if (!Loading()) SendAppearance();
+    });
     looks_[i] = box;
     form->addRow(labels[static_cast<int>(i)], box);
   }
@@ -93,6 +95,8 @@ CDlgPlayerLook::CDlgPlayerLook(CWorldDatabase& world, QWidget* parent)
 
 CDlgPlayerLook::~CDlgPlayerLook() { preview_->Detach(); }
 
+bool CDlgPlayerLook::PreviewAttached() const { return preview_->IsAttached(); }
+
 std::array<uint32_t, 5> CDlgPlayerLook::ShownAppearance() const {
   std::array<uint32_t, 5> numbers{};
   for (size_t i = 0; i < looks_.size(); ++i) numbers[i] = static_cast<uint32_t>(SelectedData(looks_[i]));
@@ -100,7 +104,7 @@ std::array<uint32_t, 5> CDlgPlayerLook::ShownAppearance() const {
 }
 
 void CDlgPlayerLook::SendAppearance() {
-  if (Person() && isVisible()) preview_->Show(ShownAppearance());
+  if (Person()) preview_->Show(ShownAppearance());
 }
 
 void CDlgPlayerLook::ShowImperial() {
@@ -138,8 +142,7 @@ void CDlgPlayerLook::StoreFields(CPlayer& person) {
 
 void CDlgPlayerLook::showEvent(QShowEvent* event) {
   CPersonPage::showEvent(event);
-  preview_->Attach(placeholder_);
-  SendAppearance();
+  preview_->Attach(placeholder_, ShownAppearance());
 }
 
 void CDlgPlayerLook::hideEvent(QHideEvent* event) {

@@ -26,6 +26,7 @@ class CDlgPlayerLook : public CPersonPage {
   // face, hair style, facial hair).
   std::array<uint32_t, 5> ShownAppearance() const;
   QWidget* PreviewPlaceholder() const { return placeholder_; }
+  bool PreviewAttached() const;
 
  protected:
   void LoadFields(const CPlayer& person) override;
