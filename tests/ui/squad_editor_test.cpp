@@ -20,6 +20,7 @@
 #include "ui/squad/dlg_player_character.h"
 #include "ui/squad/dlg_shirt_no.h"
 #include "ui/squad/squad_commands.h"
+#include "ui/squad/squad_editor_command.h"
 #include "ui/squad/squad_list_view.h"
 #include "world/fixed_text.h"
 #include "world/player.h"
@@ -298,6 +299,16 @@ TEST_F(SquadEditorTest, ShirtNumbersMarkSharedNumbersAndCancelGivesThemBack) {
     dialog.accept();
   }
   EXPECT_EQ(second.shirtNumber, 23);
+}
+
+TEST_F(SquadEditorTest, NationalPseudoClubOpensTheNationalTeamsInstead) {
+  MainSelection asked;
+  Context().Commands().Register(EditorCommand::kNationalTeams,
+                                [&](EditorContext&, QWidget*, const MainSelection& selection) { asked = selection; });
+  const MainSelection national{14, MakeClubId(14, kAmateurClubNumber)};
+  ASSERT_TRUE(Context().Commands().Has(EditorCommand::kSquadEditor));
+  Context().Commands().Run(EditorCommand::kSquadEditor, Context(), nullptr, national);
+  EXPECT_EQ(asked.clubId, national.clubId);
 }
 
 }  // namespace torvale
