@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QSlider>
 #include <QTableView>
@@ -15,6 +16,7 @@
 #include "database/world_database.h"
 #include "persons/squad_rules.h"
 #include "persons/squad_session.h"
+#include "persons/world_persons.h"
 #include "support/gui/editor_fixture.h"
 #include "ui/controls/spin_edit_ctrl.h"
 #include "ui/squad/dlg_player_character.h"
@@ -309,6 +311,36 @@ TEST_F(SquadEditorTest, NationalPseudoClubOpensTheNationalTeamsInstead) {
   ASSERT_TRUE(Context().Commands().Has(EditorCommand::kSquadEditor));
   Context().Commands().Run(EditorCommand::kSquadEditor, Context(), nullptr, national);
   EXPECT_EQ(asked.clubId, national.clubId);
+}
+
+TEST_F(SquadEditorTest, SearchWorksOnTheWrittenBackClubAndTheListsFollowIt) {
+  CClub* other = nullptr;
+  for (const auto& entry : World().Country(14)->Clubs())
+    if (entry.second.get() != &Club() && entry.second->Number() != kAmateurClubNumber) other = entry.second.get();
+  ASSERT_NE(other, nullptr);
+  uint32_t made = 0;
+  const uint32_t leaving = FirstTeamPlayer(2);
+  int searches = 0;
+  SquadPickers pickers;
+  pickers.searchPersons = [&](QWidget*, uint32_t target, const std::function<void()>& afterChange) {
+    ++searches;
+    EXPECT_EQ(target, Club().clubId);
+    EXPECT_TRUE(Club().HasPlayer(made));  // the working copy was written back first
+    // What the result list's "Spieler transferieren" does.
+    EXPECT_EQ(TransferPerson(World(), leaving, Club().clubId, other->clubId), MoveResult::kMoved);
+    afterChange();
+  };
+  auto dialog = Open(pickers);
+  ASSERT_TRUE(dialog->RunCommand(kCmdNewPlayer));
+  made = dialog->ShownPerson()->id;
+  QTest::mouseClick(dialog->findChild<QPushButton*>("search"), Qt::LeftButton);
+  EXPECT_EQ(searches, 1);
+  EXPECT_LT(dialog->List(CDlgPlayerlistClub::kFirstTeamTab)->Model()->RowOf(leaving), 0);
+  EXPECT_GE(dialog->List(CDlgPlayerlistClub::kFirstTeamTab)->Model()->RowOf(made), 0);
+  // The search committed the squad: Cancel now keeps the new player and the transfer.
+  dialog->reject();
+  EXPECT_TRUE(Club().HasPlayer(made));
+  EXPECT_TRUE(other->HasPlayer(leaving));
 }
 
 }  // namespace torvale

@@ -159,7 +159,7 @@ void CDlgPlayerlistClub::BuildLayout() {
   duplicates_->setEnabled(false);
   search_ = new QPushButton(QStringLiteral("Spieler suchen"), this);
   search_->setObjectName("search");
-  search_->setEnabled(context_.Commands().Has(EditorCommand::kPlayerSearch));
+  search_->setEnabled(pickers_.searchPersons != nullptr);
   auto* ok = new QPushButton(QStringLiteral("OK"), this);
   ok->setObjectName("ok");
   ok->setDefault(true);

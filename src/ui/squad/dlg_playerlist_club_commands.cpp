@@ -156,16 +156,19 @@ void CDlgPlayerlistClub::OpenShirtNumbers() {
 }
 
 void CDlgPlayerlistClub::RunSearch() {
-  if (!session_ || !context_.Commands().Has(EditorCommand::kPlayerSearch)) return;
+  if (!session_ || !pickers_.searchPersons) return;
   StorePage();
   // The search moves persons between clubs itself: it works on the club as the list now is,
-  // and the list is taken back from the club afterwards.
+  // and the list is taken back from the club after every change it made.
   CommitSession(QStringLiteral("Spieler suchen"));
-  const MainSelection selection{club_->CountryId(), club_->clubId};
-  context_.Commands().Run(EditorCommand::kPlayerSearch, context_, this, selection);
-  session_->Reload();
-  FillLists();
-  ShowPerson(lists_[static_cast<size_t>(CurrentTeamTab())]->SelectedId());
+  auto takeBack = [this] {
+    UnloadPages();
+    session_->Reload();
+    FillLists();
+    ShowPerson(lists_[static_cast<size_t>(CurrentTeamTab())]->SelectedId());
+  };
+  pickers_.searchPersons(this, club_->clubId, takeBack);
+  takeBack();
 }
 
 }  // namespace torvale
