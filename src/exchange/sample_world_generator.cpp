@@ -72,6 +72,8 @@ constexpr std::array<CountryDesign, 22> kDesigns = {{
 // The first calendar day of the season (2 August 2003, a Saturday, counted from the base date).
 constexpr int kSeasonStartDay = 27;
 constexpr int kWinterBreakDays = 42;
+// Entries of the club colour list the sample installation ships (database/ger/TeamColour.txt).
+constexpr int kSampleTeamColours = 20;
 constexpr int kLastCalendarDay = 398;
 
 // ---------------------------------------------------------------- drawing
@@ -292,9 +294,12 @@ void Generator::FillClub(CCountry& country, CClub& club, std::string_view town, 
     outfit.shirtStyle = Clamp(draw_.Between(1, 42), 1, 42);
     outfit.shortsStyle = Clamp(draw_.Between(1, 13), 1, 13);
     outfit.socksStyle = Clamp(draw_.Between(1, 4), 1, 4);
-    for (auto& colour : outfit.colours) colour = Clamp(draw_.Between(1, 63), 1, 63);
+    // Kit colours are numbers of the club colour list, so previews show the named colours; one
+    // draw per colour, folded onto the list.
+    for (auto& colour : outfit.colours)
+      colour = static_cast<uint8_t>((draw_.Between(1, 63) - 1) % kSampleTeamColours + 1);
   }
-  for (auto& colour : club.clubColours) colour = Clamp(draw_.Between(1, 20), 1, 20);
+  for (auto& colour : club.clubColours) colour = Clamp(draw_.Between(1, kSampleTeamColours), 1, kSampleTeamColours);
   club.preferredCountries[0] = static_cast<uint8_t>(countryId);
   club.preferredCountries[1] = static_cast<uint8_t>(draw_.Pick(std::span<const int>(kSamplePlayableCountries)));
   club.youthOrigin = static_cast<uint8_t>(countryId);

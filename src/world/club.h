@@ -29,6 +29,11 @@ constexpr size_t kClubNameChars = 28;
 constexpr size_t kClubShortNameChars = 10;
 constexpr size_t kClubAbbreviationChars = 4;
 constexpr size_t kClubTownChars = 28;
+// The same for texts of one slot: fans' names and mascot, address, phone, local newspaper.
+constexpr size_t kClubFansNameChars = 18;
+constexpr size_t kClubAddressChars = 48;
+constexpr size_t kClubPhoneChars = 18;
+constexpr size_t kClubNewspaperChars = 28;
 constexpr int kMaxClubPersons = 256;
 // Club number of a country's amateur club, which stands for all of its lower football.
 constexpr uint16_t kAmateurClubNumber = 0xFFFF;

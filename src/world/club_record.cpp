@@ -26,10 +26,6 @@ constexpr uint16_t kSecondSiblingIdRevision = 4;
 constexpr uint16_t kSiblingIdsMaintainedRevision = 6;
 
 // Text limits of the fields the game shows (the per-language ones are in club.h).
-constexpr size_t kFansNameChars = 18;
-constexpr size_t kAddressChars = 48;
-constexpr size_t kPhoneChars = 18;
-constexpr size_t kNewspaperChars = 28;
 
 // The title lists in file order (the European cup wins precede the champions' cups there).
 constexpr ClubTitle kTitlesInFileOrder[kTitleListCount] = {
@@ -266,8 +262,8 @@ bool CClub::ReadClub(CKLFile& file, int number, const ClubReadContext& context) 
     file.ReadInt(sentenceForms[0]);
   }
   ReadLanguageList(file, towns, kClubTownChars);
-  ReadFixedText(file, fansName, kFansNameChars);
-  ReadFixedText(file, secondFansName, kFansNameChars);
+  ReadFixedText(file, fansName, kClubFansNameChars);
+  ReadFixedText(file, secondFansName, kClubFansNameChars);
 
   // Club references name clubs of this country; the low half is the club number under the
   // numbering this reading reproduces.
@@ -278,12 +274,12 @@ bool CClub::ReadClub(CKLFile& file, int number, const ClubReadContext& context) 
   }
   file.ReadInt(foundingYear);
 
-  ReadFixedText(file, address, kAddressChars);
-  ReadFixedText(file, phone, kPhoneChars);
+  ReadFixedText(file, address, kClubAddressChars);
+  ReadFixedText(file, phone, kClubPhoneChars);
   ReadFixedText(file, website);
   ReadFixedText(file, fanSites);
-  ReadFixedText(file, localNewspaper, kNewspaperChars);
-  ReadFixedText(file, mascot, kFansNameChars);
+  ReadFixedText(file, localNewspaper, kClubNewspaperChars);
+  ReadFixedText(file, mascot, kClubFansNameChars);
 
   file.ReadInt(startingAssets);
   file.ReadInt(publicCompany);

@@ -35,6 +35,7 @@ enum class EditorCommand {
   kFastTransfers,         // "Schnelle &Transfers"
   kNationalTeams,         // "&Nationalmannschaften"
   kPlayerComparison,      // "Spielerverglei&ch"
+  kNewClub,               // "Neuer Verein": CDlgNewClub, then a club of that name in the selected country
   kCount
 };
 

@@ -76,6 +76,8 @@ class EditorContext {
   // ---- switches ----
   bool ExpertMode() const { return expertMode_; }
   void SetExpertMode(bool on) { expertMode_ = on; }
+  // The running number of the names "Club %d" that new clubs start with.
+  ClubNameCounter& ClubNames() { return clubNames_; }
   // The database language 0-4 of names, shared by every dialog.
   int CurrentLanguage() const { return language_; }
   void SetCurrentLanguage(int language) { language_ = language; }
@@ -92,6 +94,7 @@ class EditorContext {
   std::unique_ptr<WorldManager> worlds_;
   std::map<const CWorldDatabase*, std::unique_ptr<WorldChanges>> changes_;
   EditorCommandRegistry commands_;
+  ClubNameCounter clubNames_;
   bool expertMode_ = false;
   int language_ = 0;
 };
