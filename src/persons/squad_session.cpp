@@ -133,6 +133,13 @@ void SquadEditSession::DeleteFromWorld(uint32_t playerId) {
   world_.Persons().RemovePlayer(playerId);
 }
 
+std::vector<uint32_t> SquadEditSession::PendingClubIds() const {
+  std::vector<uint32_t> ids;
+  for (const auto& [id, transfer] : transfers_) ids.push_back(transfer.toClubId & ~kReserveTeamBit);
+  for (const auto& [id, fetch] : fetched_) ids.push_back(fetch.fromClubId);
+  return ids;
+}
+
 void SquadEditSession::Commit() {
   // Fetched persons leave their old places first, so the club's own list comes out right.
   for (const auto& [id, fetch] : fetched_) {

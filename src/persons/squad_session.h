@@ -73,6 +73,10 @@ class SquadEditSession {
   // or one that does not exist, kClubFull when the list holds 256 persons.
   MoveResult FetchIn(uint32_t playerId, int8_t team);
 
+  // The clubs that Commit will change besides this one: targets of waiting transfers and the
+  // old clubs of fetched persons (0 for the players without club).
+  std::vector<uint32_t> PendingClubIds() const;
+
   // Writes the list back over the club and carries out the waiting transfers, fetches and
   // deletions. The session then continues on the committed state.
   void Commit();

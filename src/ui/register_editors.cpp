@@ -5,6 +5,7 @@
 #include "ui/competition/competition_editors.h"
 #include "ui/country/dlg_land_parent.h"
 #include "ui/search/search_commands.h"
+#include "ui/squad/squad_editor_command.h"
 
 namespace torvale {
 
@@ -14,6 +15,7 @@ void RegisterEditors(EditorCommandRegistry& registry) {
   RegisterCompetitionEditors(registry);
   registry.Register(EditorCommand::kCountryEditor, &OpenCountryEditor);
   RegisterSearchCommands(registry);
+  registry.Register(EditorCommand::kSquadEditor, &OpenSquadEditor);
 }
 
 }  // namespace torvale

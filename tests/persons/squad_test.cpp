@@ -1,6 +1,10 @@
+#include "persons/squad_rules.h"
+
 #include <gtest/gtest.h>
 
-#include "persons/squad_rules.h"
+#include <algorithm>
+
+#include "persons/shirt_numbers.h"
 #include "persons/squad_session.h"
 #include "persons_test_world.h"
 #include "platform/text_encoding.h"
@@ -121,6 +125,10 @@ TEST_F(SquadSessionTest, CommitCarriesOutDeletionsTransfersAndFetches) {
   // Nothing outside the copy has changed yet.
   EXPECT_TRUE(other.HasPlayer(fetched.id));
   EXPECT_TRUE(persons.FindPlayer(deleted.id));
+  // The clubs the commit will touch besides this one (0: the players without club).
+  std::vector<uint32_t> pending = session.PendingClubIds();
+  std::sort(pending.begin(), pending.end());
+  EXPECT_EQ(pending, (std::vector<uint32_t>{0, other.clubId, other.clubId}));
 
   const uint32_t deletedId = deleted.id, coachId = coach.id;
   session.Commit();
@@ -172,6 +180,31 @@ TEST_F(SquadSessionTest, OfficialRolesTransfersToFullClubsAndTeams) {
   session.Commit();
   EXPECT_EQ(other.PlayerIds().size(), static_cast<size_t>(kMaxClubPersons));
   EXPECT_TRUE(club.HasPlayer(second.id));
+}
+
+
+TEST(ShirtNumbersTest, SharedNumbersCountPerTeamAndOnlyForPlayers) {
+  PersonsTestWorld t;
+  CClub& club = t.Club(14, 1);
+  auto numbered = [&](const char* name, uint8_t number, int8_t team = 0, int8_t role = kRolePlayer) -> CPlayer& {
+    CPlayer& person = t.Person("Shirt", name, &club, role);
+    person.shirtNumber = number;
+    person.team = team;
+    return person;
+  };
+  CPlayer& a = numbered("A", 7);
+  CPlayer& b = numbered("B", 7);
+  numbered("Reserve", 7, 1);           // the reserves number their own players
+  numbered("Coach", 7, 0, kRoleCoach);  // officials wear no number
+  numbered("None1", 0);
+  numbered("None2", 0);                 // 0 is no number at all
+  CPlayer& c = numbered("C", 9, 1);
+  CPlayer& d = numbered("D", 9, 1);
+  const std::vector<uint32_t> ids(club.PlayerIds().begin(), club.PlayerIds().end());
+  EXPECT_EQ(PlayersSharingShirtNumber(ids, t.World().Persons()), (std::vector<uint32_t>{a.id, b.id, c.id, d.id}));
+  b.shirtNumber = 8;
+  d.team = 0;
+  EXPECT_TRUE(PlayersSharingShirtNumber(ids, t.World().Persons()).empty());
 }
 
 }  // namespace
