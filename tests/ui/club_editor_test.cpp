@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QSlider>
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QTest>
@@ -24,7 +25,8 @@
 #include "ui/club/dlg_club_badge.h"
 #include "ui/club/dlg_club_badge_manage.h"
 #include "ui/club/dlg_club_parent.h"
-#include "ui/club/kit_preview_target.h"
+#include "assets/render_host/render_manager.h"
+#include "fake_renderer_log.h"
 #include "ui/controls/spin_edit_ctrl.h"
 #include "world/club_grammar.h"
 #include "world/fixed_text.h"
@@ -250,59 +252,57 @@ TEST_F(ClubEditorTest, BadgeChooserPreselectsStoresAndEmptiesTheBadge) {
   EXPECT_TRUE(FixedText(editor.WorkingCopy().badgeFile).empty());
 }
 
-// Counts what the kit page hands to the plug-in.
-class CountingPreview final : public KitPreviewTarget {
- public:
-  void Attach(QWidget* placeholder) override { attached = placeholder != nullptr; }
-  void OpenKitScreen() override { ++opened; }
-  void ShowKit(const KitPreviewWords& w, int, int) override {
-    ++kits;
-    words = w;
-  }
-  void Tick() override { ++ticks; }
-  bool attached = false;
-  int opened = 0, kits = 0, ticks = 0;
-  KitPreviewWords words{};
-};
-
+// The kit page on the real plug-in host, with a plug-in that counts its calls.
 TEST_F(ClubEditorTest, AKitColourChangeReachesThePluginOnceNotOnEveryTick) {
-  CountingPreview preview;
-  club_context_.preview = &preview;
-  CDlgClubParent editor(FirstClub(), club_context_);
-  editor.show();
-  editor.Tabs()->setCurrentIndex(kShirts);
-  EXPECT_TRUE(preview.attached);
-  EXPECT_EQ(preview.opened, 1);
-  EXPECT_EQ(preview.kits, 1);
+  enum Slot { kShowKitScreen = 2, kSetKit = 3, kTick = 5, kBackground = 6 };
+  test::FakeRendererRecord record;
+  QWidget home;
+  SetRenderManagerSetup({&home, QStringLiteral(TORVALE_FAKE_RENDERER)});
+  {
+    ScopedRenderManager renderer;
+    ASSERT_TRUE(renderer->IsLoaded());
+    club_context_.renderer = &*renderer;
+    CDlgClubParent editor(FirstClub(), club_context_);
+    editor.show();
+    EXPECT_EQ(record->calls[kShowKitScreen], 0);  // only the kit page opens the kit screen
+    editor.Tabs()->setCurrentIndex(kShirts);
+    EXPECT_TRUE(renderer->IsAttached());
+    EXPECT_EQ(record->calls[kShowKitScreen], 1);
+    EXPECT_EQ(record->calls[kBackground], 1);
+    EXPECT_EQ(record->background, kKitScreenBackground);
+    EXPECT_EQ(record->calls[kSetKit], 1);
 
-  auto* colour = Find<QSpinBox>(&editor, "colourNumber0");
-  colour->setValue(colour->value() == 3 ? 5 : 3);  // 3 is "Rot" in the sample's colour list
-  EXPECT_EQ(preview.kits, 2);
-  QTest::qWait(200);
-  EXPECT_GT(preview.ticks, 0);
-  EXPECT_EQ(preview.kits, 2);
-  EXPECT_EQ(editor.WorkingCopy().kit.outfits[0].colours[0], colour->value());
+    auto* colour = Find<QSpinBox>(&editor, "colourNumber0");
+    colour->setValue(colour->value() == 3 ? 5 : 3);
+    EXPECT_EQ(record->calls[kSetKit], 2);
+    QTest::qWait(200);
+    EXPECT_GT(record->calls[kTick], 0);
+    EXPECT_EQ(record->calls[kSetKit], 2);
+    EXPECT_EQ(editor.WorkingCopy().kit.outfits[0].colours[0], colour->value());
 
-  // The away kit is another kit; the same kit chosen again is not sent again.
-  QTest::mouseClick(Find<QRadioButton>(&editor, "kitAway"), Qt::LeftButton);
-  EXPECT_EQ(preview.kits, 3);
-  Find<QSpinBox>(&editor, "colourNumber5")->setValue(Find<QSpinBox>(&editor, "colourNumber5")->value());
-  EXPECT_EQ(preview.kits, 3);
+    // The away kit is another kit; the same value typed again is no change.
+    QTest::mouseClick(Find<QRadioButton>(&editor, "kitAway"), Qt::LeftButton);
+    EXPECT_EQ(record->calls[kSetKit], 3);
+    auto* shortsSecond = Find<QSpinBox>(&editor, "colourNumber4");
+    shortsSecond->setValue(shortsSecond->value());
+    EXPECT_EQ(record->calls[kSetKit], 3);
 
-  // Another view is another picture; the ready-made kit locks the club's own kit.
-  Find<QComboBox>(&editor, "kitViewBox")->setCurrentIndex(2);
-  EXPECT_EQ(preview.kits, 4);
-  QTest::mouseClick(Find<QRadioButton>(&editor, "kitOriginalHome"), Qt::LeftButton);
-  EXPECT_FALSE(Find<QSpinBox>(&editor, "colourNumber0")->isEnabled());
-  QTest::mouseClick(Find<QRadioButton>(&editor, "kitHome"), Qt::LeftButton);
-  EXPECT_TRUE(Find<QSpinBox>(&editor, "colourNumber0")->isEnabled());
+    // Another view is another picture; the ready-made kit locks the club's own kit.
+    Find<QComboBox>(&editor, "kitViewBox")->setCurrentIndex(2);
+    EXPECT_EQ(record->calls[kSetKit], 4);
+    Find<QSlider>(&editor, "shirtStyleSlider")->setValue(7);
+    EXPECT_EQ(record->lastShirtStyle, 7u);
+    QTest::mouseClick(Find<QRadioButton>(&editor, "kitOriginalHome"), Qt::LeftButton);
+    EXPECT_FALSE(Find<QSpinBox>(&editor, "colourNumber0")->isEnabled());
 
-  // Leaving the page stops the tick and takes the window back.
-  editor.Tabs()->setCurrentIndex(kStadium);
-  EXPECT_FALSE(preview.attached);
-  const int ticks = preview.ticks;
-  QTest::qWait(120);
-  EXPECT_EQ(preview.ticks, ticks);
+    // Leaving the page takes the window back and ends its tick.
+    editor.Tabs()->setCurrentIndex(kStadium);
+    EXPECT_FALSE(renderer->IsAttached());
+    const int ticks = record->calls[kTick];
+    QTest::qWait(120);
+    EXPECT_EQ(record->calls[kTick], ticks);
+  }
+  SetRenderManagerSetup({});
 }
 
 TEST_F(ClubEditorTest, AMalformedTitleListIsReportedAndKeepsThePageOpen) {

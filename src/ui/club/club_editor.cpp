@@ -2,6 +2,7 @@
 
 #include <memory>
 
+#include "assets/render_host/render_manager.h"
 #include "database/world_database.h"
 #include "ui/club/club_editor_context.h"
 #include "ui/club/dlg_club_parent.h"
@@ -29,7 +30,7 @@ ClubCommand CommandFor(EditorContext& editor, const MainSelection& selection) {
 
 }  // namespace
 
-ClubEditorContext MakeClubEditorContext(EditorContext& editor, int country, KitPreviewTarget* preview) {
+ClubEditorContext MakeClubEditorContext(EditorContext& editor, int country, CRenderManager* renderer) {
   ClubEditorContext context;
   context.world = editor.CurrentWorld();
   context.country = context.world ? context.world->Country(country) : nullptr;
@@ -38,7 +39,7 @@ ClubEditorContext MakeClubEditorContext(EditorContext& editor, int country, KitP
   context.cityFolder = editor.DataFolder("city");
   context.language = [&editor] { return editor.CurrentLanguage(); };
   context.setLanguage = [&editor](int language) { editor.SetCurrentLanguage(language); };
-  context.preview = preview;
+  context.renderer = renderer;
   return context;
 }
 
@@ -65,7 +66,9 @@ uint32_t CreateClub(QWidget* parent, const ClubEditorContext& context, ClubNameC
 void OpenClubEditor(EditorContext& editor, QWidget* parent, const MainSelection& selection) {
   const ClubCommand command = CommandFor(editor, selection);
   if (!command.world || !selection.HasClub()) return;
-  ClubEditorContext context = MakeClubEditorContext(editor, command.country, nullptr);
+  // The kit page's preview: the plug-in the editor loaded at its start, shared by the screens.
+  ScopedRenderManager renderer;
+  ClubEditorContext context = MakeClubEditorContext(editor, command.country, &*renderer);
   WorldChanges& changes = editor.ChangesOf(*command.world);
   const uint32_t clubId = selection.clubId;
   const int country = command.country;

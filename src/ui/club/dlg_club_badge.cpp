@@ -11,7 +11,6 @@
 
 #include "app/qt_text.h"
 #include "database/world_database.h"
-#include "exchange/kit_colours.h"
 #include "exchange/text_data_file.h"
 #include "ui/club/club_controls.h"
 #include "ui/club/club_editor_context.h"
@@ -124,7 +123,7 @@ void CDlgClubBadge::ShowColourSample() {
   const CTextDataTables* tables = Context().tables;
   auto colour = [&](size_t i) {
     const CTeamColourTextFile* list = tables ? (i < 2 ? &tables->teamColours : &tables->secondTeamColours) : nullptr;
-    return ScreenColour(KitScreenColour(list, static_cast<uint32_t>(SelectedValue(colours_[i]))));
+    return ScreenColour(ClubColourOnScreen(list, static_cast<uint32_t>(SelectedValue(colours_[i]))));
   };
   const QColor headline = colour(2);
   const QColor text = headline.lightness() > 140 ? Qt::black : Qt::white;
