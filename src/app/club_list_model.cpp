@@ -1,6 +1,7 @@
 #include "app/club_list_model.h"
 
 #include <QCollator>
+#include <QFont>
 
 #include "app/qt_text.h"
 #include "world/club.h"
@@ -57,8 +58,14 @@ QVariant ClubListModel::data(const QModelIndex& index, int role) const {
   if (role == kClubIdRole) return QVariant::fromValue(row.clubId);
   if (role == Qt::TextAlignmentRole && index.column() == kStrength)
     return QVariant(Qt::AlignRight | Qt::AlignVCenter);
-  if (role == Qt::ToolTipRole && ClubNumber(row.clubId) == kAmateurClubNumber)
-    return QStringLiteral("Nationalteam / Amateurverein");
+  const bool national = ClubNumber(row.clubId) == kAmateurClubNumber;
+  if (role == Qt::ToolTipRole && national) return QStringLiteral("Nationalteam / Amateurverein");
+  if (role == Qt::FontRole && national) {
+    // The country's own pseudo-club is no club to pick by mistake: it reads differently.
+    QFont font;
+    font.setItalic(true);
+    return font;
+  }
   if (role != Qt::DisplayRole) return {};
   switch (index.column()) {
     case kName: return FromCp1252(row.name);

@@ -14,6 +14,7 @@
 #include <QVBoxLayout>
 
 #include "app/club_list_model.h"
+#include "app/editor_splash.h"
 #include "app/main_menu_texts.h"
 #include "app/main_statistics_panel.h"
 #include "app/qt_text.h"
@@ -22,6 +23,10 @@
 #include "ui/common/editor_context.h"
 #include "ui/common/message_box.h"
 #include "ui/common/world_changes.h"
+
+// The resource initialiser must be named outside any namespace (the resources live in a
+// static library).
+static void InitAppResources() { Q_INIT_RESOURCE(app); }
 
 namespace torvale {
 
@@ -43,6 +48,11 @@ QLabel* FieldLabel(const QString& text, QWidget* buddy, QWidget* parent) {
 
 }  // namespace
 
+QIcon EditorIcon() {
+  InitAppResources();
+  return QIcon(QStringLiteral(":/torvale/app/torvale-editor.png"));
+}
+
 QString DlgMainMenu::BaseCaption() { return QStringLiteral("Torvale Datenbank Editor"); }
 
 DlgMainMenu::DlgMainMenu(EditorContext& context, MainMenuStart start, QWidget* parent)
@@ -50,6 +60,7 @@ DlgMainMenu::DlgMainMenu(EditorContext& context, MainMenuStart start, QWidget* p
   setObjectName("DlgMainMenu");
   setWindowTitle(BaseCaption());
   setWindowFlags(Qt::Window | Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint);
+  setWindowIcon(EditorIcon());
   BuildLayout();
   BuildMenus();
   FillLanguages();
@@ -181,6 +192,8 @@ void DlgMainMenu::BuildMenus() {
 
   databaseMenu_ = menuBar_->addMenu(QStringLiteral("Datenbanken"));
   databaseMenu_->setObjectName("databaseMenu");
+  AddCommand(databaseMenu_, kCmdManage, QStringLiteral("Verwalten"), [this] { ManageDatabases(); });
+  databaseMenu_->addSeparator();
 
   QMenu* edit = menuBar_->addMenu(QStringLiteral("Be&arbeiten"));
   edit->setObjectName("editMenu");
@@ -193,6 +206,9 @@ void DlgMainMenu::BuildMenus() {
                    EditorCommand::kContinentalSettings);
   edit->addSeparator();
   AddCommand(edit, kCmdDeleteClub, QString::fromUtf8("Verein löschen"), [this] { DeleteSelectedClub(); });
+  AddCommand(edit, kCmdSaveClub, QStringLiteral("Verein abspeichern"), [this] { SaveSelectedClub(); });
+  AddCommand(edit, kCmdReplaceClub, QString::fromUtf8("Verein überschreiben"), [this] { ReplaceSelectedClub(); });
+  AddCommand(edit, kCmdRemoveClubPeople, QString::fromUtf8("Spieler/Manager löschen"), [this] { RemoveSelectedClubPeople(); });
 
   QMenu* extras = menuBar_->addMenu(QStringLiteral("E&xtras"));
   extras->setObjectName("extrasMenu");
@@ -203,13 +219,16 @@ void DlgMainMenu::BuildMenus() {
   AddEditorCommand(extras, kCmdFastTransfers, QStringLiteral("Schnelle &Transfers"), EditorCommand::kFastTransfers);
   AddEditorCommand(extras, kCmdNationalTeams, QStringLiteral("&Nationalmannschaften"), EditorCommand::kNationalTeams);
   AddEditorCommand(extras, kCmdPlayerComparison, QStringLiteral("Spielerverglei&ch"), EditorCommand::kPlayerComparison);
+  extras->addSeparator();
+  AddCommand(extras, kCmdInvalidBadges, QString::fromUtf8("Nach ungültigen Wappen suchen"), [this] { FindInvalidBadges(); });
 
   // The context menu offers the club commands at the cursor.
   contextMenu_ = new QMenu(this);
   contextMenu_->setObjectName("contextMenu");
   for (int command : {kCmdClubEditor, kCmdSquadEditor, kCmdCountrySettings}) contextMenu_->addAction(actions_[command]);
   contextMenu_->addSeparator();
-  contextMenu_->addAction(actions_[kCmdDeleteClub]);
+  for (int command : {kCmdDeleteClub, kCmdSaveClub, kCmdReplaceClub, kCmdRemoveClubPeople})
+    contextMenu_->addAction(actions_[command]);
 
   UpdateCommandStates();
 }
@@ -218,6 +237,7 @@ void DlgMainMenu::BuildMenus() {
 // Start-up and refresh
 
 void DlgMainMenu::Initialise() {
+  if (start_.showSplash) ShowEditorSplash(this);
   if (!context_.CurrentWorld()) context_.OpenGameDatabase();
   previousContinent_ = continent_ = 0;
   country_ = 14;
@@ -349,8 +369,8 @@ void DlgMainMenu::UpdateCommandStates() {
     actions_[command]->setEnabled(enabled);
   }
   if (QAction* close = CommandAction(kCmdClose)) close->setEnabled(context_.Worlds().Count() >= 2);
-  if (QAction* remove = CommandAction(kCmdDeleteClub))
-    remove->setEnabled(selection.HasClub() && ClubNumber(selection.clubId) != kAmateurClubNumber);
+  for (int command : {kCmdSaveClub, kCmdReplaceClub, kCmdRemoveClubPeople})
+    if (QAction* action = CommandAction(command)) action->setEnabled(selection.HasClub());
 }
 
 // ---------------------------------------------------------------------------------------------

@@ -14,6 +14,7 @@
 // world has unsaved changes.
 
 #include <QDialog>
+#include <QIcon>
 #include <functional>
 #include <map>
 #include <memory>
@@ -39,6 +40,9 @@ class CWorldDatabase;
 class EditorContext;
 class MainStatisticsPanel;
 struct ChangeScope;
+
+// The editor's application icon.
+QIcon EditorIcon();
 
 struct MainMenuStart {
   // The splash picture for 5 seconds over the window at start.
@@ -112,6 +116,11 @@ class DlgMainMenu : public QDialog {
   void CloseCurrentWorld();
   void SwitchToWorld(size_t index);
   void DeleteSelectedClub();
+  void SaveSelectedClub();
+  void ReplaceSelectedClub();
+  void RemoveSelectedClubPeople();
+  void FindInvalidBadges();
+  void ManageDatabases();
 
   EditorContext& context_;
   MainMenuStart start_;

@@ -11,6 +11,12 @@
 #include "ui/common/save_error_box.h"
 #include "ui/common/string_format.h"
 #include "ui/common/world_changes.h"
+#include "database/club_commands.h"
+#include "master/master_batch.h"
+#include "platform/string_table.h"
+#include "ui/common/dlg_error_single.h"
+#include "ui/common/input_dialogs.h"
+#include "ui/database/dlg_database_copy.h"
 #include "world/club.h"
 
 namespace torvale {
@@ -18,6 +24,11 @@ namespace torvale {
 namespace {
 
 constexpr int kCloseWorldQuestion = 859;
+constexpr int kNationalTeamNotReplaced = 843;
+constexpr int kRemoveClubPeopleQuestion = 860;
+constexpr int kInvalidBadgeLine = 890;
+// Club files have no extension of the game's own; this one says what they hold.
+const char* const kClubFileFilter = "Vereinsdateien (*.club)|*.club|Alle Dateien (*.*)|*.*||";
 
 }  // namespace
 
@@ -52,6 +63,65 @@ void DlgMainMenu::DeleteSelectedClub() {
                                        CCountry* owner = world.Country(country);
                                        return owner && owner->RemoveClub(selection.clubId) != nullptr;
                                      });
+}
+
+void DlgMainMenu::SaveSelectedClub() {
+  const MainSelection selection = Selection();
+  CWorldDatabase* world = context_.CurrentWorld();
+  if (!selection.HasClub() || !world) return;
+  const std::optional<QString> path =
+      ChooseSaveFile(this, QString::fromUtf8(kClubFileFilter), QStringLiteral("club"), QStringLiteral("Verein abspeichern"));
+  if (!path) return;
+  if (!SaveClubFile(*world, selection.clubId, ToCp1252(*path))) ShowMessage(LoadString(IDS_SAVE_FAILED), this);
+}
+
+void DlgMainMenu::ReplaceSelectedClub() {
+  const MainSelection selection = Selection();
+  if (!selection.HasClub()) return;
+  if (ClubNumber(selection.clubId) == kAmateurClubNumber) {
+    ShowMessage(LoadString(kNationalTeamNotReplaced), this);
+    return;
+  }
+  const std::optional<QString> path = ChooseOpenFile(this, QString::fromUtf8(kClubFileFilter), QStringLiteral("club"),
+                                                     QString::fromUtf8("Verein überschreiben"));
+  if (!path) return;
+  const std::string file = ToCp1252(*path);
+  context_.CurrentChanges().CommitIf(ChangeScope::Country(ClubCountry(selection.clubId)),
+                                     QString::fromUtf8("Verein überschreiben"), [&](CWorldDatabase& world) {
+                                       return ReplaceClubFromFile(world, selection.clubId, file) ==
+                                              ClubReplaceResult::kReplaced;
+                                     });
+}
+
+void DlgMainMenu::RemoveSelectedClubPeople() {
+  const MainSelection selection = Selection();
+  if (!selection.HasClub() || !AskYesNo(LoadString(kRemoveClubPeopleQuestion), this)) return;
+  context_.CurrentChanges().CommitIf(ChangeScope::Country(ClubCountry(selection.clubId)),
+                                     QString::fromUtf8("Spieler/Manager löschen"), [&](CWorldDatabase& world) {
+                                       return RemoveClubPeople(world, selection.clubId) > 0;
+                                     });
+}
+
+void DlgMainMenu::FindInvalidBadges() {
+  CWorldDatabase* world = context_.CurrentWorld();
+  if (!world) return;
+  CQZBig& archive = context_.BadgeArchive();
+  const std::vector<InvalidBadge> invalid =
+      torvale::FindInvalidBadges(*world, context_.CurrentLanguage(), [&](std::string_view badge) {
+        return IsArchiveBadgeMissing(archive, world->BadgeFolder(), badge);
+      });
+  if (invalid.empty()) return;
+  std::string text;
+  for (const InvalidBadge& entry : invalid) {
+    if (!text.empty()) text += "\n\n";
+    text += FormatEntry(kInvalidBadgeLine, {entry.clubName, entry.badge});
+  }
+  CDlgErrorSingle::Show(this, ToCp1252(QString::fromUtf8("Nach ungültigen Wappen suchen")), text);
+}
+
+void DlgMainMenu::ManageDatabases() {
+  CDlgDatabaseCopy dialog(context_, this);
+  RunModalDialog(dialog);
 }
 
 }  // namespace torvale

@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <optional>
 
+#include "app/check_mode.h"
 #include "app/exit_status.h"
 #include "app/install_dir.h"
 #include "app/dlg_main_menu.h"
@@ -50,7 +51,8 @@ int CDunmoreApp::Run(int& argc, char** argv) {
       return kExitEnvironmentRefused;
   }
 
-  if (!options.master_mode) {
+  const bool windowless = options.master_mode || options.check_mode;
+  if (!windowless) {
     qt_ = std::make_unique<QApplication>(argc, argv);
     InstallFatalErrorBox(fatal_);
   }
@@ -67,7 +69,9 @@ int CDunmoreApp::Run(int& argc, char** argv) {
 
   PlatformLibrary platform(fatal_);
   if (!platform.Start()) return kExitFatalError;  // only when a report was vetoed
-  int status = options.master_mode ? RunMasterMode(options) : RunInteractive(options);
+  int status = options.master_mode  ? RunMasterMode(options)
+               : options.check_mode ? RunCheckMode(options)
+                                    : RunInteractive(options);
   platform.Stop();
   return status;
 }
@@ -76,6 +80,8 @@ int CDunmoreApp::RunInteractive(const CommandLineOptions& options) {
   // Sorted name lists follow the user's language.
   std::setlocale(LC_COLLATE, "");
   ApplyEditorTheme(*qt_);
+  qt_->setWindowIcon(EditorIcon());
+  qt_->setDesktopFileName(QStringLiteral("torvale-editor"));
   EditorContext context;
   context.SetExpertMode(options.ExpertMode);
   // The main window's use of the renderer plug-in: taken when its start-up asks for the

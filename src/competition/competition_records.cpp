@@ -25,9 +25,8 @@ namespace torvale {
 
 namespace {
 
-// The game reads names into short buffers: leagues and cups keep 29 characters, rounds 127.
-constexpr size_t kNodeNameChars = 29;
-constexpr size_t kRoundNameChars = 127;
+constexpr size_t kNodeNameChars = CDBCompetition::kGameNameChars;
+constexpr size_t kRoundNameChars = CDBCompetition::kGameRoundNameChars;
 constexpr size_t kIdLineChars = 99;
 constexpr size_t kRuleLineChars = 99;
 // Sane bounds for sizes read from files, far above anything the game uses, so that a broken

@@ -31,6 +31,10 @@ class CDBCompetition {
   static constexpr int kNameSize = 128;
   static constexpr int kShortNameSize = 20;
   static constexpr int kShortNameChars = 16;
+  // The game reads names into short buffers: leagues and cups keep 29 characters, rounds 127
+  // (reading a record cuts them there too).
+  static constexpr size_t kGameNameChars = 29;
+  static constexpr size_t kGameRoundNameChars = 127;
   static constexpr int kDays = 400;
   // Leagues play within the calendar year of days 0-364; cups and rounds may use every day.
   static constexpr int kLastLeagueDay = 364;

@@ -114,6 +114,8 @@ class CWorldDatabase final : public CountryDirectory,
   const StartingSelection& Selection() const { return selection_; }
   std::array<uint8_t, 12>& SpareBytesA() { return spareA_; }
   std::array<uint8_t, 12>& SpareBytesB() { return spareB_; }
+  const std::array<uint8_t, 12>& SpareBytesA() const { return spareA_; }
+  const std::array<uint8_t, 12>& SpareBytesB() const { return spareB_; }
   uint8_t Language() const { return language_; }
   // The database language 0-4; the countries name their clubs in it.
   void SetLanguage(uint8_t language);

@@ -29,7 +29,13 @@ void SetPathOverride(CommandLineOptions& options, std::string_view folder) {
 
 // One token, checked in the table's order; the first entry that matches applies.
 void ApplyToken(CommandLineOptions& options, std::string_view token) {
-  if (token == "-master") options.master_mode = true;
+  if (token == "-master") {
+    options.master_mode = true;
+    options.check_mode = false;
+  } else if (token == "-check") {
+    options.check_mode = true;
+    options.master_mode = false;
+  }
   else if (token == "ger") options.language = kLanguageGerman;
   else if (token == "eng") options.language = kLanguageEnglish;
   else if (token == "fra") options.language = kLanguageFrench;

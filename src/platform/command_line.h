@@ -26,7 +26,9 @@ enum MasterLanguage : int { kLanguageGerman = 0, kLanguageEnglish = 1, kLanguage
 constexpr size_t kMaxPathOverride = 259;
 
 struct CommandLineOptions {
+  // The window-less modes; the later of "-master" and "-check" wins.
   bool master_mode = false;
+  bool check_mode = false;
   int language = kLanguageGerman;
   uint32_t MasterBuildFlags = 0;
   bool ExpertMode = false;

@@ -284,6 +284,55 @@ bool CCountry::RemoveAdditionalManager(uint32_t playerId) {
   return true;
 }
 
+CCountry::Numbering CCountry::CurrentNumbering() const {
+  Numbering numbering;
+  for (const auto& [id, club] : clubs_)
+    if (ClubNumber(id) != kAmateurClubNumber) numbering.clubs.push_back(ClubNumber(id));
+  auto numbersOf = [](const auto& map) {
+    std::vector<int> numbers;
+    numbers.reserve(map.size());
+    for (const auto& [number, record] : map) numbers.push_back(number);
+    return numbers;
+  };
+  numbering.referees = numbersOf(referees_);
+  numbering.sponsors = numbersOf(sponsors_);
+  numbering.staff = numbersOf(staff_);
+  numbering.stadiums = numbersOf(stadiums_);
+  return numbering;
+}
+
+namespace {
+
+// Files the records of `map`, taken in order, under `numbers`.
+template <typename Map>
+void Renumber(Map& map, const std::vector<int>& numbers) {
+  if (map.size() != numbers.size()) return;
+  Map renumbered;
+  size_t i = 0;
+  for (auto& [number, record] : map) renumbered.emplace(numbers[i++], std::move(record));
+  map = std::move(renumbered);
+}
+
+}  // namespace
+
+void CCountry::RestoreNumbering(const Numbering& numbering) {
+  if (static_cast<size_t>(RegularClubCount()) == numbering.clubs.size()) {
+    ClubMap renumbered;
+    size_t i = 0;
+    for (auto& [id, club] : clubs_) {
+      const uint32_t newId = ClubNumber(id) == kAmateurClubNumber ? id : MakeClubId(countryId, numbering.clubs[i++]);
+      club->clubId = newId;
+      renumbered.emplace(newId, std::move(club));
+    }
+    clubs_ = std::move(renumbered);
+    RebuildClubNumbering();
+  }
+  Renumber(referees_, numbering.referees);
+  Renumber(sponsors_, numbering.sponsors);
+  Renumber(staff_, numbering.staff);
+  Renumber(stadiums_, numbering.stadiums);
+}
+
 void CCountry::ClearOwned() {
   if (context_.persons) {
     for (const auto& [id, club] : clubs_)
@@ -350,19 +399,33 @@ int CCountry::ClubsInLeagueSystem() const {
   return clubs;
 }
 
-bool CCountry::IsPlayable() const {
-  if (!HasCompetitions()) return false;
-  if (clubs_.size() < kPlayableClubs || leagueCount < 1) return false;
-  const CompetitionRegistry& registry = Competitions();
-  const auto* first = registry.Find<CDBLeague>(MakeCompetitionId(CountryNumber(), CompKind::LEAGUE, 0));
-  if (!first || first->NumberOfTeams() < kPlayableFirstLeagueTeams) return false;
+uint32_t CCountry::PlayabilityProblems() const {
+  if (!HasCompetitions()) return kPlayableNoCompetitions;
+  uint32_t problems = 0;
+  if (clubs_.size() < kPlayableClubs) problems |= kPlayableTooFewClubs;
+  const auto* first = Competitions().Find<CDBLeague>(MakeCompetitionId(CountryNumber(), CompKind::LEAGUE, 0));
+  if (leagueCount < 1 || !first) problems |= kPlayableNoLeague;
+  else if (first->NumberOfTeams() < kPlayableFirstLeagueTeams) problems |= kPlayableFirstLeagueTooSmall;
   for (const auto& [id, club] : clubs_)
-    if (club->Check() != 0) return false;
+    if (club->Check() != 0) {
+      problems |= kPlayableClubCheckFails;
+      break;
+    }
+  bool competitionProblem = false;
+  ForEachCheckedCompetition([&](const CDBCompetition& node) {
+    if (!competitionProblem && node.CheckConsistency(reserveLevel) != 0) competitionProblem = true;
+  });
+  if (competitionProblem) problems |= kPlayableCompetitionProblem;
+  return problems;
+}
+
+void CCountry::ForEachCheckedCompetition(const std::function<void(const CDBCompetition&)>& visit) const {
+  if (!HasCompetitions()) return;
+  const CompetitionRegistry& registry = Competitions();
   for (int kind = kCheckedKindFirst; kind <= kCheckedKindLast; ++kind)
     for (int index = 0; index < kCheckedIndices; ++index)
       if (const CDBCompetition* node = registry.FindCompetition(MakeCompetitionId(CountryNumber(), kind, index)))
-        if (node->CheckConsistency(reserveLevel) != 0) return false;
-  return true;
+        visit(*node);
 }
 
 bool CCountry::HasStandardLeagueSystem() const {

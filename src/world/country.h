@@ -12,6 +12,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <memory>
 #include <random>
@@ -30,6 +31,7 @@
 namespace torvale {
 
 class CCountry;
+class CDBCompetition;
 class CKLFile;
 class CPersonTable;
 class CompetitionRegistry;
@@ -97,6 +99,16 @@ constexpr uint8_t kScopeRedAllNational = 0x04;
 constexpr uint8_t kClubOptionHomeAdvantage = 0x01;
 constexpr uint8_t kClubOptionNoReserveSwitch = 0x02;
 constexpr uint32_t kLeagueCupAllLeagues = 0x10000;  // with league cup mode 7
+
+// Why a country cannot be played (bits of CCountry::PlayabilityProblems).
+enum PlayabilityProblem : uint32_t {
+  kPlayableNoCompetitions = 1u << 0,      // the country reaches no competition registry
+  kPlayableTooFewClubs = 1u << 1,         // fewer than 10 clubs (the amateur club counts)
+  kPlayableNoLeague = 1u << 2,            // no league, or no league 0
+  kPlayableFirstLeagueTooSmall = 1u << 3, // league 0 is made for fewer than 10 teams
+  kPlayableClubCheckFails = 1u << 4,      // a club's facilities do not allow its staff
+  kPlayableCompetitionProblem = 1u << 5,  // a competition reports a problem
+};
 
 // The stored settings of a country, with the defaults of a new one. The owned lists are
 // kept by CCountry.
@@ -281,7 +293,12 @@ class CCountry : public CountryFields,
   int ClubsInLeagueSystem() const;
   // At least 10 clubs, a first league of at least 10 teams, every club passing its check and
   // no competition reporting a problem: the game can start a career in this country.
-  bool IsPlayable() const;
+  bool IsPlayable() const { return PlayabilityProblems() == 0; }
+  // What keeps the country from being playable (PlayabilityProblem bits); 0 when it is.
+  uint32_t PlayabilityProblems() const;
+  // The competitions whose problems keep the country from being played: kinds 1-23 with
+  // indices 0-5, in that order. Nothing without a registry.
+  void ForEachCheckedCompetition(const std::function<void(const CDBCompetition&)>& visit) const;
   // Levels 0-4 start with leagues 0-4, and leagues 0-4 exist with the standard sizes.
   bool HasStandardLeagueSystem() const;
 
@@ -322,6 +339,23 @@ class CCountry : public CountryFields,
   // the context must be set.
   bool ReadCountry(CKLFile& file);
 
+  // ---- exact copies (undo) ----
+  // A save renumbers clubs and list entries 1, 2, 3, ...; an exact copy keeps the numbers
+  // memory holds. WriteCountryAsIs writes every club reference and stadium number
+  // unconverted; ReadCountry of that record followed by RestoreNumbering with the numbering
+  // taken at writing time gives the same clubs and lists back. (Additional managers are
+  // stored without ids: reading gives them fresh ones.)
+  struct Numbering {
+    std::vector<uint16_t> clubs;  // regular clubs in map order (the amateur club is 65535)
+    std::vector<int> referees, sponsors, staff, stadiums;
+    bool operator==(const Numbering&) const = default;
+  };
+  Numbering CurrentNumbering() const;
+  bool WriteCountryAsIs(CKLFile& file) const;
+  // Refiles the clubs and list entries, taken in order, under the numbers of `numbering`. A
+  // list of another length than its numbering is left as it is.
+  void RestoreNumbering(const Numbering& numbering);
+
   // Same settings, same lists, clubs with the same data, and additional managers whose
   // persons hold the same data (their ids are given out afresh on reading).
   bool SameData(const CCountry& other) const;
@@ -331,7 +365,8 @@ class CCountry : public CountryFields,
   void RebuildClubNumbering();
   // Removes every club, list entry and additional manager (with their persons).
   void ClearOwned();
-  void WriteCountryMist(CKLFile& file) const;
+  bool WriteCountryRecord(CKLFile& file, const ClubIdMapper& clubIds, const StadiumPositionMapper& stadiums) const;
+  void WriteCountryMist(CKLFile& file, const StadiumPositionMapper& stadiums) const;
   void ReadCountryMist(CKLFile& file);
   void ReadClubs(CKLFile& file, const ClubReadContext& context);
   void ReadSmallLists(CKLFile& file);

@@ -118,13 +118,19 @@ class NoCountryLanguages final : public CountryLanguageLookup {
 
 // ---------------------------------------------------------------- writing
 
-bool CCountry::WriteCountry(CKLFile& file) const {
+bool CCountry::WriteCountry(CKLFile& file) const { return WriteCountryRecord(file, *this, *this); }
+
+bool CCountry::WriteCountryAsIs(CKLFile& file) const {
+  return WriteCountryRecord(file, IdentityClubIdMapper(), IdentityStadiumPositions());
+}
+
+bool CCountry::WriteCountryRecord(CKLFile& file, const ClubIdMapper& clubIds,
+                                  const StadiumPositionMapper& stadiums) const {
   if (!file.IsOpenForWriting()) return false;
   file.BeginSection("COUNTRY");
   WriteVersion(file);
   file.WriteInt(IsPlayable() ? 1 : 0);
 
-  const ClubIdMapper& clubIds = *this;
   if (RegularClubCount() >= kSummaryClubs && HasCompetitions()) {
     // Without a first league the summary lists the clubs the file will number 1-8.
     std::vector<uint32_t> firstClubs(clubNumbering_.begin(),
@@ -139,7 +145,7 @@ bool CCountry::WriteCountry(CKLFile& file) const {
     file.EndSection("COMPETITION");
   }
 
-  const ClubWriteContext clubContext{*this, *this};
+  const ClubWriteContext clubContext{clubIds, stadiums};
   file.BeginSection("CLUBS");
   file.WriteInt(RegularClubCount());
   int number = 0;
@@ -170,7 +176,7 @@ bool CCountry::WriteCountry(CKLFile& file) const {
     if (entry.InUse()) WritePlayerPoolEntry(file, entry);
   file.EndSection("PLAYERPOOL");
 
-  WriteCountryMist(file);
+  WriteCountryMist(file, stadiums);
 
   file.BeginSection("RANKING");
   for (uint16_t points : fiveYearPoints) file.WriteInt(points);
@@ -180,7 +186,7 @@ bool CCountry::WriteCountry(CKLFile& file) const {
   return file.EndSection("COUNTRY");
 }
 
-void CCountry::WriteCountryMist(CKLFile& file) const {
+void CCountry::WriteCountryMist(CKLFile& file, const StadiumPositionMapper& stadiums) const {
   file.BeginSection("COUNTRY_MIST");
   // Name, short name and continent are copies for readers of the file; the country index
   // is where they come from.
@@ -211,7 +217,7 @@ void CCountry::WriteCountryMist(CKLFile& file) const {
   }
   file.WriteInt(nationalCupMode);
   WriteSigned8(file, clubOptions);
-  file.WriteInt(SavedStadiumPosition(cupFinalStadium));
+  file.WriteInt(stadiums.SavedStadiumPosition(cupFinalStadium));
   file.WriteInt(superCupMode);
   file.WriteInt(leagueCupMode);
   for (uint8_t value : {indoorTournament, winterBreak, spareFlag, teamTransfers, climate}) WriteSigned8(file, value);

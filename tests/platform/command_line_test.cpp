@@ -48,6 +48,17 @@ TEST(CommandLine, OnlyLogPs2IgnoresLetterCase) {
   EXPECT_FALSE(Parse({"-MASTER"}).master_mode);
 }
 
+TEST(CommandLine, CheckAndMasterAreOneModeTheLaterWins) {
+  CommandLineOptions check = Parse({"-check", "pathdb"});
+  EXPECT_TRUE(check.check_mode);
+  EXPECT_FALSE(check.master_mode);
+  EXPECT_EQ(check.path_override, "db");
+  EXPECT_TRUE(Parse({"-check", "-master"}).master_mode);
+  EXPECT_FALSE(Parse({"-check", "-master"}).check_mode);
+  EXPECT_TRUE(Parse({"-master", "-check"}).check_mode);
+  EXPECT_FALSE(Parse({"-CHECK"}).check_mode);
+}
+
 TEST(CommandLine, AnyTokenStartingWithPathIsADatabasePath) {
   EXPECT_EQ(Parse({"pathfoobar"}).path_override, "foobar");
   EXPECT_EQ(Parse({"pathC:\\Spiel\\database"}).path_override, "C:\\Spiel\\database");

@@ -1,5 +1,7 @@
 #include "ui/common/dialog_answers.h"
 
+#include <QDialog>
+
 namespace torvale {
 
 namespace {
@@ -23,6 +25,18 @@ ScopedDialogAnswers& ScopedDialogAnswers::Then(DialogAnswer answer) {
 ScopedDialogAnswers& ScopedDialogAnswers::ThenChoose(const QString& choice) {
   choices_.push_back(choice);
   return *this;
+}
+
+ScopedDialogAnswers& ScopedDialogAnswers::ThenDrive(std::function<void(QDialog&)> driver) {
+  drivers_.push_back(std::move(driver));
+  return *this;
+}
+
+std::function<void(QDialog&)> ScopedDialogAnswers::TakeDriver() {
+  if (drivers_.empty()) return {};
+  auto driver = std::move(drivers_.front());
+  drivers_.pop_front();
+  return driver;
 }
 
 QStringList ScopedDialogAnswers::Texts() const {
@@ -51,6 +65,19 @@ std::optional<QString> ScopedDialogAnswers::AnswerChoice(ShownDialog shown) {
   QString choice = choices_.front();
   choices_.pop_front();
   return choice;
+}
+
+bool RunModalDialog(QDialog& dialog) {
+  ScopedDialogAnswers* hook = ScopedDialogAnswers::Active();
+  if (!hook) return dialog.exec() == QDialog::Accepted;
+  const std::function<void(QDialog&)> driver = hook->TakeDriver();
+  if (!driver) return false;
+  dialog.setResult(QDialog::Rejected);
+  dialog.show();
+  driver(dialog);
+  const bool accepted = dialog.result() == QDialog::Accepted;
+  dialog.hide();
+  return accepted;
 }
 
 }  // namespace torvale

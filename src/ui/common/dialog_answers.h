@@ -12,13 +12,19 @@
 // Questions (Yes/No, Yes/No/Cancel, OK/Abbruch) take the queued answers in order and, when
 // the queue is empty, the default (the first button: OK or Yes). Boxes with a single OK
 // button are recorded but take nothing from the queue. Input boxes and file choices take the
-// queued choices (ThenChoose); with none queued they are cancelled.
+// queued choices (ThenChoose); with none queued they are cancelled. Whole dialogs an editor
+// runs with RunModalDialog are handed to the queued drivers (ThenDrive): the dialog is shown
+// without a modal loop, the driver fills it and clicks its buttons, and the dialog's result
+// counts; with no driver queued the dialog is cancelled.
 
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <deque>
 #include <optional>
 #include <vector>
+
+class QDialog;
 
 namespace torvale {
 
@@ -48,6 +54,8 @@ class ScopedDialogAnswers {
   ScopedDialogAnswers& Then(DialogAnswer answer);
   // Queues the text of the next input box or the path of the next file choice.
   ScopedDialogAnswers& ThenChoose(const QString& choice);
+  // Queues the driver of the next dialog run with RunModalDialog.
+  ScopedDialogAnswers& ThenDrive(std::function<void(QDialog&)> driver);
   void SetDefault(DialogAnswer answer) { default_ = answer; }
 
   const std::vector<ShownDialog>& Shown() const { return shown_; }
@@ -59,13 +67,19 @@ class ScopedDialogAnswers {
   DialogAnswer AnswerQuestion(ShownDialog shown);
   void RecordNotice(ShownDialog shown);
   std::optional<QString> AnswerChoice(ShownDialog shown);
+  // The next driver; empty when none is queued.
+  std::function<void(QDialog&)> TakeDriver();
 
  private:
   ScopedDialogAnswers* previous_;
   std::deque<DialogAnswer> answers_;
   std::deque<QString> choices_;
+  std::deque<std::function<void(QDialog&)>> drivers_;
   std::optional<DialogAnswer> default_;
   std::vector<ShownDialog> shown_;
 };
+
+// Runs a dialog modally, or hands it to the test hook's driver; true when it was accepted.
+bool RunModalDialog(QDialog& dialog);
 
 }  // namespace torvale

@@ -36,6 +36,14 @@ std::vector<ButtonSpec> ButtonsOf(MessageButtons buttons) {
 }  // namespace
 
 DialogAnswer ShowMessageBox(const std::string& text, MessageButtons buttons, QWidget* parent) {
+  // Work on a worker thread (an export, a build) may have something to say; boxes live on
+  // the GUI thread, and the worker waits for the answer.
+  if (qApp && QThread::currentThread() != qApp->thread()) {
+    DialogAnswer answer = DialogAnswer::kCancel;
+    QMetaObject::invokeMethod(qApp, [&] { answer = ShowMessageBox(text, buttons, parent); },
+                              Qt::BlockingQueuedConnection);
+    return answer;
+  }
   const QString caption = FromCp1252(LoadString(IDS_MESSAGE_CAPTION));
   const std::vector<ButtonSpec> specs = ButtonsOf(buttons);
   if (ScopedDialogAnswers* hook = ScopedDialogAnswers::Active()) {

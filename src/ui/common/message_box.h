@@ -19,7 +19,8 @@ class FatalErrorHandler;
 enum class MessageButtons { kOk, kYesNo, kYesNoCancel };
 
 // Shows `text` modally and returns the button pressed (kOk, kYes, kNo or kCancel; closing the
-// box counts as its last button).
+// box counts as its last button). Called from a worker thread, the box is shown on the GUI
+// thread and the worker waits for it.
 DialogAnswer ShowMessageBox(const std::string& text, MessageButtons buttons = MessageButtons::kOk,
                             QWidget* parent = nullptr);
 // An OK box.

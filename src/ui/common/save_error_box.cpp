@@ -5,6 +5,7 @@
 
 namespace torvale {
 
+// An export saves on its worker thread: ShowMessage hands the box to the GUI thread.
 void SaveErrorBox::ReportSaveError(int messageId) { ShowMessage(LoadString(messageId), parent_); }
 
 }  // namespace torvale

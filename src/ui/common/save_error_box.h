@@ -1,7 +1,8 @@
 #pragma once
 // The editor's side of save failures: the message goes into a message box with the editor's
 // caption. The core only calls the SaveErrorReporter interface; hand a SaveErrorBox to
-// CWorldDatabase::Save.
+// CWorldDatabase::Save or to an export. A report from a worker thread is shown on the GUI
+// thread while the worker waits.
 
 #include "database/save_error_reporter.h"
 

@@ -1,0 +1,468 @@
+#include "database/world_snapshot.h"
+
+#include <algorithm>
+#include <unordered_map>
+#include <unordered_set>
+
+#include "competition/competition_records.h"
+#include "database/world_database.h"
+#include "storage/pack.h"
+#include "storage/record_stream.h"
+#include "world/club_id_mapper.h"
+#include "world/global_rules.h"
+#include "world/person_table.h"
+#include "world/players_without_club.h"
+#include "world/stadium.h"
+
+namespace torvale {
+
+namespace {
+
+// Final venues as memory holds them.
+class IdentityStadiumReferences final : public StadiumReferenceLookup {
+ public:
+  int StadiumCount(int) const override { return 0; }
+  int32_t SavedStadiumPosition(int, int32_t number) const override { return number; }
+};
+
+uint32_t ClubKeyOf(uint32_t clubId) { return clubId & ~kReserveTeamBit; }
+
+CClub* FindClub(CWorldDatabase& world, uint32_t clubId) {
+  CCountry* country = world.Country(ClubCountry(clubId));
+  return country ? country->FindClub(clubId) : nullptr;
+}
+
+const CClub* FindClub(const CWorldDatabase& world, uint32_t clubId) {
+  const CCountry* country = world.Country(ClubCountry(clubId));
+  return country ? country->FindClub(clubId) : nullptr;
+}
+
+// A whole country is about a megabyte of text and packs to a fraction of it; a club's few
+// kilobytes are kept as they are.
+constexpr size_t kPackFrom = 64 * 1024;
+
+// The part's record text, packed when it is large.
+template <typename WriteFn>
+std::string RecordText(WriteFn write) {
+  CKLFile file;
+  file.OpenWriteToMemory();
+  write(file);
+  std::string text = file.TakeWritten();
+  if (text.size() < kPackFrom) return text;
+  std::string packed(PACK_packedBound(text.size()), '\0');
+  const size_t length = PACK_pack(reinterpret_cast<const uint8_t*>(text.data()), text.size(),
+                                  reinterpret_cast<uint8_t*>(packed.data()), packed.size(), true);
+  if (length == 0) return text;
+  packed.resize(length);
+  packed.shrink_to_fit();
+  return packed;
+}
+
+// Record text never starts with a packed block's marker byte.
+bool IsPacked(const std::string& text) {
+  return text.size() > 2 && static_cast<uint8_t>(text[1]) == kPackMarker;
+}
+
+void OpenText(CKLFile& file, const std::string& text) {
+  if (IsPacked(text)) {
+    const auto* block = reinterpret_cast<const uint8_t*>(text.data());
+    std::string unpacked(PACK_size(block, text.size()), '\0');
+    unpacked.resize(PACK_unpack(block, text.size(), reinterpret_cast<uint8_t*>(unpacked.data()), unpacked.size()));
+    file.OpenReadFromMemory(std::move(unpacked));
+  } else {
+    file.OpenReadFromMemory(text);
+  }
+  file.SetLoadedVersion(CKLFile::kWrittenVersion);
+}
+
+// Ids of the persons a country lists: club by club in map order, then its additional managers.
+std::vector<uint32_t> CountryPersons(const CCountry& country) {
+  std::vector<uint32_t> ids;
+  for (const auto& [id, club] : country.Clubs())
+    ids.insert(ids.end(), club->PlayerIds().begin(), club->PlayerIds().end());
+  ids.insert(ids.end(), country.AdditionalManagers().begin(), country.AdditionalManagers().end());
+  return ids;
+}
+
+std::vector<uint32_t> WithoutClubPersons(const CPlayersWithoutClub& list) {
+  std::vector<uint32_t> ids;
+  for (size_t i = 0; i < list.Count(); ++i) ids.push_back(list.IdAt(i));
+  return ids;
+}
+
+}  // namespace
+
+struct WorldSnapshot::Captured {
+  std::string text;                   // the part's record, references unconverted; packed when large
+  std::vector<uint32_t> personIds;    // the persons the part lists, in listing order
+  bool present = true;                // a club or list that existed
+  // A country's settings as memory holds them (some are not in the record, and reading
+  // clamps others), and its numbering.
+  CountryFields countrySettings;
+  uint8_t fallbackLanguage = 0;
+  CCountry::Numbering numbering;
+  // The world's small settings.
+  StartingSelection selection;
+  std::array<uint8_t, 12> spareA = {};
+  std::array<uint8_t, 12> spareB = {};
+  uint8_t language = 0;
+
+  bool operator==(const Captured&) const = default;
+};
+
+WorldPart WorldPart::Club(uint32_t clubId) {
+  return {WorldPartKind::kClub, ClubCountry(clubId), ClubKeyOf(clubId)};
+}
+
+WorldSnapshot::WorldSnapshot() = default;
+WorldSnapshot::WorldSnapshot(WorldSnapshot&&) noexcept = default;
+WorldSnapshot& WorldSnapshot::operator=(WorldSnapshot&&) noexcept = default;
+WorldSnapshot::~WorldSnapshot() = default;
+
+// ---------------------------------------------------------------- capture
+
+WorldSnapshot WorldSnapshot::Capture(const CWorldDatabase& world, std::span<const WorldPart> parts) {
+  WorldSnapshot snapshot;
+  auto countryCaptured = [&parts](int country) {
+    return std::any_of(parts.begin(), parts.end(), [country](const WorldPart& p) {
+      return p.kind == WorldPartKind::kCountry && p.country == country;
+    });
+  };
+  for (WorldPart part : parts) {
+    if (part.kind == WorldPartKind::kClub) part = WorldPart::Club(part.clubId);
+    if ((part.kind == WorldPartKind::kClub || part.kind == WorldPartKind::kCountrySettings) &&
+        countryCaptured(part.country))
+      continue;
+    if (std::find(snapshot.parts_.begin(), snapshot.parts_.end(), part) != snapshot.parts_.end()) continue;
+
+    Captured captured;
+    switch (part.kind) {
+      case WorldPartKind::kCountry: {
+        const CCountry* country = world.Country(part.country);
+        if (!country) continue;
+        captured.text = RecordText([country](CKLFile& file) { country->WriteCountryAsIs(file); });
+        captured.personIds = CountryPersons(*country);
+        captured.countrySettings = *country;
+        captured.fallbackLanguage = country->FallbackLanguage();
+        captured.numbering = country->CurrentNumbering();
+        break;
+      }
+      case WorldPartKind::kCountrySettings: {
+        const CCountry* country = world.Country(part.country);
+        if (!country) continue;
+        captured.text = RecordText([&world, country](CKLFile& file) {
+          WriteCountryCompetitions(file, world.Competitions(), country->CountryNumber(), country->LeagueCount(),
+                                   IdentityClubIdMapper());
+        });
+        captured.countrySettings = *country;
+        captured.fallbackLanguage = country->FallbackLanguage();
+        break;
+      }
+      case WorldPartKind::kClub: {
+        const CClub* club = FindClub(world, part.clubId);
+        captured.present = club != nullptr;
+        if (!club) break;
+        const IdentityClubIdMapper clubs;
+        const IdentityStadiumPositions stadiums;
+        captured.text = RecordText([&](CKLFile& file) {
+          club->WriteClub(file, ClubNumber(part.clubId), ClubWriteContext{clubs, stadiums});
+        });
+        captured.personIds.assign(club->PlayerIds().begin(), club->PlayerIds().end());
+        break;
+      }
+      case WorldPartKind::kRules:
+        captured.text = RecordText([&world](CKLFile& file) {
+          world.Rules().WriteRules(file, IdentityClubIdMapper(), IdentityStadiumReferences());
+        });
+        break;
+      case WorldPartKind::kPlayersWithoutClub: {
+        const CPlayersWithoutClub* list = world.PlayersWithoutClub();
+        captured.present = list != nullptr;
+        if (!list) break;
+        captured.text = RecordText([list](CKLFile& file) { list->WriteWithout(file, IdentityClubIdMapper()); });
+        captured.personIds = WithoutClubPersons(*list);
+        break;
+      }
+      case WorldPartKind::kSettings:
+        captured.selection = world.Selection();
+        captured.spareA = world.SpareBytesA();
+        captured.spareB = world.SpareBytesB();
+        captured.language = world.Language();
+        break;
+    }
+    snapshot.parts_.push_back(part);
+    snapshot.captured_.push_back(std::move(captured));
+  }
+  return snapshot;
+}
+
+size_t WorldSnapshot::MemoryBytes() const {
+  size_t bytes = sizeof(*this) + parts_.capacity() * sizeof(WorldPart) + captured_.capacity() * sizeof(Captured);
+  for (const Captured& c : captured_) {
+    bytes += c.text.capacity() + c.personIds.capacity() * sizeof(uint32_t);
+    bytes += c.numbering.clubs.capacity() * sizeof(uint16_t);
+    for (const auto* list : {&c.numbering.referees, &c.numbering.sponsors, &c.numbering.staff, &c.numbering.stadiums})
+      bytes += list->capacity() * sizeof(int);
+    for (const std::string& name : c.countrySettings.names) bytes += name.capacity();
+    bytes += c.countrySettings.nationalNewspaper.capacity() + c.countrySettings.notes.capacity();
+  }
+  return bytes;
+}
+
+bool WorldSnapshot::SameState(const WorldSnapshot& other) const {
+  return parts_ == other.parts_ && captured_ == other.captured_;
+}
+
+// ---------------------------------------------------------------- restore
+
+namespace {
+
+// What restoring does in three steps over all parts, so that a person moved between two
+// parts finds its id free whichever part is read first.
+class Restorer {
+ public:
+  explicit Restorer(CWorldDatabase& world) : world_(world), persons_(world.Persons()) {}
+
+  // 1. Every part lets go of its persons (they leave the person table).
+  void Clear(const WorldPart& part) {
+    switch (part.kind) {
+      case WorldPartKind::kCountry:
+        if (CCountry* country = world_.Country(part.country)) country->Reset();
+        break;
+      case WorldPartKind::kClub:
+        if (CClub* club = FindClub(world_, part.clubId)) {
+          for (uint32_t id : club->PlayerIds()) persons_.RemovePlayer(id);
+          club->playerCount = 0;
+          club->players.fill(0);
+        }
+        break;
+      case WorldPartKind::kPlayersWithoutClub:
+        if (CPlayersWithoutClub* list = world_.PlayersWithoutClub()) {
+          for (size_t i = 0; i < list->Count(); ++i) persons_.RemovePlayer(list->IdAt(i));
+          list->Clear();
+        }
+        break;
+      case WorldPartKind::kCountrySettings:
+      case WorldPartKind::kRules:
+      case WorldPartKind::kSettings:
+        break;
+    }
+  }
+
+  // 2. Persons the parts listed when captured that the change took out of every list (they
+  // stay in the table until a save drops them) would hold the ids the parts need back.
+  void RemoveUnlisted(const std::vector<uint32_t>& wanted) {
+    std::vector<uint32_t> present;
+    for (uint32_t id : wanted)
+      if (persons_.FindPlayer(id)) present.push_back(id);
+    if (present.empty()) return;
+    const std::unordered_set<uint32_t> listed = ListedAnywhere();
+    for (uint32_t id : present)
+      if (!listed.contains(id)) persons_.RemovePlayer(id);
+  }
+
+  // 3. Every part reads its record back.
+  void Read(const WorldPart& part, const WorldSnapshot::Captured& captured);
+
+  // 4. Persons that reading gave other ids than they had get theirs back.
+  void GiveIdsBack(const WorldPart& part, const std::vector<uint32_t>& wanted) {
+    const std::vector<uint32_t> now = CurrentPersons(part);
+    if (now.size() != wanted.size()) return;
+    for (size_t i = 0; i < now.size(); ++i)
+      if (now[i] != wanted[i]) moves_.push_back({part, i, now[i], wanted[i]});
+  }
+  void MovePersons();
+
+ private:
+  struct Move {
+    WorldPart part;
+    size_t position;  // in the part's listing order
+    uint32_t from, to;
+  };
+
+  std::unordered_set<uint32_t> ListedAnywhere() const {
+    std::unordered_set<uint32_t> listed;
+    for (int n = kFirstCountry; n <= kLastCountry; ++n)
+      if (const CCountry* country = world_.Country(n))
+        for (uint32_t id : CountryPersons(*country)) listed.insert(id);
+    if (const CPlayersWithoutClub* list = world_.PlayersWithoutClub())
+      for (uint32_t id : WithoutClubPersons(*list)) listed.insert(id);
+    return listed;
+  }
+
+  std::vector<uint32_t> CurrentPersons(const WorldPart& part) const {
+    switch (part.kind) {
+      case WorldPartKind::kCountry:
+        if (const CCountry* country = world_.Country(part.country)) return CountryPersons(*country);
+        break;
+      case WorldPartKind::kClub:
+        if (const CClub* club = FindClub(world_, part.clubId))
+          return {club->PlayerIds().begin(), club->PlayerIds().end()};
+        break;
+      case WorldPartKind::kPlayersWithoutClub:
+        if (const CPlayersWithoutClub* list = world_.PlayersWithoutClub()) return WithoutClubPersons(*list);
+        break;
+      default:
+        break;
+    }
+    return {};
+  }
+
+  bool IsManagerMove(const Move& move) const;
+  void Relist(const Move& move, uint32_t id);
+
+  CWorldDatabase& world_;
+  CPersonTable& persons_;
+  std::vector<Move> moves_;
+  std::vector<uint32_t> withoutClubIds_;
+};
+
+void Restorer::Read(const WorldPart& part, const WorldSnapshot::Captured& captured) {
+  switch (part.kind) {
+    case WorldPartKind::kCountry: {
+      CCountry* country = world_.Country(part.country);
+      if (!country) return;
+      // The settings go in before reading too: the amateur club is named after the country.
+      static_cast<CountryFields&>(*country) = captured.countrySettings;
+      country->SetFallbackLanguage(captured.fallbackLanguage);
+      CKLFile file;
+      OpenText(file, captured.text);
+      country->ReadCountry(file);
+      country->RestoreNumbering(captured.numbering);
+      static_cast<CountryFields&>(*country) = captured.countrySettings;
+      return;
+    }
+    case WorldPartKind::kCountrySettings: {
+      CCountry* country = world_.Country(part.country);
+      if (!country) return;
+      CKLFile file;
+      OpenText(file, captured.text);
+      ReadCountryCompetitions(file, world_.Competitions(), part.country);
+      static_cast<CountryFields&>(*country) = captured.countrySettings;
+      country->SetFallbackLanguage(captured.fallbackLanguage);
+      return;
+    }
+    case WorldPartKind::kClub: {
+      CCountry* country = world_.Country(part.country);
+      if (!country) return;
+      if (!captured.present) {
+        country->RemoveClub(part.clubId);
+        return;
+      }
+      auto read = std::make_unique<CClub>();
+      read->clubId = part.clubId;
+      read->SetWorld(&persons_);
+      const PlayerReadContext players = world_.MakePlayerReadContext();
+      CKLFile file;
+      OpenText(file, captured.text);
+      read->ReadClub(file, ClubNumber(part.clubId), ClubReadContext{players, world_.Language(), 0});
+      if (CClub* club = country->FindClub(part.clubId)) {
+        // The club object stays: editors may hold it.
+        static_cast<ClubFields&>(*club) = *read;
+      } else {
+        country->AddClub(std::move(read), ClubNumber(part.clubId));
+      }
+      return;
+    }
+    case WorldPartKind::kRules: {
+      CGlobalRules rules;
+      CKLFile file;
+      OpenText(file, captured.text);
+      rules.ReadRules(file);
+      world_.Rules() = rules;
+      return;
+    }
+    case WorldPartKind::kPlayersWithoutClub: {
+      CPlayersWithoutClub* list = world_.PlayersWithoutClub();
+      if (!list || !captured.present) return;
+      CKLFile file;
+      OpenText(file, captured.text);
+      list->ReadWithout(file, world_.MakePlayerReadContext());
+      return;
+    }
+    case WorldPartKind::kSettings:
+      world_.Selection() = captured.selection;
+      world_.SpareBytesA() = captured.spareA;
+      world_.SpareBytesB() = captured.spareB;
+      world_.SetLanguage(captured.language);
+      return;
+  }
+}
+
+void Restorer::MovePersons() {
+  // Every person leaves the table and its list first, so that two persons exchanging ids
+  // both get theirs.
+  std::vector<PlayerFields> fields;
+  fields.reserve(moves_.size());
+  for (const Move& move : moves_) {
+    const CPlayer* person = persons_.FindPlayer(move.from);
+    fields.push_back(person ? static_cast<const PlayerFields&>(*person) : PlayerFields{});
+    persons_.RemovePlayer(move.from);
+    if (IsManagerMove(move)) world_.Country(move.part.country)->RemoveAdditionalManager(move.from);
+  }
+  CPlayersWithoutClub* list = world_.PlayersWithoutClub();
+  if (list) withoutClubIds_ = WithoutClubPersons(*list);
+  for (size_t i = 0; i < moves_.size(); ++i) {
+    // An id another person took meanwhile (outside the restored parts) keeps a fresh one.
+    CPlayer* person = persons_.CreatePlayer(moves_[i].to, true);
+    const uint32_t id = person->id;
+    static_cast<PlayerFields&>(*person) = fields[i];
+    person->id = id;
+    Relist(moves_[i], id);
+  }
+  if (list) {
+    list->Clear();
+    for (uint32_t id : withoutClubIds_) list->Add(id);
+  }
+  moves_.clear();
+}
+
+bool Restorer::IsManagerMove(const Move& move) const {
+  if (move.part.kind != WorldPartKind::kCountry) return false;
+  size_t listedByClubs = 0;
+  for (const auto& [clubId, club] : world_.Country(move.part.country)->Clubs()) listedByClubs += club->PlayerIds().size();
+  return move.position >= listedByClubs;
+}
+
+void Restorer::Relist(const Move& move, uint32_t id) {
+  switch (move.part.kind) {
+    case WorldPartKind::kCountry: {
+      CCountry* country = world_.Country(move.part.country);
+      size_t position = move.position;
+      for (const auto& [clubId, club] : country->Clubs()) {
+        const size_t listed = club->PlayerIds().size();
+        if (position < listed) {
+          club->players[position] = id;
+          return;
+        }
+        position -= listed;
+      }
+      country->AddAdditionalManager(id);
+      return;
+    }
+    case WorldPartKind::kClub:
+      FindClub(world_, move.part.clubId)->players[move.position] = id;
+      return;
+    case WorldPartKind::kPlayersWithoutClub:
+      // The list takes only persons that exist: it is rebuilt once all are back.
+      withoutClubIds_[move.position] = id;
+      return;
+    default:
+      return;
+  }
+}
+
+}  // namespace
+
+void WorldSnapshot::Restore(CWorldDatabase& world) const {
+  Restorer restorer(world);
+  for (const WorldPart& part : parts_) restorer.Clear(part);
+  std::vector<uint32_t> wanted;
+  for (const Captured& captured : captured_) wanted.insert(wanted.end(), captured.personIds.begin(), captured.personIds.end());
+  restorer.RemoveUnlisted(wanted);
+  for (size_t i = 0; i < parts_.size(); ++i) restorer.Read(parts_[i], captured_[i]);
+  for (size_t i = 0; i < parts_.size(); ++i) restorer.GiveIdsBack(parts_[i], captured_[i].personIds);
+  restorer.MovePersons();
+}
+
+}  // namespace torvale
