@@ -14,8 +14,6 @@
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QTest>
-#include <QTimer>
-#include <functional>
 
 #include "app/qt_text.h"
 #include "database/save_error_reporter.h"
@@ -55,21 +53,6 @@ class NoReports final : public SaveErrorReporter {
   void ReportSaveError(int messageId) override { ADD_FAILURE() << "save reported " << messageId; }
 };
 
-// Runs `drive` on the modal dialog named `objectName` as soon as it is the active modal widget;
-// the test's call that opens it returns when `drive` has closed it.
-void WhenModalOpens(const QString& objectName, std::function<void(QWidget*)> drive) {
-  auto* timer = new QTimer;
-  timer->setInterval(10);
-  QObject::connect(timer, &QTimer::timeout, [timer, drive, objectName] {
-    QWidget* modal = QApplication::activeModalWidget();
-    if (!modal || !modal->isVisible() || modal->objectName() != objectName) return;
-    timer->stop();
-    timer->deleteLater();
-    drive(modal);
-  });
-  timer->start();
-}
-
 constexpr int kGermany = 14;
 
 class ClubEditorTest : public test::EditorFixture {
@@ -88,7 +71,8 @@ class ClubEditorTest : public test::EditorFixture {
 TEST_F(ClubEditorTest, CancelAfterEditingSeveralPagesLeavesTheWorldsClubUnchanged) {
   CClub& club = FirstClub();
   const CClub before = club;
-  WhenModalOpens("CDlgClubParent", [](QWidget* editor) {
+  Answers().ThenDrive([](QDialog& shown) {
+    QDialog* editor = &shown;
     auto* tabs = Find<QTabWidget>(editor, "clubTabs");
     Type(editor, "nameEdit", "Geändert");
     Find<CSpinEditCtrl>(editor, "assetsSpin")->SetValue(650);
@@ -111,7 +95,8 @@ TEST_F(ClubEditorTest, CancelAfterEditingSeveralPagesLeavesTheWorldsClubUnchange
 TEST_F(ClubEditorTest, LanguagesAreEditedSeparatelyAndOkStoresEach) {
   CClub& club = FirstClub();
   const std::string german(club.Name(0));
-  WhenModalOpens("CDlgClubParent", [](QWidget* editor) {
+  Answers().ThenDrive([](QDialog& shown) {
+    QDialog* editor = &shown;
     auto* language = Find<QComboBox>(editor, "languageBox");
     language->setCurrentIndex(1);  // "Englisch"
     Type(editor, "nameEdit", "Club of the Test");
@@ -231,7 +216,8 @@ TEST_F(ClubEditorTest, BadgeChooserPreselectsStoresAndEmptiesTheBadge) {
   editor.Tabs()->setCurrentIndex(kBadge);
   auto* page = editor.findChild<CDlgClubBadge*>();
   std::string picked;
-  WhenModalOpens("CDlgClubBadgeManage", [&](QWidget* dialog) {
+  Answers().ThenDrive([&](QDialog& shown) {
+    QDialog* dialog = &shown;
     auto* badges = Find<QListWidget>(dialog, "badgeList");
     badges->setCurrentRow(other);
     picked = static_cast<CDlgClubBadgeManage*>(dialog)->BadgePath();
@@ -242,7 +228,8 @@ TEST_F(ClubEditorTest, BadgeChooserPreselectsStoresAndEmptiesTheBadge) {
   EXPECT_NE(picked, badge);
   EXPECT_EQ(Find<QLabel>(&editor, "currentBadgeFile")->text(), FromCp1252(picked));
 
-  WhenModalOpens("CDlgClubBadgeManage", [&](QWidget* dialog) {
+  Answers().ThenDrive([&](QDialog& shown) {
+    QDialog* dialog = &shown;
     auto* groups = Find<QComboBox>(dialog, "groupBox");
     groups->setCurrentIndex(groups->findText(" Kein Wappen"));
     EXPECT_FALSE(Find<QListWidget>(dialog, "badgeList")->isEnabled());
@@ -327,7 +314,8 @@ TEST_F(ClubEditorTest, EveryPageSurvivesOkSaveAndReload) {
   CClub& club = FirstClub();
   const uint32_t id = club.clubId;
   const CClub* rival = std::next(club_context_.country->Clubs().begin(), 2)->second.get();
-  WhenModalOpens("CDlgClubParent", [&](QWidget* editor) {
+  Answers().ThenDrive([&](QDialog& shown) {
+    QDialog* editor = &shown;
     auto* tabs = Find<QTabWidget>(editor, "clubTabs");
     Type(editor, "nameEdit", "SV Rundreise");
     Type(editor, "shortNameEdit", "Rundreise");
@@ -413,7 +401,8 @@ TEST_F(ClubEditorTest, EveryPageSurvivesOkSaveAndReload) {
 
 TEST_F(ClubEditorTest, NewClubIsFiledUnderTheTypedName) {
   const int before = club_context_.country->RegularClubCount();
-  WhenModalOpens("CDlgNewClub", [](QWidget* dialog) {
+  Answers().ThenDrive([](QDialog& shown) {
+    QDialog* dialog = &shown;
     auto* ok = Find<QPushButton>(dialog, "okButton");
     EXPECT_FALSE(ok->isEnabled());
     Type(dialog, "clubNameEdit", "  Neustädter SC ");

@@ -7,6 +7,7 @@
 #include "ui/club/club_editor_context.h"
 #include "ui/club/dlg_club_parent.h"
 #include "ui/club/dlg_new_club.h"
+#include "ui/common/dialog_answers.h"
 #include "ui/common/editor_context.h"
 
 namespace torvale {
@@ -48,13 +49,13 @@ bool EditClub(QWidget* parent, const ClubEditorContext& context, uint32_t clubId
   const CClub* club = context.country->FindClub(clubId);
   if (!club) return false;
   CDlgClubParent editor(*club, context, parent);
-  return editor.exec() == QDialog::Accepted && (context.commit ? context.commit(editor.WorkingCopy()) : false);
+  return RunModalDialog(editor) && context.commit && context.commit(editor.WorkingCopy());
 }
 
 uint32_t CreateClub(QWidget* parent, const ClubEditorContext& context, ClubNameCounter& counter) {
   if (!context.country) return 0;
   CDlgNewClub dialog(parent);
-  if (dialog.exec() != QDialog::Accepted || dialog.ClubName().empty()) return 0;
+  if (!RunModalDialog(dialog) || dialog.ClubName().empty()) return 0;
   auto club = std::make_unique<CClub>();
   club->InitNewClub(static_cast<uint8_t>(context.country->CountryNumber()), counter);
   for (int language = 0; language < kClubLanguages; ++language) club->SetName(language, dialog.ClubName());

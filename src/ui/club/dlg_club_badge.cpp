@@ -15,6 +15,7 @@
 #include "ui/club/club_controls.h"
 #include "ui/club/club_editor_context.h"
 #include "ui/club/dlg_club_badge_manage.h"
+#include "ui/common/dialog_answers.h"
 #include "world/club.h"
 #include "world/fixed_text.h"
 
@@ -101,7 +102,7 @@ void CDlgClubBadge::ChooseBadge() {
     for (int id = kFirstCountry; id <= kLastCountry; ++id)
       if (const CCountry* country = world->Country(id)) countryNames[static_cast<size_t>(id)] = country->Name(world->Language());
   CDlgClubBadgeManage chooser(Context().badges, countryNames, std::string(FixedText(Club().badgeFile)), this);
-  if (chooser.exec() != QDialog::Accepted) return;
+  if (!RunModalDialog(chooser)) return;
   SetFixedText(Club().badgeFile, chooser.BadgePath());
   ShowBadge();
 }

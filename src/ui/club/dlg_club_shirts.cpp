@@ -19,6 +19,7 @@
 #include "ui/club/club_controls.h"
 #include "ui/club/club_editor_context.h"
 #include "ui/club/dlg_club_shirts_color.h"
+#include "ui/common/dialog_answers.h"
 #include "ui/club/kit_sketch.h"
 #include "world/club.h"
 
@@ -214,7 +215,7 @@ void CDlgClubShirts::SetColour(int index, int number) {
 
 void CDlgClubShirts::PickColour(int index) {
   CDlgClubShirtsColor picker(colours_, ShownOutfit().colours[static_cast<size_t>(index)], this);
-  if (picker.exec() != QDialog::Accepted) return;
+  if (!RunModalDialog(picker)) return;
   SetColour(index, static_cast<int>(picker.Colour()));
 }
 
