@@ -13,6 +13,7 @@
 #include <QSlider>
 #include <QSpinBox>
 #include <QTabWidget>
+#include <QToolButton>
 #include <QTest>
 
 #include "app/qt_text.h"
@@ -416,6 +417,101 @@ TEST_F(ClubEditorTest, NewClubIsFiledUnderTheTypedName) {
   for (const auto& [id, club] : germany.Clubs())
     found = found || FromCp1252(club->Name(2)) == QString::fromUtf8("Neustädter SC");
   EXPECT_TRUE(found);
+}
+
+}  // namespace
+}  // namespace torvale
+
+namespace torvale {
+namespace {
+
+TEST_F(ClubEditorTest, TextFieldsKeepWhatTheClubRecordKeeps) {
+  CDlgClubParent editor(FirstClub(), club_context_);
+  const QString longText(60, QChar('x'));
+  for (const char* field : {"nameEdit", "shortNameEdit", "abbreviationEdit", "townEdit", "fansNameEdit",
+                            "mascotEdit", "addressEdit", "phoneEdit", "newspaperEdit"})
+    Type(&editor, field, longText);
+  editor.accept();
+  const CClub& copy = editor.WorkingCopy();
+  EXPECT_EQ(copy.Name(0).size(), kClubNameChars);
+  EXPECT_EQ(copy.ShortName(0).size(), kClubShortNameChars);
+  EXPECT_EQ(copy.Abbreviation(0).size(), kClubAbbreviationChars);
+  EXPECT_EQ(copy.Town(0).size(), kClubTownChars);
+  EXPECT_EQ(FixedText(copy.fansName).size(), kClubFansNameChars);
+  EXPECT_EQ(FixedText(copy.mascot).size(), kClubFansNameChars);
+  EXPECT_EQ(FixedText(copy.address).size(), kClubAddressChars);
+  EXPECT_EQ(FixedText(copy.phone).size(), kClubPhoneChars);
+  EXPECT_EQ(FixedText(copy.localNewspaper).size(), kClubNewspaperChars);
+}
+
+TEST_F(ClubEditorTest, ArticlesBelongToTheLanguageShown) {
+  CClub& club = FirstClub();
+  CDlgClubParent editor(club, club_context_);
+  Find<QComboBox>(&editor, "languageBox")->setCurrentIndex(2);  // "Französisch"
+  EXPECT_EQ(Context().CurrentLanguage(), 2);
+  QTest::mouseClick(Find<QPushButton>(&editor, "secondFanArticleButton"), Qt::LeftButton);
+  Type(&editor, "townEdit", "Ville");
+  editor.accept();
+  const CClub& copy = editor.WorkingCopy();
+  EXPECT_EQ(copy.secondFanNameArticles[2], NextClubArticle(2, club.secondFanNameArticles[2]));
+  EXPECT_EQ(copy.secondFanNameArticles[0], club.secondFanNameArticles[0]);
+  EXPECT_EQ(copy.Town(2), "Ville");
+  EXPECT_EQ(copy.Town(0), club.Town(0));
+}
+
+TEST_F(ClubEditorTest, PositionColoursAndCityGraphicAreStoredAsTheGameReadsThem) {
+  CDlgClubParent editor(FirstClub(), club_context_);
+  editor.Tabs()->setCurrentIndex(kStadium);
+  Find<QSpinBox>(&editor, "latitudeDegrees")->setValue(90);
+  Find<QSpinBox>(&editor, "latitudeMinutes")->setValue(30);
+  Find<QComboBox>(&editor, "latitudeHemisphere")->setCurrentIndex(0);
+  Find<QSpinBox>(&editor, "longitudeDegrees")->setValue(180);
+  Find<QSpinBox>(&editor, "longitudeMinutes")->setValue(20);
+  Find<QComboBox>(&editor, "longitudeHemisphere")->setCurrentIndex(1);
+  Answers().ThenChoose(QString::fromStdString(club_context_.cityFolder) + "/Nord/hafen.tga");
+  QTest::mouseClick(Find<QPushButton>(&editor, "chooseCityButton"), Qt::LeftButton);
+  EXPECT_EQ(Find<QLabel>(&editor, "currentCityFile")->text(), "Nord/hafen.tga");
+
+  editor.Tabs()->setCurrentIndex(kBadge);
+  auto* headline = Find<QComboBox>(&editor, "headlineBackground");
+  headline->setCurrentIndex(headline->findText("Gold"));
+
+  editor.Tabs()->setCurrentIndex(kShirts);
+  Answers().ThenDrive([](QDialog& picker) {
+    QTest::mouseClick(Find<QToolButton>(&picker, "colour10"), Qt::LeftButton);  // "Gelb"
+    QTest::mouseClick(Find<QPushButton>(&picker, "okButton"), Qt::LeftButton);
+  });
+  QTest::mouseClick(Find<QToolButton>(&editor, "colourButton9"), Qt::LeftButton);
+  EXPECT_EQ(Find<QToolButton>(&editor, "colourButton9")->text(), "Gelb");
+  editor.accept();
+
+  const CClub& copy = editor.WorkingCopy();
+  EXPECT_EQ(copy.latitude, 90 << 16);        // no minutes at the pole
+  EXPECT_EQ(copy.longitude, -(179 << 16));   // 180 degrees become 179 with no minutes
+  EXPECT_EQ(copy.cityGraphic, "Nord/hafen.tga");
+  EXPECT_EQ(copy.clubColours[2], 15);        // "Gold" is entry 15 of the colour list
+  EXPECT_EQ(copy.kit.outfits[0].colours[9], 10);
+}
+
+TEST_F(ClubEditorTest, ABadgePathTheClubCannotHoldIsRefused) {
+  std::vector<std::string> names(kCountrySlots);
+  const std::string tooLong = "Deutschland\\Badge180\\" + std::string(30, 'A') + ".tga";
+  CDlgClubBadgeManage chooser(club_context_.badges, names, tooLong);
+  chooser.accept();
+  EXPECT_EQ(chooser.result(), QDialog::Rejected);
+  ASSERT_EQ(Answers().Texts().size(), 1);
+  EXPECT_TRUE(Answers().Texts()[0].contains("39"));
+}
+
+TEST_F(ClubEditorTest, CancelledNewClubAddsNothing) {
+  const int before = World().Country(kGermany)->RegularClubCount();
+  Answers().ThenDrive([](QDialog& dialog) {
+    Type(&dialog, "clubNameEdit", "Nie gegründet");
+    QTest::mouseClick(Find<QPushButton>(&dialog, "cancelButton"), Qt::LeftButton);
+  });
+  Context().Commands().Run(EditorCommand::kNewClub, Context(), nullptr, {kGermany, 0});
+  EXPECT_EQ(World().Country(kGermany)->RegularClubCount(), before);
+  EXPECT_FALSE(Changes().IsModified());
 }
 
 }  // namespace
