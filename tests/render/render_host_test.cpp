@@ -19,24 +19,7 @@
 namespace torvale {
 namespace {
 
-// The fake plug-in's record. The library stays mapped after the manager has freed the plug-in,
-// so the record can tell what happened up to the end.
-class FakeRendererRecord {
- public:
-  FakeRendererRecord() : library_(QStringLiteral(TORVALE_FAKE_RENDERER)) {
-    library_.setLoadHints(QLibrary::PreventUnloadHint);
-    EXPECT_TRUE(library_.load()) << library_.errorString().toStdString();
-    auto function = reinterpret_cast<test::FakeRendererLogFunction>(library_.resolve("FakeRendererLog"));
-    log_ = function();
-    *log_ = {};
-  }
-  const test::FakeRendererLog& operator*() const { return *log_; }
-  const test::FakeRendererLog* operator->() const { return log_; }
-
- private:
-  QLibrary library_;
-  test::FakeRendererLog* log_ = nullptr;
-};
+using test::FakeRendererRecord;
 
 // A screen with a preview placeholder in its layout, like the kit and appearance pages.
 struct Screen {

@@ -10,11 +10,11 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QSlider>
 #include <QSpinBox>
 #include <QTabWidget>
+#include <QToolButton>
 #include <QTest>
-#include <QTimer>
-#include <functional>
 
 #include "app/qt_text.h"
 #include "database/save_error_reporter.h"
@@ -24,7 +24,8 @@
 #include "ui/club/dlg_club_badge.h"
 #include "ui/club/dlg_club_badge_manage.h"
 #include "ui/club/dlg_club_parent.h"
-#include "ui/club/kit_preview_target.h"
+#include "assets/render_host/render_manager.h"
+#include "fake_renderer_log.h"
 #include "ui/controls/spin_edit_ctrl.h"
 #include "world/club_grammar.h"
 #include "world/fixed_text.h"
@@ -53,21 +54,6 @@ class NoReports final : public SaveErrorReporter {
   void ReportSaveError(int messageId) override { ADD_FAILURE() << "save reported " << messageId; }
 };
 
-// Runs `drive` on the modal dialog named `objectName` as soon as it is the active modal widget;
-// the test's call that opens it returns when `drive` has closed it.
-void WhenModalOpens(const QString& objectName, std::function<void(QWidget*)> drive) {
-  auto* timer = new QTimer;
-  timer->setInterval(10);
-  QObject::connect(timer, &QTimer::timeout, [timer, drive, objectName] {
-    QWidget* modal = QApplication::activeModalWidget();
-    if (!modal || !modal->isVisible() || modal->objectName() != objectName) return;
-    timer->stop();
-    timer->deleteLater();
-    drive(modal);
-  });
-  timer->start();
-}
-
 constexpr int kGermany = 14;
 
 class ClubEditorTest : public test::EditorFixture {
@@ -86,7 +72,8 @@ class ClubEditorTest : public test::EditorFixture {
 TEST_F(ClubEditorTest, CancelAfterEditingSeveralPagesLeavesTheWorldsClubUnchanged) {
   CClub& club = FirstClub();
   const CClub before = club;
-  WhenModalOpens("CDlgClubParent", [](QWidget* editor) {
+  Answers().ThenDrive([](QDialog& shown) {
+    QDialog* editor = &shown;
     auto* tabs = Find<QTabWidget>(editor, "clubTabs");
     Type(editor, "nameEdit", "Geändert");
     Find<CSpinEditCtrl>(editor, "assetsSpin")->SetValue(650);
@@ -109,7 +96,8 @@ TEST_F(ClubEditorTest, CancelAfterEditingSeveralPagesLeavesTheWorldsClubUnchange
 TEST_F(ClubEditorTest, LanguagesAreEditedSeparatelyAndOkStoresEach) {
   CClub& club = FirstClub();
   const std::string german(club.Name(0));
-  WhenModalOpens("CDlgClubParent", [](QWidget* editor) {
+  Answers().ThenDrive([](QDialog& shown) {
+    QDialog* editor = &shown;
     auto* language = Find<QComboBox>(editor, "languageBox");
     language->setCurrentIndex(1);  // "Englisch"
     Type(editor, "nameEdit", "Club of the Test");
@@ -229,7 +217,8 @@ TEST_F(ClubEditorTest, BadgeChooserPreselectsStoresAndEmptiesTheBadge) {
   editor.Tabs()->setCurrentIndex(kBadge);
   auto* page = editor.findChild<CDlgClubBadge*>();
   std::string picked;
-  WhenModalOpens("CDlgClubBadgeManage", [&](QWidget* dialog) {
+  Answers().ThenDrive([&](QDialog& shown) {
+    QDialog* dialog = &shown;
     auto* badges = Find<QListWidget>(dialog, "badgeList");
     badges->setCurrentRow(other);
     picked = static_cast<CDlgClubBadgeManage*>(dialog)->BadgePath();
@@ -240,7 +229,8 @@ TEST_F(ClubEditorTest, BadgeChooserPreselectsStoresAndEmptiesTheBadge) {
   EXPECT_NE(picked, badge);
   EXPECT_EQ(Find<QLabel>(&editor, "currentBadgeFile")->text(), FromCp1252(picked));
 
-  WhenModalOpens("CDlgClubBadgeManage", [&](QWidget* dialog) {
+  Answers().ThenDrive([&](QDialog& shown) {
+    QDialog* dialog = &shown;
     auto* groups = Find<QComboBox>(dialog, "groupBox");
     groups->setCurrentIndex(groups->findText(" Kein Wappen"));
     EXPECT_FALSE(Find<QListWidget>(dialog, "badgeList")->isEnabled());
@@ -250,59 +240,57 @@ TEST_F(ClubEditorTest, BadgeChooserPreselectsStoresAndEmptiesTheBadge) {
   EXPECT_TRUE(FixedText(editor.WorkingCopy().badgeFile).empty());
 }
 
-// Counts what the kit page hands to the plug-in.
-class CountingPreview final : public KitPreviewTarget {
- public:
-  void Attach(QWidget* placeholder) override { attached = placeholder != nullptr; }
-  void OpenKitScreen() override { ++opened; }
-  void ShowKit(const KitPreviewWords& w, int, int) override {
-    ++kits;
-    words = w;
-  }
-  void Tick() override { ++ticks; }
-  bool attached = false;
-  int opened = 0, kits = 0, ticks = 0;
-  KitPreviewWords words{};
-};
-
+// The kit page on the real plug-in host, with a plug-in that counts its calls.
 TEST_F(ClubEditorTest, AKitColourChangeReachesThePluginOnceNotOnEveryTick) {
-  CountingPreview preview;
-  club_context_.preview = &preview;
-  CDlgClubParent editor(FirstClub(), club_context_);
-  editor.show();
-  editor.Tabs()->setCurrentIndex(kShirts);
-  EXPECT_TRUE(preview.attached);
-  EXPECT_EQ(preview.opened, 1);
-  EXPECT_EQ(preview.kits, 1);
+  enum Slot { kShowKitScreen = 2, kSetKit = 3, kTick = 5, kBackground = 6 };
+  test::FakeRendererRecord record;
+  QWidget home;
+  SetRenderManagerSetup({&home, QStringLiteral(TORVALE_FAKE_RENDERER)});
+  {
+    ScopedRenderManager renderer;
+    ASSERT_TRUE(renderer->IsLoaded());
+    club_context_.renderer = &*renderer;
+    CDlgClubParent editor(FirstClub(), club_context_);
+    editor.show();
+    EXPECT_EQ(record->calls[kShowKitScreen], 0);  // only the kit page opens the kit screen
+    editor.Tabs()->setCurrentIndex(kShirts);
+    EXPECT_TRUE(renderer->IsAttached());
+    EXPECT_EQ(record->calls[kShowKitScreen], 1);
+    EXPECT_EQ(record->calls[kBackground], 1);
+    EXPECT_EQ(record->background, kKitScreenBackground);
+    EXPECT_EQ(record->calls[kSetKit], 1);
 
-  auto* colour = Find<QSpinBox>(&editor, "colourNumber0");
-  colour->setValue(colour->value() == 3 ? 5 : 3);  // 3 is "Rot" in the sample's colour list
-  EXPECT_EQ(preview.kits, 2);
-  QTest::qWait(200);
-  EXPECT_GT(preview.ticks, 0);
-  EXPECT_EQ(preview.kits, 2);
-  EXPECT_EQ(editor.WorkingCopy().kit.outfits[0].colours[0], colour->value());
+    auto* colour = Find<QSpinBox>(&editor, "colourNumber0");
+    colour->setValue(colour->value() == 3 ? 5 : 3);
+    EXPECT_EQ(record->calls[kSetKit], 2);
+    QTest::qWait(200);
+    EXPECT_GT(record->calls[kTick], 0);
+    EXPECT_EQ(record->calls[kSetKit], 2);
+    EXPECT_EQ(editor.WorkingCopy().kit.outfits[0].colours[0], colour->value());
 
-  // The away kit is another kit; the same kit chosen again is not sent again.
-  QTest::mouseClick(Find<QRadioButton>(&editor, "kitAway"), Qt::LeftButton);
-  EXPECT_EQ(preview.kits, 3);
-  Find<QSpinBox>(&editor, "colourNumber5")->setValue(Find<QSpinBox>(&editor, "colourNumber5")->value());
-  EXPECT_EQ(preview.kits, 3);
+    // The away kit is another kit; the same value typed again is no change.
+    QTest::mouseClick(Find<QRadioButton>(&editor, "kitAway"), Qt::LeftButton);
+    EXPECT_EQ(record->calls[kSetKit], 3);
+    auto* shortsSecond = Find<QSpinBox>(&editor, "colourNumber4");
+    shortsSecond->setValue(shortsSecond->value());
+    EXPECT_EQ(record->calls[kSetKit], 3);
 
-  // Another view is another picture; the ready-made kit locks the club's own kit.
-  Find<QComboBox>(&editor, "kitViewBox")->setCurrentIndex(2);
-  EXPECT_EQ(preview.kits, 4);
-  QTest::mouseClick(Find<QRadioButton>(&editor, "kitOriginalHome"), Qt::LeftButton);
-  EXPECT_FALSE(Find<QSpinBox>(&editor, "colourNumber0")->isEnabled());
-  QTest::mouseClick(Find<QRadioButton>(&editor, "kitHome"), Qt::LeftButton);
-  EXPECT_TRUE(Find<QSpinBox>(&editor, "colourNumber0")->isEnabled());
+    // Another view is another picture; the ready-made kit locks the club's own kit.
+    Find<QComboBox>(&editor, "kitViewBox")->setCurrentIndex(2);
+    EXPECT_EQ(record->calls[kSetKit], 4);
+    Find<QSlider>(&editor, "shirtStyleSlider")->setValue(7);
+    EXPECT_EQ(record->lastShirtStyle, 7u);
+    QTest::mouseClick(Find<QRadioButton>(&editor, "kitOriginalHome"), Qt::LeftButton);
+    EXPECT_FALSE(Find<QSpinBox>(&editor, "colourNumber0")->isEnabled());
 
-  // Leaving the page stops the tick and takes the window back.
-  editor.Tabs()->setCurrentIndex(kStadium);
-  EXPECT_FALSE(preview.attached);
-  const int ticks = preview.ticks;
-  QTest::qWait(120);
-  EXPECT_EQ(preview.ticks, ticks);
+    // Leaving the page takes the window back and ends its tick.
+    editor.Tabs()->setCurrentIndex(kStadium);
+    EXPECT_FALSE(renderer->IsAttached());
+    const int ticks = record->calls[kTick];
+    QTest::qWait(120);
+    EXPECT_EQ(record->calls[kTick], ticks);
+  }
+  SetRenderManagerSetup({});
 }
 
 TEST_F(ClubEditorTest, AMalformedTitleListIsReportedAndKeepsThePageOpen) {
@@ -327,7 +315,8 @@ TEST_F(ClubEditorTest, EveryPageSurvivesOkSaveAndReload) {
   CClub& club = FirstClub();
   const uint32_t id = club.clubId;
   const CClub* rival = std::next(club_context_.country->Clubs().begin(), 2)->second.get();
-  WhenModalOpens("CDlgClubParent", [&](QWidget* editor) {
+  Answers().ThenDrive([&](QDialog& shown) {
+    QDialog* editor = &shown;
     auto* tabs = Find<QTabWidget>(editor, "clubTabs");
     Type(editor, "nameEdit", "SV Rundreise");
     Type(editor, "shortNameEdit", "Rundreise");
@@ -413,7 +402,8 @@ TEST_F(ClubEditorTest, EveryPageSurvivesOkSaveAndReload) {
 
 TEST_F(ClubEditorTest, NewClubIsFiledUnderTheTypedName) {
   const int before = club_context_.country->RegularClubCount();
-  WhenModalOpens("CDlgNewClub", [](QWidget* dialog) {
+  Answers().ThenDrive([](QDialog& shown) {
+    QDialog* dialog = &shown;
     auto* ok = Find<QPushButton>(dialog, "okButton");
     EXPECT_FALSE(ok->isEnabled());
     Type(dialog, "clubNameEdit", "  Neustädter SC ");
@@ -427,6 +417,101 @@ TEST_F(ClubEditorTest, NewClubIsFiledUnderTheTypedName) {
   for (const auto& [id, club] : germany.Clubs())
     found = found || FromCp1252(club->Name(2)) == QString::fromUtf8("Neustädter SC");
   EXPECT_TRUE(found);
+}
+
+}  // namespace
+}  // namespace torvale
+
+namespace torvale {
+namespace {
+
+TEST_F(ClubEditorTest, TextFieldsKeepWhatTheClubRecordKeeps) {
+  CDlgClubParent editor(FirstClub(), club_context_);
+  const QString longText(60, QChar('x'));
+  for (const char* field : {"nameEdit", "shortNameEdit", "abbreviationEdit", "townEdit", "fansNameEdit",
+                            "mascotEdit", "addressEdit", "phoneEdit", "newspaperEdit"})
+    Type(&editor, field, longText);
+  editor.accept();
+  const CClub& copy = editor.WorkingCopy();
+  EXPECT_EQ(copy.Name(0).size(), kClubNameChars);
+  EXPECT_EQ(copy.ShortName(0).size(), kClubShortNameChars);
+  EXPECT_EQ(copy.Abbreviation(0).size(), kClubAbbreviationChars);
+  EXPECT_EQ(copy.Town(0).size(), kClubTownChars);
+  EXPECT_EQ(FixedText(copy.fansName).size(), kClubFansNameChars);
+  EXPECT_EQ(FixedText(copy.mascot).size(), kClubFansNameChars);
+  EXPECT_EQ(FixedText(copy.address).size(), kClubAddressChars);
+  EXPECT_EQ(FixedText(copy.phone).size(), kClubPhoneChars);
+  EXPECT_EQ(FixedText(copy.localNewspaper).size(), kClubNewspaperChars);
+}
+
+TEST_F(ClubEditorTest, ArticlesBelongToTheLanguageShown) {
+  CClub& club = FirstClub();
+  CDlgClubParent editor(club, club_context_);
+  Find<QComboBox>(&editor, "languageBox")->setCurrentIndex(2);  // "Französisch"
+  EXPECT_EQ(Context().CurrentLanguage(), 2);
+  QTest::mouseClick(Find<QPushButton>(&editor, "secondFanArticleButton"), Qt::LeftButton);
+  Type(&editor, "townEdit", "Ville");
+  editor.accept();
+  const CClub& copy = editor.WorkingCopy();
+  EXPECT_EQ(copy.secondFanNameArticles[2], NextClubArticle(2, club.secondFanNameArticles[2]));
+  EXPECT_EQ(copy.secondFanNameArticles[0], club.secondFanNameArticles[0]);
+  EXPECT_EQ(copy.Town(2), "Ville");
+  EXPECT_EQ(copy.Town(0), club.Town(0));
+}
+
+TEST_F(ClubEditorTest, PositionColoursAndCityGraphicAreStoredAsTheGameReadsThem) {
+  CDlgClubParent editor(FirstClub(), club_context_);
+  editor.Tabs()->setCurrentIndex(kStadium);
+  Find<QSpinBox>(&editor, "latitudeDegrees")->setValue(90);
+  Find<QSpinBox>(&editor, "latitudeMinutes")->setValue(30);
+  Find<QComboBox>(&editor, "latitudeHemisphere")->setCurrentIndex(0);
+  Find<QSpinBox>(&editor, "longitudeDegrees")->setValue(180);
+  Find<QSpinBox>(&editor, "longitudeMinutes")->setValue(20);
+  Find<QComboBox>(&editor, "longitudeHemisphere")->setCurrentIndex(1);
+  Answers().ThenChoose(QString::fromStdString(club_context_.cityFolder) + "/Nord/hafen.tga");
+  QTest::mouseClick(Find<QPushButton>(&editor, "chooseCityButton"), Qt::LeftButton);
+  EXPECT_EQ(Find<QLabel>(&editor, "currentCityFile")->text(), "Nord/hafen.tga");
+
+  editor.Tabs()->setCurrentIndex(kBadge);
+  auto* headline = Find<QComboBox>(&editor, "headlineBackground");
+  headline->setCurrentIndex(headline->findText("Gold"));
+
+  editor.Tabs()->setCurrentIndex(kShirts);
+  Answers().ThenDrive([](QDialog& picker) {
+    QTest::mouseClick(Find<QToolButton>(&picker, "colour10"), Qt::LeftButton);  // "Gelb"
+    QTest::mouseClick(Find<QPushButton>(&picker, "okButton"), Qt::LeftButton);
+  });
+  QTest::mouseClick(Find<QToolButton>(&editor, "colourButton9"), Qt::LeftButton);
+  EXPECT_EQ(Find<QToolButton>(&editor, "colourButton9")->text(), "Gelb");
+  editor.accept();
+
+  const CClub& copy = editor.WorkingCopy();
+  EXPECT_EQ(copy.latitude, 90 << 16);        // no minutes at the pole
+  EXPECT_EQ(copy.longitude, -(179 << 16));   // 180 degrees become 179 with no minutes
+  EXPECT_EQ(copy.cityGraphic, "Nord/hafen.tga");
+  EXPECT_EQ(copy.clubColours[2], 15);        // "Gold" is entry 15 of the colour list
+  EXPECT_EQ(copy.kit.outfits[0].colours[9], 10);
+}
+
+TEST_F(ClubEditorTest, ABadgePathTheClubCannotHoldIsRefused) {
+  std::vector<std::string> names(kCountrySlots);
+  const std::string tooLong = "Deutschland\\Badge180\\" + std::string(30, 'A') + ".tga";
+  CDlgClubBadgeManage chooser(club_context_.badges, names, tooLong);
+  chooser.accept();
+  EXPECT_EQ(chooser.result(), QDialog::Rejected);
+  ASSERT_EQ(Answers().Texts().size(), 1);
+  EXPECT_TRUE(Answers().Texts()[0].contains("39"));
+}
+
+TEST_F(ClubEditorTest, CancelledNewClubAddsNothing) {
+  const int before = World().Country(kGermany)->RegularClubCount();
+  Answers().ThenDrive([](QDialog& dialog) {
+    Type(&dialog, "clubNameEdit", "Nie gegründet");
+    QTest::mouseClick(Find<QPushButton>(&dialog, "cancelButton"), Qt::LeftButton);
+  });
+  Context().Commands().Run(EditorCommand::kNewClub, Context(), nullptr, {kGermany, 0});
+  EXPECT_EQ(World().Country(kGermany)->RegularClubCount(), before);
+  EXPECT_FALSE(Changes().IsModified());
 }
 
 }  // namespace

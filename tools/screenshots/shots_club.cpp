@@ -1,9 +1,13 @@
 // The club editor: its five pages, the badge chooser, the kit colour picker and the new-club
 // dialog, on the first club of Germany.
 
+#include <QDir>
+#include <QEventLoop>
+#include <QTimer>
 #include <QTabWidget>
 
 #include "app/dlg_main_menu.h"
+#include "assets/render_host/render_manager.h"
 #include "screenshot_session.h"
 #include "ui/club/club_editor.h"
 #include "ui/club/club_editor_context.h"
@@ -20,7 +24,10 @@ TORVALE_SCREENSHOTS(club_editor) {
   EditorContext& context = session.Context();
   DlgMainMenu& window = session.MainWindow();
   constexpr int kGermany = 14;
-  const ClubEditorContext clubContext = MakeClubEditorContext(context, kGermany, nullptr);
+  // The plug-in of the installation draws the kit, as in the editor.
+  SetRenderManagerSetup({&window, QDir::current().filePath("Renderer.dll")});
+  ScopedRenderManager renderer;
+  const ClubEditorContext clubContext = MakeClubEditorContext(context, kGermany, &*renderer);
   if (!clubContext.country || clubContext.country->Clubs().empty()) return;
   const CClub& club = *clubContext.country->Clubs().begin()->second;
 
@@ -29,6 +36,12 @@ TORVALE_SCREENSHOTS(club_editor) {
                                            "club_history"};
   for (int page = 0; page < 5; ++page) {
     editor.Tabs()->setCurrentIndex(page);
+    // Let the plug-in turn the kit a little before the picture is taken.
+    if (page == 2) {
+      QEventLoop turning;
+      QTimer::singleShot(400, &turning, &QEventLoop::quit);
+      turning.exec();
+    }
     session.Save(editor, kPages[page]);
   }
   editor.close();

@@ -8,6 +8,7 @@
 
 #include "app/qt_text.h"
 #include "assets/badge_lookup.h"
+#include "assets/render_host/kit_preview_words.h"
 #include "ui/common/dialog_answers.h"
 #include "ui/common/message_box.h"
 #include "database/world_database.h"
@@ -56,6 +57,17 @@ void FillCountryBox(QComboBox* box, const CWorldDatabase& world, int language) {
   box->clear();
   box->addItem("---", 0);
   for (const Entry& e : entries) box->addItem(e.name, e.id);
+}
+
+uint32_t ClubColourOnScreen(const CTeamColourTextFile* colours, uint32_t number) {
+  return colours ? ClubColourToScreen(number, *colours) : kUnknownClubColour;
+}
+
+QString ClubColourName(const CTeamColourTextFile* colours, uint32_t number) {
+  if (colours)
+    for (int i = 0; i < colours->Count(); ++i)
+      if (colours->GetId(i) == number) return FromCp1252(colours->GetText(i));
+  return QString("Farbe %1").arg(number);
 }
 
 QColor ScreenColour(uint32_t screenColour) {

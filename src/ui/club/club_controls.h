@@ -34,6 +34,12 @@ int SelectedValue(const QComboBox* box);
 // `language`.
 void FillCountryBox(QComboBox* box, const CWorldDatabase& world, int language);
 
+// The screen colour of a club colour number as the renderer plug-in shows it (grey for a
+// number the list does not name) and the name the screens give it: the list's text, else
+// "Farbe <n>".
+uint32_t ClubColourOnScreen(const CTeamColourTextFile* colours, uint32_t number);
+QString ClubColourName(const CTeamColourTextFile* colours, uint32_t number);
+
 // A filled square of a Windows screen colour (0x00BBGGRR) with a thin frame.
 QPixmap ColourSwatch(uint32_t screenColour, int size);
 QColor ScreenColour(uint32_t screenColour);

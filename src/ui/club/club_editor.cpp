@@ -2,10 +2,12 @@
 
 #include <memory>
 
+#include "assets/render_host/render_manager.h"
 #include "database/world_database.h"
 #include "ui/club/club_editor_context.h"
 #include "ui/club/dlg_club_parent.h"
 #include "ui/club/dlg_new_club.h"
+#include "ui/common/dialog_answers.h"
 #include "ui/common/editor_context.h"
 
 namespace torvale {
@@ -29,7 +31,7 @@ ClubCommand CommandFor(EditorContext& editor, const MainSelection& selection) {
 
 }  // namespace
 
-ClubEditorContext MakeClubEditorContext(EditorContext& editor, int country, KitPreviewTarget* preview) {
+ClubEditorContext MakeClubEditorContext(EditorContext& editor, int country, CRenderManager* renderer) {
   ClubEditorContext context;
   context.world = editor.CurrentWorld();
   context.country = context.world ? context.world->Country(country) : nullptr;
@@ -38,7 +40,7 @@ ClubEditorContext MakeClubEditorContext(EditorContext& editor, int country, KitP
   context.cityFolder = editor.DataFolder("city");
   context.language = [&editor] { return editor.CurrentLanguage(); };
   context.setLanguage = [&editor](int language) { editor.SetCurrentLanguage(language); };
-  context.preview = preview;
+  context.renderer = renderer;
   return context;
 }
 
@@ -47,13 +49,13 @@ bool EditClub(QWidget* parent, const ClubEditorContext& context, uint32_t clubId
   const CClub* club = context.country->FindClub(clubId);
   if (!club) return false;
   CDlgClubParent editor(*club, context, parent);
-  return editor.exec() == QDialog::Accepted && (context.commit ? context.commit(editor.WorkingCopy()) : false);
+  return RunModalDialog(editor) && context.commit && context.commit(editor.WorkingCopy());
 }
 
 uint32_t CreateClub(QWidget* parent, const ClubEditorContext& context, ClubNameCounter& counter) {
   if (!context.country) return 0;
   CDlgNewClub dialog(parent);
-  if (dialog.exec() != QDialog::Accepted || dialog.ClubName().empty()) return 0;
+  if (!RunModalDialog(dialog) || dialog.ClubName().empty()) return 0;
   auto club = std::make_unique<CClub>();
   club->InitNewClub(static_cast<uint8_t>(context.country->CountryNumber()), counter);
   for (int language = 0; language < kClubLanguages; ++language) club->SetName(language, dialog.ClubName());
@@ -65,7 +67,9 @@ uint32_t CreateClub(QWidget* parent, const ClubEditorContext& context, ClubNameC
 void OpenClubEditor(EditorContext& editor, QWidget* parent, const MainSelection& selection) {
   const ClubCommand command = CommandFor(editor, selection);
   if (!command.world || !selection.HasClub()) return;
-  ClubEditorContext context = MakeClubEditorContext(editor, command.country, nullptr);
+  // The kit page's preview: the plug-in the editor loaded at its start, shared by the screens.
+  ScopedRenderManager renderer;
+  ClubEditorContext context = MakeClubEditorContext(editor, command.country, &*renderer);
   WorldChanges& changes = editor.ChangesOf(*command.world);
   const uint32_t clubId = selection.clubId;
   const int country = command.country;

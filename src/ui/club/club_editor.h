@@ -11,12 +11,12 @@ namespace torvale {
 
 class ClubNameCounter;
 class EditorContext;
-class KitPreviewTarget;
+class CRenderManager;
 struct ClubEditorContext;
 struct MainSelection;
 
 // What the club editor reaches of the editor's state, for the club's country.
-ClubEditorContext MakeClubEditorContext(EditorContext& editor, int country, KitPreviewTarget* preview);
+ClubEditorContext MakeClubEditorContext(EditorContext& editor, int country, CRenderManager* renderer);
 
 // Runs the editor on a copy of `clubId` of the context's country; on OK the context's commit
 // writes the copy back. True when the user confirmed and the copy was written.

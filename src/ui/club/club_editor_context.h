@@ -16,7 +16,7 @@ class CClub;
 class CCountry;
 class CTextDataTables;
 class CWorldDatabase;
-class KitPreviewTarget;
+class CRenderManager;
 
 struct ClubEditorContext {
   CWorldDatabase* world = nullptr;
@@ -27,7 +27,7 @@ struct ClubEditorContext {
   // The process-wide current language; the language box of the first page changes it.
   std::function<int()> language;
   std::function<void(int)> setLanguage;
-  KitPreviewTarget* preview = nullptr;  // null: the kit page shows no 3D preview
+  CRenderManager* renderer = nullptr;  // null or not loaded: the kit page shows its own drawing
   // Writes the confirmed copy back over the club (through the world's change door); false
   // when the club could not be written.
   std::function<bool(const CClub&)> commit;

@@ -11,11 +11,11 @@
 
 #include "app/qt_text.h"
 #include "database/world_database.h"
-#include "exchange/kit_colours.h"
 #include "exchange/text_data_file.h"
 #include "ui/club/club_controls.h"
 #include "ui/club/club_editor_context.h"
 #include "ui/club/dlg_club_badge_manage.h"
+#include "ui/common/dialog_answers.h"
 #include "world/club.h"
 #include "world/fixed_text.h"
 
@@ -102,7 +102,7 @@ void CDlgClubBadge::ChooseBadge() {
     for (int id = kFirstCountry; id <= kLastCountry; ++id)
       if (const CCountry* country = world->Country(id)) countryNames[static_cast<size_t>(id)] = country->Name(world->Language());
   CDlgClubBadgeManage chooser(Context().badges, countryNames, std::string(FixedText(Club().badgeFile)), this);
-  if (chooser.exec() != QDialog::Accepted) return;
+  if (!RunModalDialog(chooser)) return;
   SetFixedText(Club().badgeFile, chooser.BadgePath());
   ShowBadge();
 }
@@ -124,7 +124,7 @@ void CDlgClubBadge::ShowColourSample() {
   const CTextDataTables* tables = Context().tables;
   auto colour = [&](size_t i) {
     const CTeamColourTextFile* list = tables ? (i < 2 ? &tables->teamColours : &tables->secondTeamColours) : nullptr;
-    return ScreenColour(KitScreenColour(list, static_cast<uint32_t>(SelectedValue(colours_[i]))));
+    return ScreenColour(ClubColourOnScreen(list, static_cast<uint32_t>(SelectedValue(colours_[i]))));
   };
   const QColor headline = colour(2);
   const QColor text = headline.lightness() > 140 ? Qt::black : Qt::white;

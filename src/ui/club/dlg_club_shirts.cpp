@@ -13,11 +13,13 @@
 #include <QVBoxLayout>
 
 #include "app/qt_text.h"
+#include "assets/render_host/kit_preview_words.h"
+#include "assets/render_host/render_manager.h"
 #include "exchange/text_data_file.h"
 #include "ui/club/club_controls.h"
 #include "ui/club/club_editor_context.h"
 #include "ui/club/dlg_club_shirts_color.h"
-#include "ui/club/kit_preview_target.h"
+#include "ui/common/dialog_answers.h"
 #include "ui/club/kit_sketch.h"
 #include "world/club.h"
 
@@ -37,7 +39,6 @@ constexpr const char* kColourRoles[][3] = {
     {"Grundfarbe", "Zweitfarbe", "Farbe 3"},
     {"Rückennummer", "Farbe 2", "Farbe 3"},
 };
-constexpr int kTickMs = 50;
 }  // namespace
 
 CDlgClubShirts::CDlgClubShirts(CClub& club, const ClubEditorContext& context, QWidget* parent)
@@ -85,7 +86,7 @@ CDlgClubShirts::CDlgClubShirts(CClub& club, const ClubEditorContext& context, QW
   viewBox_->setObjectName("kitViewBox");
   for (const char* view : {"Drehend", "Vorderseite", "Rückseite"}) viewBox_->addItem(QString::fromUtf8(view));
   connect(viewBox_, &QComboBox::currentIndexChanged, this, [this](int view) {
-    view_ = view;
+    view_ = static_cast<uint32_t>(view);
     SendKit();
   });
   auto* viewRow = new QHBoxLayout;
@@ -103,16 +104,10 @@ CDlgClubShirts::CDlgClubShirts(CClub& club, const ClubEditorContext& context, QW
   auto* layout = new QHBoxLayout(this);
   layout->addLayout(left, 3);
   layout->addWidget(previewGroup, 2);
-
-  tick_.setInterval(kTickMs);
-  connect(&tick_, &QTimer::timeout, this, [this] {
-    if (Context().preview && isVisible()) Context().preview->Tick();
-  });
 }
 
 CDlgClubShirts::~CDlgClubShirts() {
-  tick_.stop();
-  if (attached_ && Context().preview) Context().preview->Attach(nullptr);
+  if (attached_) Context().renderer->Attach(nullptr);
 }
 
 QWidget* CDlgClubShirts::MakePartGroup(int part) {
@@ -191,8 +186,8 @@ void CDlgClubShirts::ShowOutfit() {
   }
   for (size_t i = 0; i < kColours; ++i) {
     colourNumber_[i]->setValue(outfit.colours[i]);
-    colourButton_[i]->setIcon(QIcon(ColourSwatch(KitScreenColour(colours_, outfit.colours[i]), 18)));
-    colourButton_[i]->setText(FromCp1252(KitColourName(colours_, outfit.colours[i])));
+    colourButton_[i]->setIcon(QIcon(ColourSwatch(ClubColourOnScreen(colours_, outfit.colours[i]), 18)));
+    colourButton_[i]->setText(ClubColourName(colours_, outfit.colours[i]));
   }
   readyMade_->setValue(Club().kit.readyMade);
   // While the ready-made kit is worn the club's own kit is not what the game shows: it stays
@@ -207,7 +202,8 @@ void CDlgClubShirts::SetStyle(int part, int style) {
   KIT::Outfit& outfit = ShownOutfit();
   uint8_t* fields[] = {&outfit.shirtStyle, &outfit.shortsStyle, &outfit.socksStyle};
   *fields[part] = static_cast<uint8_t>(style);
-  selectedPart_ = part + 1;
+  static constexpr RendererKitPart kParts[] = {kKitPartShirt, kKitPartShorts, kKitPartSocks};
+  selectedPart_ = kParts[part];
   ShowOutfit();  // keeps the box and the slider of the part in step
 }
 
@@ -219,31 +215,38 @@ void CDlgClubShirts::SetColour(int index, int number) {
 
 void CDlgClubShirts::PickColour(int index) {
   CDlgClubShirtsColor picker(colours_, ShownOutfit().colours[static_cast<size_t>(index)], this);
-  if (picker.exec() != QDialog::Accepted) return;
+  if (!RunModalDialog(picker)) return;
   SetColour(index, static_cast<int>(picker.Colour()));
+}
+
+RendererDisplaySettings CDlgClubShirts::DisplaySettings() const {
+  RendererDisplaySettings settings;
+  settings.mode = view_;
+  settings.selectedPart = selectedPart_;
+  return settings;
 }
 
 void CDlgClubShirts::SendKit() {
   sketch_->ShowOutfit(ShownOutfit());
-  KitPreviewTarget* preview = Context().preview;
-  if (!preview || !attached_) return;
-  const KitPreviewWords words = MakeKitPreviewWords(ShownOutfit(), colours_);
-  if (sent_.Changed(words, selectedPart_, view_)) preview->ShowKit(words, selectedPart_, view_);
+  if (!attached_ || !colours_) return;
+  Context().renderer->SetKit(MakeKitPreviewWords(ShownOutfit(), *colours_), DisplaySettings());
 }
 
 void CDlgClubShirts::PageShown(bool shown) {
-  KitPreviewTarget* preview = Context().preview;
-  if (!preview) return;
+  CRenderManager* renderer = Context().renderer;
+  if (!renderer || !renderer->IsLoaded() || !colours_) return;
   if (shown && !attached_) {
-    preview->Attach(sketch_);
+    // The render window takes the drawing's place; the host ticks it while it is visible.
+    renderer->Attach(sketch_);
     attached_ = true;
-    preview->OpenKitScreen();
-    sent_.Forget();
+    RendererKitData data;
+    for (size_t kit = 0; kit < 2; ++kit) data.kits[kit] = MakeKitPreviewWords(Club().kit.outfits[kit], *colours_);
+    data.shownKit = static_cast<uint32_t>(shownOutfit_);
+    renderer->ShowKitScreen(data, DisplaySettings());
+    renderer->SetBackground(kKitScreenBackground);
     SendKit();
-    tick_.start();
   } else if (!shown && attached_) {
-    tick_.stop();
-    preview->Attach(nullptr);
+    renderer->Attach(nullptr);
     attached_ = false;
   }
 }

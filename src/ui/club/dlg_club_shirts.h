@@ -1,12 +1,13 @@
 #pragma once
 // "Trikots": the home and away kit (style and colours of shirt, shorts and socks) and the
-// ready-made kit, with a live preview through the renderer plug-in. Every change goes straight
-// into the working copy; the plug-in is only told when the kit it shows really changed.
+// ready-made kit, with a live preview through the renderer plug-in (our own flat drawing
+// stands in its place when no plug-in is loaded). Every change goes straight into the working
+// copy; the plug-in host passes a kit on only when it differs from the one shown.
 
-#include <QTimer>
 #include <array>
 
-#include "exchange/kit_colours.h"
+#include "assets/render_host/renderer_plugin_interface.h"
+#include "world/club.h"
 #include "ui/club/club_page.h"
 
 class QButtonGroup;
@@ -45,12 +46,13 @@ class CDlgClubShirts : public CClubPage {
   void SetStyle(int part, int style);
   void SetColour(int index, int number);
   void SendKit();
+  RendererDisplaySettings DisplaySettings() const;
 
   const CTeamColourTextFile* colours_ = nullptr;
   int shownOutfit_ = 0;
   bool original_ = false;  // "Orginal Heim/Auswärts": the ready-made kit is worn instead
-  int view_ = 0;           // the preview's view: turning, front, back
-  int selectedPart_ = 0;   // the part last edited (1 shirt, 2 shorts, 3 socks), 0 none
+  uint32_t view_ = kKitViewTurning;
+  uint32_t selectedPart_ = kKitPartNone;  // the style last edited
   bool loading_ = false;
   bool attached_ = false;
 
@@ -63,8 +65,6 @@ class CDlgClubShirts : public CClubPage {
   std::array<QSpinBox*, kColours> colourNumber_ = {};
   QSpinBox* readyMade_ = nullptr;
   CKitSketch* sketch_ = nullptr;
-  QTimer tick_;
-  KitPreviewChanges sent_;
 };
 
 }  // namespace torvale

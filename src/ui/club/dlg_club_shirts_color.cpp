@@ -9,7 +9,6 @@
 #include <QVBoxLayout>
 
 #include "app/qt_text.h"
-#include "exchange/kit_colours.h"
 #include "exchange/text_data_file.h"
 #include "ui/club/club_controls.h"
 
@@ -77,8 +76,8 @@ void CDlgClubShirtsColor::ShowChoice() {
     checked->setChecked(false);
     swatches_->setExclusive(true);
   }
-  sample_->setPixmap(ColourSwatch(KitScreenColour(colours_, colour_), kSwatch));
-  choice_->setText(QString("%1 (Nr. %2)").arg(FromCp1252(KitColourName(colours_, colour_))).arg(colour_));
+  sample_->setPixmap(ColourSwatch(ClubColourOnScreen(colours_, colour_), kSwatch));
+  choice_->setText(QString("%1 (Nr. %2)").arg(ClubColourName(colours_, colour_)).arg(colour_));
 }
 
 }  // namespace torvale

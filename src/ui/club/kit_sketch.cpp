@@ -3,7 +3,6 @@
 #include <QPainter>
 #include <QPainterPath>
 
-#include "exchange/kit_colours.h"
 #include "ui/club/club_controls.h"
 
 namespace torvale {
@@ -19,7 +18,7 @@ void CKitSketch::ShowOutfit(const KIT::Outfit& outfit) {
 }
 
 QColor CKitSketch::Colour(int index) const {
-  return ScreenColour(KitScreenColour(colours_, outfit_.colours[static_cast<size_t>(index)]));
+  return ScreenColour(ClubColourOnScreen(colours_, outfit_.colours[static_cast<size_t>(index)]));
 }
 
 void CKitSketch::paintEvent(QPaintEvent* /*event*/) {

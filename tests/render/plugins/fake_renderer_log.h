@@ -1,6 +1,6 @@
 #pragma once
-// What the fake renderer plug-in saw, read by the host tests through its export
-// "FakeRendererLog".
+// What the fake renderer plug-in saw, read by the host tests (and the screens' tests) through
+// its export "FakeRendererLog".
 
 #include <cstdint>
 
@@ -19,3 +19,31 @@ struct FakeRendererLog {
 using FakeRendererLogFunction = FakeRendererLog* (*)();
 
 }  // namespace torvale::test
+
+#ifdef TORVALE_FAKE_RENDERER
+#include <QLibrary>
+#include <gtest/gtest.h>
+
+namespace torvale::test {
+
+// The fake plug-in's record. The library stays mapped after the manager has freed the plug-in,
+// so the record can tell what happened up to the end.
+class FakeRendererRecord {
+ public:
+  FakeRendererRecord() : library_(QStringLiteral(TORVALE_FAKE_RENDERER)) {
+    library_.setLoadHints(QLibrary::PreventUnloadHint);
+    EXPECT_TRUE(library_.load()) << library_.errorString().toStdString();
+    auto function = reinterpret_cast<FakeRendererLogFunction>(library_.resolve("FakeRendererLog"));
+    log_ = function();
+    *log_ = {};
+  }
+  const FakeRendererLog& operator*() const { return *log_; }
+  const FakeRendererLog* operator->() const { return log_; }
+
+ private:
+  QLibrary library_;
+  FakeRendererLog* log_ = nullptr;
+};
+
+}  // namespace torvale::test
+#endif
