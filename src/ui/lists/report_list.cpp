@@ -140,14 +140,17 @@ bool CReportList::ExportList(const std::string& title) {
   return true;
 }
 
-void CReportList::PrintList(const std::string& title, const ListPrintSettings& settings) {
-  QPrinter printer(QPrinter::HighResolution);
-  const ExportedList list = Contents(title);
-  QPrintPreviewDialog preview(&printer, window());
+void SetUpListPreview(QPrintPreviewDialog& preview, ExportedList list, const ListPrintSettings& settings) {
   preview.setWindowTitle(QStringLiteral("Druckvorschau"));
   preview.resize(1000, 760);
-  connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
-          [&](QPrinter* target) { PrintListPages(*target, list, settings); });
+  QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
+                   [list = std::move(list), settings](QPrinter* target) { PrintListPages(*target, list, settings); });
+}
+
+void CReportList::PrintList(const std::string& title, const ListPrintSettings& settings) {
+  QPrinter printer(QPrinter::HighResolution);
+  QPrintPreviewDialog preview(&printer, window());
+  SetUpListPreview(preview, Contents(title), settings);
   RunModalDialog(preview);
 }
 

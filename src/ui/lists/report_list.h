@@ -13,6 +13,8 @@
 #include "exchange/list_export.h"
 #include "ui/lists/list_printer.h"
 
+class QPrintPreviewDialog;
+
 namespace torvale {
 
 struct ReportColumn {
@@ -68,6 +70,9 @@ class CReportList : public QTableView {
  private:
   ReportListModel model_;
 };
+
+// Lets `preview` paint `list` (a copy is kept) with `settings`, and gives it its caption and size.
+void SetUpListPreview(QPrintPreviewDialog& preview, ExportedList list, const ListPrintSettings& settings);
 
 // The save dialog's name filters: the three of entry 865, then CSV.
 QStringList ListExportNameFilters();
