@@ -53,7 +53,7 @@ CDlgPlayerWithoutClub::CDlgPlayerWithoutClub(WorldChanges& changes, ClubChooser 
   auto* layout = new QHBoxLayout(this);
   layout->addWidget(list_, 1);
   layout->addLayout(buttons);
-  resize(560, 600);
+  resize(640, 600);
 
   const std::string title = "Spieler ohne Verein";
   connect(list_, &CReportList::sortRequested, this, &CDlgPlayerWithoutClub::OnHeaderClicked);

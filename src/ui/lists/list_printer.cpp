@@ -36,23 +36,41 @@ Layout MakeLayout(QPrinter& printer, const ExportedList& list, const ListPrintSe
   layout.font.setPointSizeF(settings.fontSizeTenths / 10.0);
   const QFontMetrics metrics(layout.font, &printer);
   layout.lineHeight = std::max(1, metrics.lineSpacing());
+  QFont bold = layout.font;
+  bold.setBold(true);  // the headers are printed bold
+  const QFontMetrics headerMetrics(bold, &printer);
 
-  // Each column as wide as its widest text; when they do not fit, all shrink in proportion.
+  // Each column as wide as its widest text.
   const size_t columns = list.headers.size();
   std::vector<int> natural(columns, 0);
   for (size_t c = 0; c < columns; ++c) {
-    natural[c] = metrics.horizontalAdvance(FromCp1252(list.headers[c]));
+    natural[c] = headerMetrics.horizontalAdvance(FromCp1252(list.headers[c]));
     for (const auto& row : list.rows)
       if (c < row.size()) natural[c] = std::max(natural[c], metrics.horizontalAdvance(FromCp1252(row[c])));
   }
   const int gap = dpiX / 10;
   const int available = std::max(1, layout.right - layout.left - gap * static_cast<int>(columns ? columns - 1 : 0));
+  // When the columns do not fit, the widest ones give up room first: every column is capped
+  // at the largest width that lets them all fit, so dates and positions stay whole.
   int total = 0;
   for (int width : natural) total += width;
-  const double shrink = total > available ? static_cast<double>(available) / total : 1.0;
+  int cap = total;
+  if (total > available) {
+    int low = 0, high = *std::max_element(natural.begin(), natural.end());
+    while (low < high) {
+      const int mid = (low + high + 1) / 2;
+      int sum = 0;
+      for (int width : natural) sum += std::min(width, mid);
+      if (sum <= available)
+        low = mid;
+      else
+        high = mid - 1;
+    }
+    cap = low;
+  }
   int x = layout.left;
   for (size_t c = 0; c < columns; ++c) {
-    const int width = static_cast<int>(natural[c] * shrink);
+    const int width = std::min(natural[c], cap);
     layout.columnLeft.push_back(x);
     layout.columnWidth.push_back(width);
     x += width + gap;

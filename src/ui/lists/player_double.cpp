@@ -31,10 +31,10 @@ std::vector<ReportColumn> DuplicateColumns() {
   return {{TableText(848, "Name"), 150, Qt::AlignLeft},
           {numbered(club, 1), 180, Qt::AlignLeft},
           {numbered(club, 2), 180, Qt::AlignLeft},
-          {numbered(birth, 1), 75, Qt::AlignRight},
-          {numbered(birth, 2), 75, Qt::AlignRight},
-          {numbered(pos, 1), 45, Qt::AlignHCenter},
-          {numbered(pos, 2), 45, Qt::AlignHCenter}};
+          {numbered(birth, 1), 95, Qt::AlignRight},
+          {numbered(birth, 2), 95, Qt::AlignRight},
+          {numbered(pos, 1), 55, Qt::AlignHCenter},
+          {numbered(pos, 2), 55, Qt::AlignHCenter}};
 }
 
 }  // namespace
@@ -56,10 +56,12 @@ CPlayerDouble::CPlayerDouble(WorldChanges& changes, int language, int country, u
   all_->setObjectName(QStringLiteral("scopeAll"));
   const CCountry* countryObject = country_ ? world.Country(country_) : nullptr;
   const QString countryName = countryObject ? FromCp1252(countryObject->Name(language_)) : QString();
-  onlyCountry_ = new QRadioButton(QStringLiteral("Nur von %1").arg(countryName), scopeBox);
+  onlyCountry_ = new QRadioButton(
+      QStringLiteral("Nur von %1").arg(countryName.isEmpty() ? QStringLiteral("Land") : countryName), scopeBox);
   onlyCountry_->setObjectName(QStringLiteral("scopeCountry"));
   QString clubName;
   if (countryObject && clubId_) clubName = FromCp1252(countryObject->ClubName(clubId_, language_));
+  if (clubName.isEmpty()) clubName = TableText(851, "Verein");
   onlyClub_ = new QRadioButton(QStringLiteral("Nur von %1").arg(clubName), scopeBox);
   onlyClub_->setObjectName(QStringLiteral("scopeClub"));
   onlyCountry_->setEnabled(DuplicateScopeAvailable(DuplicateScope::kCountry, country_, clubId_) && countryObject);
@@ -106,7 +108,7 @@ CPlayerDouble::CPlayerDouble(WorldChanges& changes, int language, int country, u
   layout->addWidget(sameBirthDate_);
   layout->addWidget(list_, 1);
   layout->addLayout(buttons);
-  resize(820, 560);
+  resize(900, 600);
 
   for (QRadioButton* button : {all_, onlyCountry_, onlyClub_})
     connect(button, &QRadioButton::toggled, this, [this](bool on) { if (on) Rebuild(); });
