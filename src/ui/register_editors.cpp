@@ -6,6 +6,7 @@
 #include "ui/country/dlg_land_parent.h"
 #include "ui/search/search_commands.h"
 #include "ui/squad/squad_editor_command.h"
+#include "ui/lists/list_dialogs.h"
 
 namespace torvale {
 
@@ -16,6 +17,8 @@ void RegisterEditors(EditorCommandRegistry& registry) {
   registry.Register(EditorCommand::kCountryEditor, &OpenCountryEditor);
   RegisterSearchCommands(registry);
   registry.Register(EditorCommand::kSquadEditor, &OpenSquadEditor);
+  registry.Register(EditorCommand::kDuplicatePlayers, &OpenDuplicatePlayersCommand);
+  registry.Register(EditorCommand::kPlayersWithoutClub, &OpenPlayersWithoutClubCommand);
 }
 
 }  // namespace torvale

@@ -155,8 +155,6 @@ void CDlgPlayerlistClub::BuildLayout() {
   shirtNumbers_->setObjectName("shirtNumbers");
   duplicates_ = new QPushButton(QStringLiteral("Doppelte Spieler anzeigen"), this);
   duplicates_->setObjectName("duplicates");
-  // The duplicate report is not part of this editor yet.
-  duplicates_->setEnabled(false);
   search_ = new QPushButton(QStringLiteral("Spieler suchen"), this);
   search_->setObjectName("search");
   search_->setEnabled(pickers_.searchPersons != nullptr);
@@ -167,6 +165,7 @@ void CDlgPlayerlistClub::BuildLayout() {
   cancel->setObjectName("cancel");
   connect(shirtNumbers_, &QPushButton::clicked, this, &CDlgPlayerlistClub::OpenShirtNumbers);
   connect(search_, &QPushButton::clicked, this, &CDlgPlayerlistClub::RunSearch);
+  connect(duplicates_, &QPushButton::clicked, this, &CDlgPlayerlistClub::ShowDuplicates);
   connect(ok, &QPushButton::clicked, this, &CDlgPlayerlistClub::accept);
   connect(cancel, &QPushButton::clicked, this, &CDlgPlayerlistClub::reject);
 

@@ -83,6 +83,10 @@ class CDlgPlayerlistClub : public QDialog {
   bool FetchPerson();
   void OpenShirtNumbers();
   void RunSearch();
+  void ShowDuplicates();
+  // Drops the working list and takes the club's list back from the world, after a dialog
+  // that changed the club there.
+  void TakeBackFromWorld();
   void CommitSession(const QString& text);
   void EndTransaction();
   void UnloadPages();

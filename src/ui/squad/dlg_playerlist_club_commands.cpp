@@ -8,6 +8,7 @@
 #include "persons/squad_rules.h"
 #include "persons/squad_session.h"
 #include "ui/common/editor_context.h"
+#include "ui/lists/list_dialogs.h"
 #include "ui/squad/dlg_playerlist_club.h"
 #include "ui/squad/dlg_shirt_no.h"
 #include "ui/squad/person_field_texts.h"
@@ -155,20 +156,31 @@ void CDlgPlayerlistClub::OpenShirtNumbers() {
   ShowPerson(lists_[static_cast<size_t>(CurrentTeamTab())]->SelectedId());
 }
 
+void CDlgPlayerlistClub::TakeBackFromWorld() {
+  UnloadPages();
+  session_->Reload();
+  FillLists();
+  ShowPerson(lists_[static_cast<size_t>(CurrentTeamTab())]->SelectedId());
+}
+
 void CDlgPlayerlistClub::RunSearch() {
   if (!session_ || !pickers_.searchPersons) return;
   StorePage();
   // The search moves persons between clubs itself: it works on the club as the list now is,
   // and the list is taken back from the club after every change it made.
   CommitSession(QStringLiteral("Spieler suchen"));
-  auto takeBack = [this] {
-    UnloadPages();
-    session_->Reload();
-    FillLists();
-    ShowPerson(lists_[static_cast<size_t>(CurrentTeamTab())]->SelectedId());
-  };
-  pickers_.searchPersons(this, club_->clubId, takeBack);
-  takeBack();
+  pickers_.searchPersons(this, club_->clubId, [this] { TakeBackFromWorld(); });
+  TakeBackFromWorld();
+}
+
+void CDlgPlayerlistClub::ShowDuplicates() {
+  if (!session_) return;
+  StorePage();
+  // Removing a duplicate changes the club in the world: the report works on the club as the
+  // list now is, and the list is taken back afterwards.
+  CommitSession(QStringLiteral("Doppelte Spieler anzeigen"));
+  OpenDuplicatePlayers(context_, this, club_->CountryId(), club_->clubId);
+  TakeBackFromWorld();
 }
 
 }  // namespace torvale

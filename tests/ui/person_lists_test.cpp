@@ -1,0 +1,241 @@
+#include <QFileDialog>
+#include <QPrinter>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include "exchange/list_export_csv.h"
+#include "platform/path.h"
+#include "support/gui/editor_fixture.h"
+#include "support/test_database.h"
+#include "ui/lists/dlg_player_without_club.h"
+#include "ui/lists/list_dialogs.h"
+#include "ui/lists/list_printer.h"
+#include "ui/lists/player_double.h"
+#include "ui/lists/report_list.h"
+#include "world/club.h"
+#include "world/country.h"
+#include "world/players_without_club.h"
+
+namespace torvale {
+
+namespace {
+
+using PersonListsTest = test::EditorFixture;
+
+std::vector<CClub*> RegularClubs(CCountry& country, size_t count) {
+  std::vector<CClub*> clubs;
+  for (const auto& [id, club] : country.Clubs())
+    if (club->Number() != kAmateurClubNumber && clubs.size() < count) clubs.push_back(club.get());
+  return clubs;
+}
+
+void Click(QWidget& dialog, const char* name) {
+  auto* button = dialog.findChild<QPushButton*>(name);
+  ASSERT_NE(button, nullptr) << name;
+  QTest::mouseClick(button, Qt::LeftButton);
+}
+
+// Selects rows of a report list as a user would, with Ctrl held after the first.
+void SelectRows(CReportList& list, std::initializer_list<int> rows) {
+  list.clearSelection();
+  for (int row : rows)
+    list.selectionModel()->select(list.model()->index(row, 0),
+                                  QItemSelectionModel::Select | QItemSelectionModel::Rows);
+}
+
+int PdfPageCount(const std::string& path) {
+  std::string pdf;
+  if (!ReadWholeFile(path, pdf)) return 0;
+  int pages = 0;
+  for (size_t at = pdf.find("/Type /Page"); at != std::string::npos; at = pdf.find("/Type /Page", at + 1))
+    if (pdf.compare(at, 12, "/Type /Pages") != 0) ++pages;
+  return pages;
+}
+
+}  // namespace
+
+TEST_F(PersonListsTest, DuplicateReportPreselectsTheNarrowestScopeOffered) {
+  CCountry& germany = *World().Country(14);
+  const uint32_t clubId = RegularClubs(germany, 1).front()->clubId;
+  struct Case {
+    int country;
+    uint32_t club;
+    const char* checked;
+    bool countryEnabled, clubEnabled;
+  };
+  for (const Case& c : {Case{14, clubId, "scopeClub", true, true},
+                        Case{14, MakeClubId(14, kAmateurClubNumber), "scopeCountry", true, false},
+                        Case{0, 0, "scopeAll", false, false}}) {
+    bool shown = false;
+    Answers().ThenDrive([&](QDialog& dialog) {
+      shown = true;
+      EXPECT_TRUE(dialog.findChild<QRadioButton*>(c.checked)->isChecked()) << c.checked;
+      EXPECT_EQ(dialog.findChild<QRadioButton*>("scopeCountry")->isEnabled(), c.countryEnabled);
+      EXPECT_EQ(dialog.findChild<QRadioButton*>("scopeClub")->isEnabled(), c.clubEnabled);
+    });
+    OpenDuplicatePlayers(Context(), nullptr, c.country, c.club);
+    EXPECT_TRUE(shown) << c.checked;
+  }
+  // The main window's command opens the report for the whole world.
+  Answers().ThenDrive([](QDialog& dialog) { EXPECT_TRUE(dialog.findChild<QRadioButton*>("scopeAll")->isChecked()); });
+  EXPECT_TRUE(Context().Commands().Run(EditorCommand::kDuplicatePlayers, Context(), nullptr, MainSelection{14, clubId}));
+}
+
+TEST_F(PersonListsTest, RemovingTheFirstPersonOfAPairRebuildsTheReportAndCommits) {
+  auto clubs = RegularClubs(*World().Country(14), 2);
+  ASSERT_EQ(clubs.size(), 2u);
+  CPlayer& first = testing::AddPerson(World(), "Quirin", "Zwiebelmann", kRolePlayer, 14, clubs[0]);
+  testing::AddPerson(World(), "Quirin", "Zwiebelmann", kRolePlayer, 14, clubs[1]);
+  testing::AddPerson(World(), "quirin", "Zwiebelmann", kRolePlayer, 14, clubs[1]);  // case differs: no pair
+  const uint32_t firstId = first.id;
+
+  // Scope "club" of the second club: the pair is listed although only its second person plays there.
+  CPlayerDouble dialog(Changes(), 0, 14, clubs[1]->clubId);
+  auto zwiebelRows = [&] {
+    return std::count_if(dialog.Rows().begin(), dialog.Rows().end(),
+                         [](const DuplicateRow& row) { return row.surname == "Zwiebelmann"; });
+  };
+  ASSERT_EQ(dialog.Scope(), DuplicateScope::kClub);
+  ASSERT_EQ(zwiebelRows(), 1);
+  int row = 0;
+  while (dialog.Rows()[static_cast<size_t>(row)].surname != "Zwiebelmann") ++row;
+  EXPECT_EQ(dialog.Rows()[static_cast<size_t>(row)].pair.first.playerId, firstId);
+  EXPECT_EQ(dialog.List().model()->index(row, 0).data().toString(), QStringLiteral("Zwiebelmann, Quirin"));
+
+  dialog.List().SelectRow(row);
+  Click(dialog, "delplayer1");
+  EXPECT_EQ(zwiebelRows(), 0);
+  EXPECT_FALSE(clubs[0]->HasPlayer(firstId));
+  EXPECT_TRUE(Changes().IsModified());
+
+  // The birth-date flag and the scope radio buttons rebuild the report at once.
+  const size_t allClub = dialog.Rows().size();
+  dialog.findChild<QRadioButton*>("scopeAll")->click();
+  EXPECT_EQ(dialog.Scope(), DuplicateScope::kAll);
+  EXPECT_GE(dialog.Rows().size(), allClub);
+}
+
+TEST_F(PersonListsTest, DeletingThreeSelectedFreePlayersKeepsTheSelectionInPlace) {
+  CPlayersWithoutClub& freeList = *World().PlayersWithoutClub();
+  for (const char* name : {"Aalto", "Baaske", "Cordes", "Dietz", "Eberl"})
+    freeList.Add(testing::AddPerson(World(), "Frei", name, kRolePlayer, 14).id);
+  CDlgPlayerWithoutClub dialog(Changes(), {});
+  const size_t before = dialog.Rows().size();
+  ASSERT_GE(before, 5u);
+  EXPECT_FALSE(dialog.findChild<QPushButton*>("moveToClub")->isEnabled());  // no chooser given
+
+  // Rows sorted by short name: pick "Baaske", "Cordes" and "Eberl".
+  std::vector<int> rows;
+  std::vector<uint32_t> ids;
+  for (int i = 0; i < static_cast<int>(before); ++i) {
+    const std::string& name = dialog.Rows()[static_cast<size_t>(i)].name;
+    if (name.starts_with("Baaske") || name.starts_with("Cordes") || name.starts_with("Eberl")) {
+      rows.push_back(i);
+      ids.push_back(dialog.Rows()[static_cast<size_t>(i)].playerId);
+    }
+  }
+  ASSERT_EQ(rows.size(), 3u);
+  SelectRows(dialog.List(), {rows[0], rows[1], rows[2]});
+  Click(dialog, "delete");
+
+  EXPECT_EQ(dialog.Rows().size(), before - 3);
+  for (uint32_t id : ids) {
+    EXPECT_EQ(World().Persons().FindPlayer(id), nullptr);
+    EXPECT_FALSE(freeList.Remove(id));
+  }
+  // The first selected row had no removed row above it: the selection stays there.
+  EXPECT_EQ(dialog.List().SelectedRows(), std::vector<int>{rows[0]});
+  EXPECT_TRUE(Changes().IsModified());
+}
+
+TEST_F(PersonListsTest, MovingFreePlayersIntoAReserveTeamAndIntoAFullClub) {
+  CClub& club = *RegularClubs(*World().Country(14), 1).front();
+  CPlayersWithoutClub& freeList = *World().PlayersWithoutClub();
+  const uint32_t id = testing::AddPerson(World(), "Frei", "Aaberg", kRolePlayer, 14).id;
+  freeList.Add(id);
+  uint32_t chosen = club.clubId | kReserveTeamBit;
+  CDlgPlayerWithoutClub dialog(Changes(), [&](QWidget*) { return chosen; });
+  auto rowOf = [&](uint32_t person) {
+    for (size_t i = 0; i < dialog.Rows().size(); ++i)
+      if (dialog.Rows()[i].playerId == person) return static_cast<int>(i);
+    return -1;
+  };
+  dialog.List().SelectRow(rowOf(id));
+  Click(dialog, "moveToClub");
+  EXPECT_EQ(rowOf(id), -1);
+  EXPECT_TRUE(club.HasPlayer(id));
+  EXPECT_EQ(World().Persons().FindPlayer(id)->team, 1);
+
+  // A club of 256 persons takes nobody; the row stays.
+  while (club.PlayerIds().size() < 256) testing::AddPerson(World(), "Fill", "Up", kRolePlayer, 14, &club);
+  const uint32_t other = testing::AddPerson(World(), "Frei", "Aachen", kRolePlayer, 14).id;
+  freeList.Add(other);
+  dialog.Refill();
+  chosen = club.clubId;
+  dialog.List().SelectRow(rowOf(other));
+  Click(dialog, "moveToClub");
+  EXPECT_GE(rowOf(other), 0);
+  EXPECT_FALSE(club.HasPlayer(other));
+}
+
+TEST_F(PersonListsTest, EveryExportFormatFromTheSaveDialogMatchesTheCoreWriter) {
+  CPlayersWithoutClub& freeList = *World().PlayersWithoutClub();
+  freeList.Add(testing::AddPerson(World(), "Ede, \"der Blitz\"", "\xDC" "bel & <Co>", kRolePlayer, 14).id);
+  CDlgPlayerWithoutClub dialog(Changes(), {});
+  const ExportedList contents = dialog.List().Contents("Spieler ohne Verein");
+  const QStringList filters = ListExportNameFilters();
+  ASSERT_EQ(filters.size(), 4);
+  EXPECT_TRUE(filters[3].startsWith(QStringLiteral("CSV (Tabellenkalkulation)")));
+  const std::string expected[] = {FormatExportedList(contents, ListExportFormat::kTabs),
+                                  FormatExportedList(contents, ListExportFormat::kSpaces),
+                                  FormatExportedList(contents, ListExportFormat::kXml),
+                                  FormatListAsCsv(contents)};
+  for (int filter = 0; filter < 4; ++filter) {
+    const std::string path = JoinPath(InstallFolder(), "liste" + std::to_string(filter) + ".dat");
+    Answers().ThenDrive([&](QDialog& shown) {
+      auto& files = dynamic_cast<QFileDialog&>(shown);
+      files.selectNameFilter(filters[filter]);
+      files.selectFile(QString::fromStdString(path));
+      shown.accept();  // QFileDialog::accept, as the dialog's own button runs it
+    });
+    Click(dialog, "save");
+    std::string written;
+    ASSERT_TRUE(ReadWholeFile(path, written)) << filter;
+    EXPECT_EQ(written, expected[filter]) << filter;
+  }
+  // The CSV cell with comma, quote and umlaut comes out quoted and as UTF-8.
+  EXPECT_NE(expected[3].find("\"\xC3\x9C" "bel & <Co>, E."), std::string::npos) << expected[3];
+  // Cancelling writes nothing and reports nothing.
+  Answers().ThenDrive([](QDialog& shown) { shown.reject(); });
+  EXPECT_FALSE(dialog.List().ExportList("x"));
+}
+
+TEST_F(PersonListsTest, PrintingGivesOnePagePerPageOfRows) {
+  ExportedList list{"Doppelte Spieler in der Datenbank", {"Name", "Verein 1"}, {}};
+  auto print = [&](const std::string& name) {
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    const std::string path = JoinPath(InstallFolder(), name);
+    printer.setOutputFileName(QString::fromStdString(path));
+    const int pages = PrintListPages(printer, list, DuplicateReportPrintSettings());
+    return std::pair{pages, PdfPageCount(path)};
+  };
+  QPrinter probe(QPrinter::HighResolution);
+  probe.setOutputFormat(QPrinter::PdfFormat);
+  const int perPage = [&] {
+    list.rows.assign(1, {"a", "b"});
+    return PlanListPrint(probe, list, DuplicateReportPrintSettings()).rowsPerPage;
+  }();
+  ASSERT_GT(perPage, 10);
+
+  list.rows.clear();
+  EXPECT_EQ(print("leer.pdf"), (std::pair{0, 0}));
+  list.rows.assign(static_cast<size_t>(perPage), {"M\xFCller, Hans", "FC Beispiel (Deutschland)"});
+  EXPECT_EQ(print("eine.pdf"), (std::pair{1, 1}));
+  list.rows.push_back({"Zander, Udo", "SV Probe (Deutschland)"});
+  EXPECT_EQ(print("zwei.pdf"), (std::pair{2, 2}));
+}
+
+}  // namespace torvale
