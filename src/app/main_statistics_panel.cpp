@@ -46,12 +46,12 @@ MainStatisticsPanel::MainStatisticsPanel(QWidget* parent) : QWidget(parent) {
   };
   const Box boxes[] = {{"Statistik ( Ausgewähltes Land / Total )", kLeagues, kTalent0},
                        {"Spieler Talent ( Ausgewähltes Land / Total )", kTalent0, kRowCount}};
-  for (const Box& spec : boxes) {
-    auto* box = new QGroupBox(QString::fromUtf8(spec.title), this);
+  for (const Box& group : boxes) {
+    auto* box = new QGroupBox(QString::fromUtf8(group.title), this);
     auto* grid = new QGridLayout(box);
     grid->setHorizontalSpacing(16);
     grid->setColumnStretch(0, 1);
-    if (spec.first == kLeagues) {
+    if (group.first == kLeagues) {
       countryHeading_ = new QLabel(box);
       countryHeading_->setObjectName("statCountryName");
       countryHeading_->setProperty("role", "caption");
@@ -62,9 +62,9 @@ MainStatisticsPanel::MainStatisticsPanel(QWidget* parent) : QWidget(parent) {
       grid->addWidget(countryHeading_, 0, 1);
       grid->addWidget(totalHeading, 0, 2);
     }
-    for (int row = spec.first; row < spec.end; ++row) {
+    for (int row = group.first; row < group.end; ++row) {
       const RowSpec& r = kRows[row];
-      const int gridRow = row - spec.first + 1;
+      const int gridRow = row - group.first + 1;
       grid->addWidget(new QLabel(QString::fromUtf8(r.label), box), gridRow, 0);
       country_[static_cast<size_t>(row)] = Figure(box, QStringLiteral("stat_%1_country").arg(r.objectName));
       total_[static_cast<size_t>(row)] = Figure(box, QStringLiteral("stat_%1_total").arg(r.objectName));

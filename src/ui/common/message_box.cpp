@@ -14,13 +14,13 @@ namespace torvale {
 
 namespace {
 
-struct ButtonSpec {
+struct ButtonChoice {
   QMessageBox::StandardButton button;
   const char* label;
   DialogAnswer answer;
 };
 
-std::vector<ButtonSpec> ButtonsOf(MessageButtons buttons) {
+std::vector<ButtonChoice> ButtonsOf(MessageButtons buttons) {
   switch (buttons) {
     case MessageButtons::kOk: return {{QMessageBox::Ok, "OK", DialogAnswer::kOk}};
     case MessageButtons::kYesNo:
@@ -45,10 +45,10 @@ DialogAnswer ShowMessageBox(const std::string& text, MessageButtons buttons, QWi
     return answer;
   }
   const QString caption = FromCp1252(LoadString(IDS_MESSAGE_CAPTION));
-  const std::vector<ButtonSpec> specs = ButtonsOf(buttons);
+  const std::vector<ButtonChoice> choices = ButtonsOf(buttons);
   if (ScopedDialogAnswers* hook = ScopedDialogAnswers::Active()) {
     ShownDialog shown{ShownDialogKind::kMessageBox, caption, {}, FromCp1252(text), {}};
-    for (const ButtonSpec& spec : specs) shown.buttons << QString::fromUtf8(spec.label).remove('&');
+    for (const ButtonChoice& choice : choices) shown.buttons << QString::fromUtf8(choice.label).remove('&');
     if (buttons == MessageButtons::kOk) {
       hook->RecordNotice(std::move(shown));
       return DialogAnswer::kOk;
@@ -58,13 +58,13 @@ DialogAnswer ShowMessageBox(const std::string& text, MessageButtons buttons, QWi
 
   QMessageBox box(buttons == MessageButtons::kOk ? QMessageBox::Information : QMessageBox::Question, caption,
                   FromCp1252(text), QMessageBox::NoButton, parent);
-  for (const ButtonSpec& spec : specs) box.addButton(spec.button)->setText(QString::fromUtf8(spec.label));
-  box.setDefaultButton(specs.front().button);
-  box.setEscapeButton(specs.back().button);
+  for (const ButtonChoice& choice : choices) box.addButton(choice.button)->setText(QString::fromUtf8(choice.label));
+  box.setDefaultButton(choices.front().button);
+  box.setEscapeButton(choices.back().button);
   box.exec();
-  for (const ButtonSpec& spec : specs)
-    if (box.clickedButton() == box.button(spec.button)) return spec.answer;
-  return specs.back().answer;
+  for (const ButtonChoice& choice : choices)
+    if (box.clickedButton() == box.button(choice.button)) return choice.answer;
+  return choices.back().answer;
 }
 
 void ShowMessage(const std::string& text, QWidget* parent) { ShowMessageBox(text, MessageButtons::kOk, parent); }

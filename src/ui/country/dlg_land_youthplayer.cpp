@@ -23,26 +23,26 @@ constexpr int kMaxBodyValue = 255;
 CDlgLandYouthplayer::CDlgLandYouthplayer(EditorContext& context, QWidget* parent) : CCountryPage(context, parent) {
   auto* layout = new QVBoxLayout(this);
   auto* row = new QHBoxLayout;
-  struct ListSpec {
+  struct AppearanceList {
     int mask;
     const char* title;
     const char* name;
     QStringList texts;
   };
-  const ListSpec specs[] = {{kYouthFaces, "Gesicht", "faces", FaceTexts()},
+  const AppearanceList appearanceLists[] = {{kYouthFaces, "Gesicht", "faces", FaceTexts()},
                             {kYouthHaircuts, "Haarschnitt", "haircuts", HaircutTexts()},
                             {kYouthHairColours, "Haarfarbe", "hairColours", HairColourTexts()},
                             {kYouthBeards, "Bart", "beards", BeardTexts()}};
   for (size_t i = 0; i < lists_.size(); ++i) {
-    auto* box = new QGroupBox(QString::fromUtf8(specs[i].title), this);
+    auto* box = new QGroupBox(QString::fromUtf8(appearanceLists[i].title), this);
     auto* boxLayout = new QVBoxLayout(box);
     auto* list = new QListWidget(box);
-    list->setObjectName(QString::fromLatin1(specs[i].name));
+    list->setObjectName(QString::fromLatin1(appearanceLists[i].name));
     list->setSelectionMode(QAbstractItemView::MultiSelection);
-    list->addItems(specs[i].texts);
+    list->addItems(appearanceLists[i].texts);
     boxLayout->addWidget(list);
     row->addWidget(box);
-    lists_[i] = {specs[i].mask, list};
+    lists_[i] = {appearanceLists[i].mask, list};
   }
   layout->addLayout(row, 1);
 
