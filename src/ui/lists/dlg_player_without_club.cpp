@@ -38,10 +38,7 @@ CDlgPlayerWithoutClub::CDlgPlayerWithoutClub(WorldChanges& changes, ClubChooser 
   move_->setEnabled(static_cast<bool>(chooser_));
   delete_ = new QPushButton(QStringLiteral("&Löschen"), this);
   delete_->setObjectName(QStringLiteral("delete"));
-  auto* save = new QPushButton(QStringLiteral("Speichern"), this);
-  save->setObjectName(QStringLiteral("save"));
-  auto* print = new QPushButton(QStringLiteral("Drucken"), this);
-  print->setObjectName(QStringLiteral("print"));
+  const auto [save, print] = list_->MakeOutputButtons(this, "Spieler ohne Verein", ListPrintSettings{});
   auto* ok = new QPushButton(QStringLiteral("OK"), this);
   ok->setObjectName(QStringLiteral("ok"));
   ok->setDefault(true);
@@ -55,12 +52,9 @@ CDlgPlayerWithoutClub::CDlgPlayerWithoutClub(WorldChanges& changes, ClubChooser 
   layout->addLayout(buttons);
   resize(640, 600);
 
-  const std::string title = "Spieler ohne Verein";
   connect(list_, &CReportList::sortRequested, this, &CDlgPlayerWithoutClub::OnHeaderClicked);
   connect(move_, &QPushButton::clicked, this, &CDlgPlayerWithoutClub::MoveSelectedToClub);
   connect(delete_, &QPushButton::clicked, this, &CDlgPlayerWithoutClub::DeleteSelected);
-  connect(save, &QPushButton::clicked, this, [this, title] { list_->ExportList(title); });
-  connect(print, &QPushButton::clicked, this, [this, title] { list_->PrintList(title, ListPrintSettings{}); });
   connect(ok, &QPushButton::clicked, this, &QDialog::accept);
   Refill();
 }

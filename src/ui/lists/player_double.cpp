@@ -87,10 +87,8 @@ CPlayerDouble::CPlayerDouble(WorldChanges& changes, int language, int country, u
   delete1_->setObjectName(QStringLiteral("delplayer1"));
   delete2_ = new QPushButton(QStringLiteral("delplayer2"), this);
   delete2_->setObjectName(QStringLiteral("delplayer2"));
-  auto* save = new QPushButton(QStringLiteral("Speichern"), this);
-  save->setObjectName(QStringLiteral("save"));
-  auto* print = new QPushButton(QStringLiteral("Drucken"), this);
-  print->setObjectName(QStringLiteral("print"));
+  const auto [save, print] =
+      list_->MakeOutputButtons(this, LoadString(IDS_DUPLICATE_PLAYERS_TITLE), DuplicateReportPrintSettings());
   auto* ok = new QPushButton(QStringLiteral("OK"), this);
   ok->setObjectName(QStringLiteral("ok"));
   ok->setDefault(true);
@@ -117,9 +115,6 @@ CPlayerDouble::CPlayerDouble(WorldChanges& changes, int language, int country, u
   connect(list_->selectionModel(), &QItemSelectionModel::selectionChanged, this, &CPlayerDouble::UpdateButtons);
   connect(delete1_, &QPushButton::clicked, this, [this] { RemoveSelected(0); });
   connect(delete2_, &QPushButton::clicked, this, [this] { RemoveSelected(1); });
-  connect(save, &QPushButton::clicked, this, [this] { list_->ExportList(LoadString(IDS_DUPLICATE_PLAYERS_TITLE)); });
-  connect(print, &QPushButton::clicked, this,
-          [this] { list_->PrintList(LoadString(IDS_DUPLICATE_PLAYERS_TITLE), DuplicateReportPrintSettings()); });
   connect(ok, &QPushButton::clicked, this, &QDialog::accept);
 
   Rebuild();

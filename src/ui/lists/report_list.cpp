@@ -147,6 +147,17 @@ void SetUpListPreview(QPrintPreviewDialog& preview, ExportedList list, const Lis
                    [list = std::move(list), settings](QPrinter* target) { PrintListPages(*target, list, settings); });
 }
 
+CReportList::OutputButtons CReportList::MakeOutputButtons(QWidget* parent, const std::string& title,
+                                                         const ListPrintSettings& settings) {
+  OutputButtons buttons{new QPushButton(QStringLiteral("Speichern"), parent),
+                        new QPushButton(QStringLiteral("Drucken"), parent)};
+  buttons.save->setObjectName(QStringLiteral("save"));
+  buttons.print->setObjectName(QStringLiteral("print"));
+  connect(buttons.save, &QPushButton::clicked, this, [this, title] { ExportList(title); });
+  connect(buttons.print, &QPushButton::clicked, this, [this, title, settings] { PrintList(title, settings); });
+  return buttons;
+}
+
 void CReportList::PrintList(const std::string& title, const ListPrintSettings& settings) {
   QPrinter printer(QPrinter::HighResolution);
   QPrintPreviewDialog preview(&printer, window());

@@ -6,6 +6,7 @@
 // (tabs, blanks, XML or CSV, by the filter chosen), PrintList prints it after a preview.
 
 #include <QAbstractTableModel>
+#include <QPushButton>
 #include <QTableView>
 #include <string>
 #include <vector>
@@ -63,6 +64,14 @@ class CReportList : public QTableView {
   bool ExportList(const std::string& title);
   // The print preview of the list, printing from there.
   void PrintList(const std::string& title, const ListPrintSettings& settings);
+
+  // The "Speichern" and "Drucken" buttons every report dialog shows beside its list (object
+  // names "save" and "print"), wired to ExportList and PrintList with `title`.
+  struct OutputButtons {
+    QPushButton* save;
+    QPushButton* print;
+  };
+  OutputButtons MakeOutputButtons(QWidget* parent, const std::string& title, const ListPrintSettings& settings);
 
  signals:
   void sortRequested(int column);
