@@ -19,6 +19,7 @@
 #include "app/main_statistics_panel.h"
 #include "app/qt_text.h"
 #include "database/world_database.h"
+#include "database/world_statistics.h"
 #include "platform/string_table.h"
 #include "ui/common/editor_context.h"
 #include "ui/common/load_report_box.h"
@@ -383,8 +384,11 @@ void DlgMainMenu::UpdateCommandStates() {
     bool enabled = context_.Commands().Has(editor);
     if (command == kCmdClubEditor || command == kCmdSquadEditor) enabled = enabled && selection.HasClub();
     if (command == kCmdCountrySettings) enabled = enabled && selection.country != 0;
-    // The main window's club list holds at most 511 entries.
-    if (command == kCmdNewClub) enabled = enabled && selection.country != 0 && clubModel_->rowCount() < 511;
+    if (command == kCmdNewClub) {
+      const CWorldDatabase* world = context_.CurrentWorld();
+      const CCountry* country = world && selection.country != 0 ? world->Country(selection.country) : nullptr;
+      enabled = enabled && country && ClubListHasRoom(*country);
+    }
     actions_[command]->setEnabled(enabled);
   }
   if (QAction* close = CommandAction(kCmdClose)) close->setEnabled(context_.Worlds().Count() >= 2);

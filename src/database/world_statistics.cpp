@@ -98,6 +98,11 @@ std::vector<int> CountriesOfContinent(const CWorldDatabase& world, int continent
   return numbers;
 }
 
+bool ClubListHasRoom(const CCountry& country) {
+  constexpr size_t kClubListLimit = 511;
+  return country.Clubs().size() < kClubListLimit;
+}
+
 std::vector<ClubListRow> ClubListRows(const CCountry& country, int language) {
   const std::map<uint32_t, LeagueOfClub> leagues = LeaguesOfClubs(country);
   std::vector<ClubListRow> rows;

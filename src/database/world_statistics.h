@@ -61,6 +61,9 @@ struct ClubListRow {
 
 // The clubs of the country (the amateur club last), unsorted.
 std::vector<ClubListRow> ClubListRows(const CCountry& country, int language);
+// "Neuer Verein" is offered while the country's club list (amateur club included) holds fewer
+// than 511 entries.
+bool ClubListHasRoom(const CCountry& country);
 // Sorts: by name; by league (level order, then name); by strength (strongest first, then name).
 // `nameLess` compares names (the user's collation); plain byte order when empty.
 void SortClubList(std::vector<ClubListRow>& rows, ClubOrder order,

@@ -9,6 +9,7 @@
 
 #include "competition/competition_registry.h"
 #include "competition/league.h"
+#include "database/world_statistics.h"
 #include "platform/path.h"
 #include "support/scratch_dir.h"
 #include "support/test_database.h"
@@ -192,6 +193,16 @@ TEST_F(WorldDatabaseTest, OneUnwritableFileReplacesNothing) {
     if (std::find(expected.begin(), expected.end(), file) == expected.end()) changed.push_back(file.first);
   EXPECT_EQ(after.size(), expected.size());
   EXPECT_EQ(changed, std::vector<std::string>{});
+}
+
+TEST_F(WorldDatabaseTest, NewClubsAreOfferedWhileTheClubListHasRoom) {
+  auto world = tables.NewWorld();
+  CCountry& country = *world->Country(1);  // holds its amateur club
+  for (uint16_t number = 1; country.Clubs().size() < 510; ++number)
+    country.AddClub(std::make_unique<CClub>(), number);
+  EXPECT_TRUE(ClubListHasRoom(country));
+  country.AddClub(std::make_unique<CClub>(), 600);
+  EXPECT_FALSE(ClubListHasRoom(country));
 }
 
 TEST_F(WorldDatabaseTest, NewWorldTakesTheCountryIndex) {
