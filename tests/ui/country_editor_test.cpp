@@ -195,20 +195,6 @@ TEST_F(CountryEditorTest, StadiumEditorRefusesASeasonTicketGuestBlock) {
   EXPECT_EQ(editor.Result().seasonTicketBlocks, 0x04);
 }
 
-TEST_F(CountryEditorTest, LeagueDataKeepsTwoRoundsForABigLeague) {
-  CDBLeague& league = League(0);
-  const LeagueSystemLayout& layout = *GetLeagueSystemLayout(1);
-  CDlgLeaguedataChange dialog(Changes(), Germany(), league, layout, 0);
-  Child<CSpinEditCtrl>(dialog, "leagueSize").SetValue(20);
-  Child<QRadioButton>(dialog, "rounds4").setChecked(true);
-  Child<QLineEdit>(dialog, "television").setText(QStringLiteral("12345678"));
-  dialog.accept();
-  EXPECT_EQ(league.NumberOfTeams(), 20);
-  EXPECT_EQ(league.Rounds(), 2) << "76 matchdays would not fit into a season";
-  EXPECT_EQ(league.GetMoneyValue(3), 12345678);
-  EXPECT_TRUE(Changes().IsModified());
-}
-
 TEST_F(CountryEditorTest, LeagueSystemLayoutThereAndBackKeepsTheCountryPlayable) {
   ASSERT_TRUE(Germany().IsPlayable());
   CDlgLandParent dialog(Context(), kGermany);
@@ -319,7 +305,7 @@ TEST_F(CountryEditorTest, PoolEntriesAreAddedAndEmptied) {
   EXPECT_EQ(inUse(), before);
 }
 
-TEST_F(CountryEditorTest, LevelRuleBuildsItsPlayOffAndFallsBackForTheWrongSize) {
+TEST_F(CountryEditorTest, LeagueDataBuildsThePlayOffAndFallsBackForTheWrongSizeOrTooManyRounds) {
   const LeagueSystemLayout& layout = *GetLeagueSystemLayout(7);  // Germany's "1-1-2"
   {
     CDlgLeaguedataChange dialog(Changes(), Germany(), League(0), layout, 0);
@@ -339,6 +325,17 @@ TEST_F(CountryEditorTest, LevelRuleBuildsItsPlayOffAndFallsBackForTheWrongSize) 
     dialog.accept();
   }
   EXPECT_EQ(League(0).NumberOfTeams(), 6);
+  {
+    // Four rounds of 20 teams would not fit into a season: two are kept.
+    CDlgLeaguedataChange dialog(Changes(), Germany(), League(0), layout, 0);
+    Child<CSpinEditCtrl>(dialog, "leagueSize").SetValue(20);
+    Child<QRadioButton>(dialog, "rounds4").setChecked(true);
+    Child<QLineEdit>(dialog, "television").setText(QStringLiteral("12345678"));
+    dialog.accept();
+  }
+  EXPECT_EQ(League(0).NumberOfTeams(), 20);
+  EXPECT_EQ(League(0).Rounds(), 2);
+  EXPECT_EQ(League(0).GetMoneyValue(3), 12345678);
   EXPECT_EQ(Germany().LevelRelegationRule(0), REL_RULE_0);
   EXPECT_EQ(World().Competitions().FindCompetition(MakeCompetitionId(kGermany, CompKind::REL1, 0)), nullptr);
 }
