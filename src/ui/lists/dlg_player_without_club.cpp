@@ -122,7 +122,7 @@ int CDlgPlayerWithoutClub::MoveSelectedToClub() {
   scope |= ChangeScope::PlayersWithoutClub();
   scope |= ChangeScope::Club(clubId);
   std::vector<uint32_t> moved;
-  const QString text = QString::fromUtf8("%1 freie Spieler zu %2").arg(ids.size()).arg(FromCp1252(WorldClubName(changes_.World(), clubId)));
+  const QString text = QString::fromUtf8("%1 freie Spieler zu %2 gewechselt").arg(ids.size()).arg(FromCp1252(WorldClubName(changes_.World(), clubId)));
   changes_.CommitIf(scope, text, [&](CWorldDatabase& world) {
     moved = MoveFreePlayersToClub(world, ids, clubId);
     return !moved.empty();
