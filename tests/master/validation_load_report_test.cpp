@@ -1,6 +1,6 @@
 // What loading a database met is part of its validation: a damaged file is an error under
 // its country, with the file and the line; a missing one a warning. A save rewrites the
-// files, so their problems leave the report.
+// files, so their problems leave the report, but for the unreadable file it leaves alone.
 
 #include <gtest/gtest.h>
 
@@ -36,10 +36,13 @@ TEST(WorldValidationLoadReport, DamagedAndMissingFilesOfASavedCopyBecomeFindings
   ASSERT_TRUE(sample->world->Save(reporter));
   EXPECT_TRUE(LoadFindings(ValidateWorld(*sample->world)).empty());
 
-  // Germany's file cut off in the middle, France's file gone.
+  // Germany's file cut off in the middle, France's file gone, and a folder where Country21's
+  // file should be (unreadable, even by root).
   const std::filesystem::path germany = copy + "/Country14.sav";
   std::filesystem::resize_file(germany, std::filesystem::file_size(germany) / 2);
   std::filesystem::remove(copy + "/Country20.sav");
+  std::filesystem::remove(copy + "/Country21.sav");
+  std::filesystem::create_directory(copy + "/Country21.sav");
   sample->world->Load(copy);
 
   const std::vector<ValidationFinding> found = LoadFindings(ValidateWorld(*sample->world));
@@ -60,6 +63,13 @@ TEST(WorldValidationLoadReport, DamagedAndMissingFilesOfASavedCopyBecomeFindings
   EXPECT_EQ(missing->severity, FindingSeverity::kWarning);
   EXPECT_EQ(missing->text, "Datei Country20.sav (fehlt): Die Datei fehlt; das Land bleibt leer.");
 
+  const auto unreadable = std::find_if(found.begin(), found.end(), [](const ValidationFinding& f) {
+    return f.code == static_cast<uint32_t>(LoadProblemKind::kUnreadable);
+  });
+  ASSERT_NE(unreadable, found.end());
+  EXPECT_EQ(unreadable->country, 21);
+  EXPECT_EQ(unreadable->severity, FindingSeverity::kError);
+
   // The window-less check lists each problem once, in the one report.
   const DatabaseCheck check = CheckDatabaseBatch(testing::SampleInstallFolder(), copy);
   EXPECT_TRUE(check.report.HasErrors());
@@ -68,9 +78,11 @@ TEST(WorldValidationLoadReport, DamagedAndMissingFilesOfASavedCopyBecomeFindings
   ASSERT_NE(at, std::string::npos) << check.text;
   EXPECT_EQ(check.text.find(line, at + 1), std::string::npos) << check.text;
 
-  // Saving writes every file again: nothing of the load is left to report.
+  // Saving writes every file again but the unreadable one, which alone stays in the report.
   ASSERT_TRUE(sample->world->Save(reporter));
-  EXPECT_TRUE(LoadFindings(ValidateWorld(*sample->world)).empty());
+  const std::vector<ValidationFinding> afterSave = LoadFindings(ValidateWorld(*sample->world));
+  ASSERT_EQ(afterSave.size(), 1u);
+  EXPECT_EQ(afterSave[0].code, static_cast<uint32_t>(LoadProblemKind::kUnreadable));
 }
 
 }  // namespace

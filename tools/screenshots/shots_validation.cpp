@@ -1,5 +1,5 @@
-// "Datenbank prüfen" on the sample installation with a few things broken in Germany, England
-// and Italy (a club without its club centre, a badge that does not exist, a rival that does
+// "Datenbank prüfen" on the sample installation with a few things broken in three countries
+// (a club without its club centre, a badge that does not exist, a rival that does
 // not exist, a short name the game would cut): all findings, and only the errors. What was
 // broken is put back afterwards.
 
@@ -33,7 +33,7 @@ TORVALE_SCREENSHOTS(validation_report) {
   if (!world) return;
   CClub* noCentre = RegularClub(*world, 14, 3);
   CClub* noBadge = RegularClub(*world, 17, 1);
-  CClub* noRival = RegularClub(*world, 24, 2);
+  CClub* noRival = RegularClub(*world, 12, 2);
   CClub* longName = RegularClub(*world, 14, 5);
   if (!noCentre || !noBadge || !noRival || !longName) return;
   const CClub originals[] = {*noCentre, *noBadge, *noRival, *longName};

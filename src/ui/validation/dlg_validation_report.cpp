@@ -9,6 +9,7 @@
 #include <QTreeView>
 #include <QVBoxLayout>
 
+#include "app/main_menu_texts.h"
 #include "app/qt_text.h"
 #include "database/world_database.h"
 #include "exchange/list_export.h"
@@ -41,14 +42,18 @@ CDlgValidationReport::CDlgValidationReport(EditorContext& context, uint32_t mast
   setWindowTitle(QStringLiteral("HALVEX Torvale - %1").arg(Text(IDS_CHECK_DATABASE)));
   resize(1000, 660);
 
-  auto* heading = new QLabel(QStringLiteral("%1: %2").arg(Text(IDS_CHECK_DATABASE), FromCp1252(world_.Name())), this);
+  // The world's name as the main window's title shows it.
+  auto* heading = new QLabel(
+      QStringLiteral("%1: %2").arg(Text(IDS_CHECK_DATABASE), FromCp1252(CapitaliseWords(world_.Name(), true))), this);
   heading->setProperty("role", "heading");
   counts_ = new QLabel(this);
   counts_->setObjectName(QStringLiteral("counts"));
   counts_->setProperty("role", "figure");
+  countsCard_ = new QLabel(this);
   auto* headRow = new QHBoxLayout;
   headRow->addWidget(heading);
   headRow->addStretch();
+  headRow->addWidget(countsCard_);
   headRow->addWidget(counts_);
 
   severity_ = new QComboBox(this);
@@ -140,10 +145,12 @@ void CDlgValidationReport::Show(ValidationReport report) {
   model_->Fill(world_, report_, context_.CurrentLanguage());
   const int errors = report_.ErrorCount();
   counts_->setText(FindingCountText(errors, report_.WarningCount()));
-  QPalette palette = counts_->palette();
-  palette.setColor(QPalette::WindowText, errors > 0 ? EditorErrorColour() : EditorAccentColour());
-  counts_->setPalette(palette);
+  // Red with a red card while the game would refuse something; the theme's green when not.
+  counts_->setStyleSheet(
+      QStringLiteral("color: %1;").arg((errors > 0 ? EditorErrorColour() : EditorAccentColour()).name()));
   const bool empty = report_.findings.empty();
+  countsCard_->setPixmap(EditorSeverityIcon(errors > 0).pixmap(16, 16));
+  countsCard_->setVisible(!report_.findings.empty());
   tree_->setVisible(!empty);
   allClear_->setVisible(empty);
   tree_->expandAll();

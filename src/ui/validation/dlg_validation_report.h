@@ -53,6 +53,7 @@ class CDlgValidationReport : public QDialog {
   ValidationReport report_;
 
   QLabel* counts_ = nullptr;
+  QLabel* countsCard_ = nullptr;
   QLabel* allClear_ = nullptr;
   QComboBox* severity_ = nullptr;
   QLineEdit* search_ = nullptr;
