@@ -1,7 +1,6 @@
 #include "master/world_validation.h"
 
 #include <array>
-#include <cstdio>
 #include <unordered_map>
 #include <utility>
 
@@ -449,9 +448,11 @@ std::string FormatValidationReport(const CWorldDatabase& world, const Validation
     out += finding.text;
     out += '\n';
   }
-  char summary[96];
-  std::snprintf(summary, sizeof summary, "%d Fehler, %d Warnungen\n", report.ErrorCount(), report.WarningCount());
-  return out + summary;
+  return out + FindingCountText(report.ErrorCount(), report.WarningCount()) + '\n';
+}
+
+std::string FindingCountText(int errors, int warnings) {
+  return std::to_string(errors) + " Fehler, " + std::to_string(warnings) + (warnings == 1 ? " Warnung" : " Warnungen");
 }
 
 }  // namespace torvale

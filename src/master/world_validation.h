@@ -78,4 +78,7 @@ ValidationReport ValidateWorld(const CWorldDatabase& world, const ValidationOpti
 // Windows-1252.
 std::string FormatValidationReport(const CWorldDatabase& world, const ValidationReport& report);
 
+// "2 Fehler, 1 Warnung": the closing count of the report, also the report dialog's heading.
+std::string FindingCountText(int errors, int warnings);
+
 }  // namespace torvale

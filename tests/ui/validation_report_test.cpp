@@ -79,7 +79,7 @@ TEST_F(ValidationReportTest, ABrokenClubShowsUnderItsCountryFiltersAndOpensItsEd
   dialog.findChild<QPushButton*>("recheck")->click();
   const int errors = dialog.Report().ErrorCount();
   ASSERT_GE(errors, 1);
-  EXPECT_EQ(dialog.findChild<QLabel*>("counts")->text(), FindingCountText(errors, sampleWarnings));
+  EXPECT_EQ(dialog.findChild<QLabel*>("counts")->text(), FromCp1252(FindingCountText(errors, sampleWarnings)));
   const QModelIndex row = RowOf(dialog, FindingKind::kClubCheck, club.clubId);
   ASSERT_TRUE(row.isValid());
   EXPECT_EQ(row.parent().data().toString(), GermanyName());

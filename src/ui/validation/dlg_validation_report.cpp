@@ -144,7 +144,7 @@ void CDlgValidationReport::Show(ValidationReport report) {
   report_ = std::move(report);
   model_->Fill(world_, report_, context_.CurrentLanguage());
   const int errors = report_.ErrorCount();
-  counts_->setText(FindingCountText(errors, report_.WarningCount()));
+  counts_->setText(FromCp1252(FindingCountText(errors, report_.WarningCount())));
   // Red with a red card while the game would refuse something; the theme's green when not.
   counts_->setStyleSheet(
       QStringLiteral("color: %1;").arg((errors > 0 ? EditorErrorColour() : EditorAccentColour()).name()));

@@ -46,13 +46,6 @@ QString FindingAreaText(FindingKind kind) {
   return {};
 }
 
-QString FindingCountText(int errors, int warnings) {
-  return QStringLiteral("%1 Fehler, %2 %3")
-      .arg(errors)
-      .arg(warnings)
-      .arg(warnings == 1 ? QStringLiteral("Warnung") : QStringLiteral("Warnungen"));
-}
-
 ValidationTreeModel::ValidationTreeModel(QObject* parent) : QStandardItemModel(parent) {
   setHorizontalHeaderLabels({QStringLiteral("Meldung"), QStringLiteral("Bereich")});
 }
@@ -107,7 +100,7 @@ void ValidationTreeModel::Fill(const CWorldDatabase& world, const ValidationRepo
     }
     const int warnings = static_cast<int>(byCountry[group.country].size()) - errors;
     countryItem->setIcon(errors > 0 ? errorIcon : warningIcon);
-    QStandardItem* counts = MakeItem(FindingCountText(errors, warnings));
+    QStandardItem* counts = MakeItem(FromCp1252(FindingCountText(errors, warnings)));
     counts->setData(-1, kFindingRole);
     counts->setData(group.country, kCountryRole);
     appendRow({countryItem, counts});

@@ -51,7 +51,5 @@ class ValidationFilterModel : public QSortFilterProxyModel {
 
 // The German name of the area a finding concerns ("Verein", "Kader", "Wettbewerb", ...).
 QString FindingAreaText(FindingKind kind);
-// "3 Fehler, 1 Warnung" (singular and plural as German has them).
-QString FindingCountText(int errors, int warnings);
 
 }  // namespace torvale
