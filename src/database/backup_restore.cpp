@@ -38,7 +38,7 @@ std::string RestoredDatabaseName(const BackupDescription& description, std::stri
   std::string base = FillEntry(IDS_RESTORED_NAME, {description.database, BackupTimeStamp(description.timeMs)});
   // The name becomes a folder name: nothing the database dialogs would refuse.
   for (char& c : base)
-    if (!IsValidDatabaseName(std::string(1, c))) c = '_';
+    if (kForbiddenNameCharacters.find(c) != std::string_view::npos) c = '_';
   std::string name = base;
   for (int n = 2; fs::exists(ResolvePath(JoinPath(databasesRoot, name))); ++n)
     name = base + " (" + std::to_string(n) + ")";

@@ -21,11 +21,11 @@
 #include <vector>
 
 #include "database/backup_archive.h"
+#include "database/database_folder.h"
 #include "database/save_backup_hook.h"
 
 namespace torvale {
 
-inline constexpr std::string_view kBackupFolderName = "Sicherungen";
 inline constexpr std::string_view kBackupStagingFolderName = "Ungepackt";
 inline constexpr size_t kBackupsKept = 10;
 
