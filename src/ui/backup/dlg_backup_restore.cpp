@@ -28,6 +28,10 @@ CDlgBackupRestore::CDlgBackupRestore(EditorContext& context, QWidget* parent) : 
   setWindowTitle(FromCp1252(LoadString(IDS_BACKUP_RESTORE_TITLE)));
   if (const CWorldDatabase* world = context_.CurrentWorld()) currentFolder_ = world->Folder();
 
+  auto* intro = new QLabel(FromCp1252(LoadString(IDS_BACKUP_INTRO)), this);
+  intro->setObjectName("intro");
+  intro->setWordWrap(true);
+
   model_ = new BackupListModel(this);
   view_ = new QTableView(this);
   view_->setObjectName("backupList");
@@ -66,6 +70,7 @@ CDlgBackupRestore::CDlgBackupRestore(EditorContext& context, QWidget* parent) : 
   buttons->addWidget(restore_);
   buttons->addWidget(close);
   auto* layout = new QVBoxLayout(this);
+  layout->addWidget(intro);
   layout->addWidget(view_, 1);
   layout->addWidget(emptyHint_);
   layout->addLayout(buttons);

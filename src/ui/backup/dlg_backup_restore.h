@@ -56,5 +56,6 @@ constexpr int IDS_BACKUP_RESTORE_FAILED = 1513;
 constexpr int IDS_BACKUP_NONE = 1514;
 constexpr int IDS_BACKUP_NOT_DELETED = 1516;
 constexpr int IDS_BACKUP_CLOSE = 1517;
+constexpr int IDS_BACKUP_INTRO = 1521;
 
 }  // namespace torvale
