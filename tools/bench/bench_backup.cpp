@@ -23,6 +23,7 @@
 #include "database/world_database.h"
 #include "platform/atomic_file.h"
 #include "platform/path.h"
+#include "bench_world.h"
 
 namespace fs = std::filesystem;
 using namespace torvale;
@@ -77,17 +78,9 @@ int main(int argc, char** argv) {
     return 2;
   }
   const std::string source = argv[1];
-  const fs::path scratch = argc > 2 ? fs::path(argv[2]) : fs::temp_directory_path() / "bench-backup";
-  fs::remove_all(scratch);
-  fs::create_directories(scratch);
-
-  WorldEnvironment environment;
-  environment.countryIndexPath = JoinPath(source, "countries.sav");
-  CWorldDatabase world(environment);
-  world.InitEmptyWorld();
-  LoadReport report;
-  world.Load(source, report);
-  std::printf("world: %zu persons; load report: %zu entries\n", world.Persons().Count(), report.problems.size());
+  const fs::path scratch = FreshScratch(argc, argv, "bench-backup");
+  const std::unique_ptr<CWorldDatabase> loaded = LoadBenchWorld(source);
+  CWorldDatabase& world = *loaded;
 
   const std::string target = (scratch / "database" / "Liga").string();
   fs::create_directories(target);
