@@ -10,6 +10,7 @@
 #include "database/background_backup_packer.h"
 #include "database/backup_restore.h"
 #include "database/database_list.h"
+#include "database/database_save_as.h"
 #include "database/world_backups.h"
 #include "database/world_database.h"
 #include "platform/path.h"
@@ -228,6 +229,28 @@ TEST_F(WorldBackupsTest, WhatACrashLeftStagedIsPackedByTheNextSession) {
   next.KeepPreviousState(databases + "/Liga", "liga", "Liga");
   EXPECT_FALSE(fs::exists(cutShort));
   EXPECT_FALSE(next.HasFailed());
+}
+
+TEST_F(WorldBackupsTest, SavingAsOverAnotherDatabaseKeepsTheReplacedOne) {
+  WorldBackups backups(WorldBackups::FolderBeside(databases));
+  scratch.MakeFile("database/Pokal/Country14.sav", "alter Pokal");
+  scratch.MakeFile("database/Pokal/Rules.sav", "alte Regeln");
+  auto world = BuildWorld();
+  const std::string documents = scratch.path();
+  auto save = [](CWorldDatabase& w) {
+    RecordingSaveReporter reporter;
+    return w.Save(reporter);
+  };
+  ASSERT_EQ(SaveWorldAs(*world, documents, "Pokal", "neu", [](std::string_view) { return true; }, save, &backups),
+            SaveAsOutcome::kSaved);
+  EXPECT_EQ(backups.PackPending(), 1);
+  const std::vector<BackupEntry> list = backups.List();
+  ASSERT_EQ(list.size(), 1u);
+  EXPECT_EQ(list[0].description.folder, world->Folder());
+  const BackupRestoreResult restored = RestoreBackupAsDatabase(list[0], databases);
+  ASSERT_TRUE(restored.restored);
+  EXPECT_EQ(WithoutDescriptionFile(FolderContents(restored.folder)),
+            (Contents{{"Country14.sav", "alter Pokal"}, {"Rules.sav", "alte Regeln"}}));
 }
 
 TEST_F(WorldBackupsTest, AnArchiveFromElsewhereWritesOnlyDatabaseFilesIntoTheFolder) {

@@ -14,6 +14,7 @@
 #include "database/world_database.h"
 #include "exchange/longtime_backups.h"
 #include "platform/documents_folder.h"
+#include "platform/path.h"
 #include "platform/string_table.h"
 #include "ui/backup/backup_list_model.h"
 #include "ui/common/dlg_longtime_operation.h"
@@ -117,7 +118,9 @@ void CDlgBackupRestore::Restore() {
   DialogLongtimeRunner runner(this);
   operation.Run(runner);
   const BackupRestoreResult& result = operation.Result();
-  CWorldDatabase* world = result.restored ? context_.OpenWorld(result.folder) : nullptr;
+  // Opened as the database dialog opens one: it becomes the active database path as well.
+  if (result.restored) context_.Worlds().SetActiveDatabasePath(NormalizePath(result.folder));
+  CWorldDatabase* world = result.restored ? context_.OpenWorld(NormalizePath(result.folder)) : nullptr;
   if (!world) {
     ShowMessage(FormatEntry(IDS_BACKUP_RESTORE_FAILED, {root}), this);
     return;
