@@ -15,6 +15,7 @@
 #include "database/database_commit.h"
 #include "database/world_backups.h"
 #include "database/world_database.h"
+#include "platform/path.h"
 #include "support/gui/editor_fixture.h"
 #include "support/test_database.h"
 #include "ui/backup/dlg_backup_restore.h"
@@ -71,7 +72,7 @@ TEST_F(BackupRestoreTest, SavesKeepBackupsAndOneOpensAsANewWorld) {
   ASSERT_EQ(Context().Worlds().Count(), 2u);
   CWorldDatabase* restored = Context().CurrentWorld();
   ASSERT_NE(restored, game);
-  EXPECT_TRUE(SavedFiles(restored->AccessFolder()) == afterFirst);
+  EXPECT_TRUE(SavedFiles(ResolvePath(restored->AccessFolder())) == afterFirst);
   EXPECT_FALSE(restored->SameData(*game));  // the game's world has the second edit, the backup not
   EXPECT_EQ(Context().Worlds().At(0), game);
 
