@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <string>
 
 #include "competition/competition_registry.h"
 #include "competition/cup.h"
@@ -165,6 +166,18 @@ TEST(CupAllocationFileTest, LoadsFromTheScriptFolderOrStaysEmpty) {
   ASSERT_NE(table.GetCupAllocation(3), nullptr);
   table.FreeCupAllocations();
   EXPECT_EQ(table.GetCupAllocation(3), nullptr);
+
+  // The sample installation's formats cover every allocation the editor offers.
+  ASSERT_TRUE(table.LoadCupAllocations(std::string(TORVALE_SOURCE_DIR) + "/data/install/script"));
+  for (int32_t n : {1, 2, 3, 4, 5, 6, 7, 8, 11, 12, 15, 16, 19, 20, 65543}) {
+    const CupAllocation* entry = table.GetCupAllocation(n);
+    ASSERT_NE(entry, nullptr) << n;
+    ASSERT_GT(entry->RoundCount(), 0) << n;
+    EXPECT_GE(entry->MatchdayCount(), entry->RoundCount()) << n;
+    EXPECT_NE(entry->rounds[static_cast<size_t>(entry->RoundCount() - 1)].roundType, -1) << n;
+  }
+  EXPECT_EQ(table.GetCupAllocation(2)->RoundCount(), 8);
+  EXPECT_EQ(table.GetCupAllocation(2)->MatchdayCount(), 14);  // six rounds with replays
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 
 #include "competition/competition_registry.h"
 #include "competition/league.h"
+#include "competition/league_system.h"
 #include "database/world_statistics.h"
 #include "platform/path.h"
 #include "support/scratch_dir.h"
@@ -103,6 +104,11 @@ TEST_F(WorldDatabaseTest, ClubsAreRenumberedAcrossCountriesOnSaving) {
   person.favouriteClub = MakeClubId(1, kAmateurClubNumber);
   person.firstClub = MakeClubId(1, 4);  // no such club
   world->Rules().titleHolders[0] = MakeClubId(1, 20);
+  home.FindClub(MakeClubId(1, 20))->archRival1 = 7;  // rivals are numbers of the same country
+  SetLeagueSystem(home, LevelCounts{1, 0, 0, 0, 0}, LevelRules{});
+  auto* league = world->Competitions().Find<CDBLeague>(LeagueId(1, 0));
+  league->AddTeam(MakeClubId(1, 7) | kReserveTeamBit);
+  league->AddTeam(MakeClubId(1, kAmateurClubNumber));
 
   world->SetFolder(scratch.path());
   RecordingSaveReporter reporter;
@@ -123,6 +129,11 @@ TEST_F(WorldDatabaseTest, ClubsAreRenumberedAcrossCountriesOnSaving) {
   EXPECT_EQ(personAgain->favouriteClub, MakeClubId(1, kAmateurClubNumber));
   EXPECT_EQ(personAgain->firstClub, 0u);
   EXPECT_EQ(reloaded->Rules().titleHolders[0], MakeClubId(1, 3));
+  EXPECT_EQ(reread.FindClub(MakeClubId(1, 3))->archRival1, 2u);
+  const auto* leagueAgain = reloaded->Competitions().Find<CDBLeague>(LeagueId(1, 0));
+  ASSERT_NE(leagueAgain, nullptr);
+  EXPECT_EQ(leagueAgain->GetTeam(0), MakeClubId(1, 2) | kReserveTeamBit);
+  EXPECT_EQ(leagueAgain->GetTeam(1), MakeClubId(1, kAmateurClubNumber)) << "the amateur club is never renumbered";
   // Saving did not change the world it saved.
   EXPECT_NE(home.FindClub(MakeClubId(1, 20)), nullptr);
 }

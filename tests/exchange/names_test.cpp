@@ -1,23 +1,15 @@
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <string>
 #include <vector>
 
 #include "exchange/name_generator.h"
 #include "exchange/name_pool.h"
-#include "platform/atomic_file.h"
+#include "support/scratch_dir.h"
 
 namespace torvale {
 namespace {
 
-std::string TempFile(const std::string& name, const std::string& content) {
-  auto dir = std::filesystem::temp_directory_path() / "torvale_names_test";
-  std::filesystem::create_directories(dir);
-  std::string path = (dir / name).string();
-  EXPECT_TRUE(WriteWholeFile(path, content));
-  return path;
-}
 
 uint32_t U32At(const std::vector<uint8_t>& b, size_t at) {
   return b[at] | (b[at + 1] << 8) | (b[at + 2] << 16) | (static_cast<uint32_t>(b[at + 3]) << 24);
@@ -102,7 +94,8 @@ TEST(NamePool, SerialisesNamesWithIndexAndUseCount) {
 }
 
 TEST(NamePool, LoadsNameFilesByGroupStartingAtGroupOne) {
-  std::string path = TempFile("pool.txt",
+  test::ScratchDir folder;
+  std::string path = folder.MakeFile("pool.txt",
                               "Anna\r\n\r\n%11\r\nSabine\r\nSabine\r\n"
                               "%99\r\nNobody\r\n%12\r\nAVeryLongNameThatGoesOnAndOnPastThirtyOne\n");
   CNamePool pool(7, 9);
@@ -125,7 +118,8 @@ TEST(NamePool, LoadsNameFilesByGroupStartingAtGroupOne) {
 }
 
 TEST(NameGenerator, GroupsNamesAndFallsBackToGroupZero) {
-  std::string path = TempFile("male.txt", "  Otto \r\nKarl\r\n%11\r\nJens\r\nUwe\r\n%\r\nLate\r\n");
+  test::ScratchDir folder;
+  std::string path = folder.MakeFile("male.txt", "  Otto \r\nKarl\r\n%11\r\nJens\r\nUwe\r\n%\r\nLate\r\n");
   CNameGenerator generator;
   ASSERT_TRUE(generator.LoadList(NameListKind::kMaleFirstNames, path));
   EXPECT_EQ(generator.Count(NameListKind::kMaleFirstNames, 0), 3u);  // "%" alone is group 0

@@ -24,6 +24,7 @@
 #include "storage/record_stream.h"
 #include "database/save_error_reporter.h"
 #include "database/world_database.h"
+#include "support/sample_world.h"
 #include "support/scratch_dir.h"
 #include "world/fixed_text.h"
 
@@ -60,12 +61,7 @@ class SampleInstallTest : public ::testing::Test {
   static std::unique_ptr<LoadedWorld> EmptyWorld() {
     auto loaded = std::make_unique<LoadedWorld>();
     loaded->allocations.LoadCupAllocations(Install() + "/script");
-    WorldEnvironment environment;
-    environment.countryIndexPath = Database() + "/countries.sav";
-    environment.scriptFolder = Install() + "/script";
-    environment.cupAllocations = &loaded->allocations;
-    loaded->world = std::make_unique<CWorldDatabase>(environment);
-    loaded->world->InitEmptyWorld();
+    loaded->world = testing::EmptyInstallWorld(Install(), loaded->allocations);
     return loaded;
   }
   static std::unique_ptr<LoadedWorld> Load(const std::string& folder) {
@@ -177,25 +173,6 @@ TEST_F(SampleInstallTest, EveryRelegationRuleAndCupModeOccurs) {
   for (int kind : {CompKind::REL1, CompKind::REL2, CompKind::REL3, CompKind::SCOTT1, CompKind::SWITZERLAND,
                    CompKind::FA_CUP, CompKind::LE_CUP, CompKind::SUPERCUP})
     EXPECT_TRUE(kinds.contains(kind)) << kind;
-}
-
-TEST_F(SampleInstallTest, InternationalFilesReadWithoutSkippingASection) {
-  ASSERT_TRUE(result_->ok) << result_->error;
-  for (const InternationalFile& source : kInternationalFiles) {
-    const std::string path = Install() + "/script/" + std::string(source.fileName);
-    CKLFile counter;
-    ASSERT_TRUE(counter.OpenRead(path, "r")) << path;
-    int32_t declared = 0;
-    counter.ReadInt(declared);
-    CKLFile file;
-    ASSERT_TRUE(file.OpenRead(path, "r"));
-    file.SetLoadedVersion(0x20040000);
-    CompetitionRegistry registry;
-    std::array<int32_t, kCalendarDays> calendar{};
-    EXPECT_EQ(ReadCompetitionGroup(file, source.sectionPrefix, calendar, kInternationalRootId, registry), declared)
-        << source.fileName;
-    EXPECT_GT(declared, 0) << source.fileName;
-  }
 }
 
 TEST_F(SampleInstallTest, SiblingGameListsHitMissAndDouble) {

@@ -11,13 +11,13 @@
 #include "database/world_manager.h"
 #include "exchange/exchange_prompts.h"
 #include "exchange/longtime_world_archive.h"
-#include "exchange/sample_installation.h"
 #include "longtime_driver.h"
 #include "platform/path.h"
 #include "storage/byte_order.h"
 #include "storage/form_reader.h"
 #include "storage/form_writer.h"
 #include "support/file_bytes.h"
+#include "support/sample_world.h"
 #include "support/scratch_dir.h"
 #include "support/test_database.h"
 #include "world/player.h"
@@ -31,20 +31,11 @@ namespace fs = std::filesystem;
 class WorldArchiveTest : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
-    sample_ = new test::ScratchDir();
-    SampleInstallOptions options;
-    options.sourceFolder = std::string(TORVALE_SOURCE_DIR) + "/data/install";
-    options.outFolder = sample_->path() + "/install";
-    options.settingsFolder = sample_->path() + "/xdg";
-    ASSERT_TRUE(MakeSampleInstallation(options).ok);
     allocations_ = new CupAllocationTable();
     allocations_->LoadCupAllocations(SampleInstall() + "/script");
   }
-  static void TearDownTestSuite() {
-    delete allocations_;
-    delete sample_;
-  }
-  static std::string SampleInstall() { return sample_->path() + "/install"; }
+  static void TearDownTestSuite() { delete allocations_; }
+  static std::string SampleInstall() { return testing::SampleInstallFolder(); }
 
   void SetUp() override {
     fs::copy(SampleInstall() + "/database", Database(), fs::copy_options::recursive);
@@ -58,15 +49,7 @@ class WorldArchiveTest : public ::testing::Test {
   std::string Documents() const { return dir_.path() + "/docs"; }
   std::string TempExport() const { return Documents() + "/database/tempExport"; }
 
-  std::unique_ptr<CWorldDatabase> NewWorld() const {
-    WorldEnvironment environment;
-    environment.countryIndexPath = SampleInstall() + "/database/countries.sav";
-    environment.scriptFolder = SampleInstall() + "/script";
-    environment.cupAllocations = allocations_;
-    auto world = std::make_unique<CWorldDatabase>(environment);
-    world->InitEmptyWorld();
-    return world;
-  }
+  std::unique_ptr<CWorldDatabase> NewWorld() const { return testing::EmptyInstallWorld(SampleInstall(), *allocations_); }
   std::unique_ptr<CWorldDatabase> LoadedWorld() const {
     auto world = NewWorld();
     world->Load("database");
@@ -88,7 +71,6 @@ class WorldArchiveTest : public ::testing::Test {
     return ImportWorld(world, source, Import(emptyWorld), progress);
   }
 
-  static inline test::ScratchDir* sample_ = nullptr;
   static inline CupAllocationTable* allocations_ = nullptr;
   test::ScratchDir dir_;
   std::unique_ptr<test::ScopedWorkingDir> cwd_;

@@ -182,13 +182,10 @@ TEST(PersonTransferTest, TransferRulesForContractShirtAndOrigin) {
   EXPECT_EQ(TransferPerson(t.World(), late.id, to.clubId, to.clubId), MoveResult::kUnchanged);
   EXPECT_EQ(TransferPerson(t.World(), late.id, from.clubId, to.clubId), MoveResult::kUnchanged);
   EXPECT_EQ(TransferPerson(t.World(), late.id, to.clubId, MakeClubId(45, 99)), MoveResult::kUnchanged);
-}
 
-TEST(PersonTransferTest, FullClubRefusesAndNothingChanges) {
-  PersonsTestWorld t;
-  CClub& full = t.Club(14, 1);
+  // A full club refuses, and the person keeps club, contract and number.
+  CClub& full = t.Club(14, 3);
   t.FillClub(full, kMaxClubPersons);
-  CClub& from = t.Club(14, 2);
   CPlayer& person = t.Person("Moving", "Not", &from);
   person.contractStart = 2001;
   person.shirtNumber = 7;

@@ -17,15 +17,6 @@ CommandLineOptions Parse(std::vector<std::string> tokens) {
 
 }  // namespace
 
-TEST(CommandLine, NothingGivenMeansTheInteractiveEditorInGerman) {
-  CommandLineOptions o = Parse({});
-  EXPECT_FALSE(o.master_mode);
-  EXPECT_EQ(o.language, kLanguageGerman);
-  EXPECT_EQ(o.MasterBuildFlags, 0u);
-  EXPECT_FALSE(o.ExpertMode);
-  EXPECT_EQ(o.path_override, "");
-}
-
 TEST(CommandLine, TheLastLanguageWins) {
   EXPECT_EQ(Parse({"-master", "eng", "ger"}).language, kLanguageGerman);
   EXPECT_EQ(Parse({"ger", "spa"}).language, kLanguageSpanish);

@@ -41,16 +41,21 @@ SampleWorld::~SampleWorld() {
 
 const std::string& SampleInstallFolder() { return Install().folder; }
 
+std::unique_ptr<CWorldDatabase> EmptyInstallWorld(const std::string& install, const CupAllocationTable& allocations) {
+  WorldEnvironment environment;
+  environment.countryIndexPath = install + "/database/countries.sav";
+  environment.scriptFolder = install + "/script";
+  environment.cupAllocations = &allocations;
+  auto world = std::make_unique<CWorldDatabase>(environment);
+  world->InitEmptyWorld();
+  return world;
+}
+
 std::unique_ptr<SampleWorld> LoadSampleWorld() {
   const std::string& install = SampleInstallFolder();
   auto sample = std::make_unique<SampleWorld>();
   sample->allocations.LoadCupAllocations(install + "/script");
-  WorldEnvironment environment;
-  environment.countryIndexPath = install + "/database/countries.sav";
-  environment.scriptFolder = install + "/script";
-  environment.cupAllocations = &sample->allocations;
-  sample->world = std::make_unique<CWorldDatabase>(environment);
-  sample->world->InitEmptyWorld();
+  sample->world = EmptyInstallWorld(install, sample->allocations);
   EXPECT_TRUE(sample->world->Load(install + "/database"));
   sample->badgeArchive.SetQuiet(true);
   sample->badgeArchive.Open(install + "/badges.big", true);

@@ -28,6 +28,9 @@ struct SampleWorld {
 
 // The installation folder (generated on the first call).
 const std::string& SampleInstallFolder();
+// An empty world over the installation in `install` (countries from its index, the
+// international competitions from its script folder), as the editor makes one.
+std::unique_ptr<CWorldDatabase> EmptyInstallWorld(const std::string& install, const CupAllocationTable& allocations);
 // A fresh world loaded from the installation's "database" folder.
 std::unique_ptr<SampleWorld> LoadSampleWorld();
 

@@ -16,12 +16,14 @@ namespace {
 
 const std::string kInstall = std::string(TORVALE_SOURCE_DIR) + "/data/install";
 
+}  // namespace
+
 void PlaceMatchdays(CDBCompetition& node, int firstDay, int step) {
   node.ClearDays();
   for (int m = 1; m <= node.MatchdayCount(); ++m) node.SetDayMatchday(firstDay + step * (m - 1), m);
 }
 
-void BuildLeagues(CCountry& country) {
+void BuildPlayableLeagues(CCountry& country) {
   const int id = country.CountryNumber();
   CompetitionRegistry& registry = country.Competitions();
   SetLeagueSystem(country, LevelCounts{1, 1, 0, 0, 0}, LevelRules{6, 0, 0, 0, 0});
@@ -42,6 +44,8 @@ void BuildLeagues(CCountry& country) {
       PlaceMatchdays(node, 12, 9);
   });
 }
+
+namespace {
 
 void FillSettings(CCountry& country, int flavour) {
   SetFixedText(country.federationName, "Verband" + std::to_string(flavour));
@@ -170,7 +174,7 @@ void BuildPlayableCountry(CWorldDatabase& world, int countryNumber, int flavour)
   }
   // The amateur club is read after the others, so its persons come last.
   AddPerson(world, "Amateur", "Spieler", kRolePlayer, nation, country.AmateurClub());
-  BuildLeagues(country);
+  BuildPlayableLeagues(country);
   FillSettings(country, flavour);
   FillLists(country, flavour);
 }

@@ -45,6 +45,12 @@ class RecordingSaveReporter final : public SaveErrorReporter {
 // two countries differ.
 void BuildPlayableCountry(CWorldDatabase& world, int country, int flavour);
 
+// Two leagues of ten (clubs 1-10 and 11-20 of `country`, which must exist) with the English
+// play-off between them, the three national cups, and every matchday placed.
+void BuildPlayableLeagues(CCountry& country);
+// Gives every matchday of the node a day, from `firstDay` on, `step` days apart.
+void PlaceMatchdays(CDBCompetition& node, int firstDay, int step);
+
 // A person of the world's table with a name, role and nationality; listed by `club` if given.
 CPlayer& AddPerson(CWorldDatabase& world, std::string_view firstName, std::string_view surname,
                    int8_t role, uint8_t nationality, CClub* club = nullptr);

@@ -12,6 +12,7 @@
 #include <QRadioButton>
 #include <QTabWidget>
 #include <QTimer>
+#include <array>
 #include <cstring>
 #include <functional>
 #include <filesystem>
@@ -83,7 +84,11 @@ class CountryEditorTest : public test::EditorFixture {
   CDBLeague& League(int index) { return *World().Competitions().Find<CDBLeague>(LeagueId(kGermany, index)); }
 };
 
-TEST_F(CountryEditorTest, BirthDayFollowsTheMonthAndLeapYears) {
+TEST_F(CountryEditorTest, GeneralPageKeepsTheBirthDayValidAndNormalisesTheLanguages) {
+  const int german = LanguageNumber("Deutsch");
+  const int english = LanguageNumber("Englisch");
+  ASSERT_GT(german, 0);
+  ASSERT_GT(english, 0);
   CDlgLandParent dialog(Context(), kGermany);
   auto& day = Child<CSpinEditCtrl>(dialog, "birthDay");
   auto& month = Child<CSpinEditCtrl>(dialog, "birthMonth");
@@ -99,16 +104,7 @@ TEST_F(CountryEditorTest, BirthDayFollowsTheMonthAndLeapYears) {
   month.SetValue(2);
   EXPECT_EQ(day.Value(), 29) << "February of a leap year";
   EXPECT_FALSE(Child<QLabel>(dialog, "presidentAge").text().isEmpty());
-  dialog.accept();
-  EXPECT_EQ(Germany().presidentBirthDate, DATE::FromCivil(2000, 2, 29));
-}
 
-TEST_F(CountryEditorTest, LanguagesAreNormalisedOnStoring) {
-  const int german = LanguageNumber("Deutsch");
-  const int english = LanguageNumber("Englisch");
-  ASSERT_GT(german, 0);
-  ASSERT_GT(english, 0);
-  CDlgLandParent dialog(Context(), kGermany);
   const int languages[] = {german, german, english, 0};
   const int shares[] = {60, 30, 10, 0};
   for (int i = 0; i < 4; ++i) {
@@ -117,16 +113,15 @@ TEST_F(CountryEditorTest, LanguagesAreNormalisedOnStoring) {
     Child<CSpinEditCtrl>(dialog, QStringLiteral("languageShare%1").arg(i).toLatin1().constData()).SetValue(shares[i]);
   }
   EXPECT_EQ(Child<QLabel>(dialog, "languageSum").text(), QStringLiteral("100 %"));
+  // Leaving the page stores it: the repeated language goes with its share.
   dialog.Tabs()->setCurrentIndex(CDlgLandParent::kYouthLooks);
-  EXPECT_EQ(Germany().languages[0], german);
-  EXPECT_EQ(Germany().languageShares[0], 90);
-  EXPECT_EQ(Germany().languages[1], english);
-  EXPECT_EQ(Germany().languageShares[1], 10);
-  EXPECT_EQ(Germany().languages[2], 0);
+  EXPECT_EQ(Germany().presidentBirthDate, DATE::FromCivil(2000, 2, 29));
+  EXPECT_EQ(Germany().languages, (std::array<uint8_t, 4>{static_cast<uint8_t>(german), static_cast<uint8_t>(english), 0, 0}));
+  EXPECT_EQ(Germany().languageShares, (std::array<uint8_t, 4>{90, 10, 0, 0}));
   EXPECT_TRUE(Changes().IsModified());
 }
 
-TEST_F(CountryEditorTest, LeavingTheCupPageRebuildsTheNationalCupFirst) {
+TEST_F(CountryEditorTest, CupPageRebuildsTheNationalCupBeforeTheNextPageAndStoresRoundMoney) {
   CDlgLandParent dialog(Context(), kGermany);
   dialog.Tabs()->setCurrentIndex(CDlgLandParent::kCup);
   auto& mode = Child<QComboBox>(dialog, "cupMode");
@@ -140,6 +135,19 @@ TEST_F(CountryEditorTest, LeavingTheCupPageRebuildsTheNationalCupFirst) {
   EXPECT_EQ(Germany().nationalCupMode, 3);
   ASSERT_NE(cupSeenByNextPage, nullptr);
   EXPECT_EQ(cupSeenByNextPage->GetAllocation(), 3);
+
+  // The money per round goes into the (new) cup; the prize money shows its own values.
+  dialog.Tabs()->setCurrentIndex(CDlgLandParent::kCup);
+  auto& competition = Child<QComboBox>(dialog, "moneyCompetition");
+  competition.setCurrentIndex(competition.findData(CompKind::FA_CUP));
+  Child<QRadioButton>(dialog, "moneyKind1").click();
+  auto& final = Child<QLineEdit>(dialog, "moneyRound7");
+  ASSERT_TRUE(final.isEnabled()) << "every cup plays its final in the last slot";
+  final.setText(QStringLiteral("750000"));
+  Child<QRadioButton>(dialog, "moneyKind0").click();
+  EXPECT_NE(final.text(), QStringLiteral("750000"));
+  dialog.accept();
+  EXPECT_EQ(World().Competitions().Find<CDBCup>(MakeCompetitionId(kGermany, CompKind::FA_CUP, 0))->GetRoundMoney(1, 7), 750000);
 }
 
 TEST_F(CountryEditorTest, UnchangedPagesCommitNothing) {
@@ -185,20 +193,6 @@ TEST_F(CountryEditorTest, StadiumEditorRefusesASeasonTicketGuestBlock) {
   editor.accept();
   EXPECT_EQ(editor.result(), QDialog::Accepted);
   EXPECT_EQ(editor.Result().seasonTicketBlocks, 0x04);
-}
-
-TEST_F(CountryEditorTest, LeagueDataKeepsTwoRoundsForABigLeague) {
-  CDBLeague& league = League(0);
-  const LeagueSystemLayout& layout = *GetLeagueSystemLayout(1);
-  CDlgLeaguedataChange dialog(Changes(), Germany(), league, layout, 0);
-  Child<CSpinEditCtrl>(dialog, "leagueSize").SetValue(20);
-  Child<QRadioButton>(dialog, "rounds4").setChecked(true);
-  Child<QLineEdit>(dialog, "television").setText(QStringLiteral("12345678"));
-  dialog.accept();
-  EXPECT_EQ(league.NumberOfTeams(), 20);
-  EXPECT_EQ(league.Rounds(), 2) << "76 matchdays would not fit into a season";
-  EXPECT_EQ(league.GetMoneyValue(3), 12345678);
-  EXPECT_TRUE(Changes().IsModified());
 }
 
 TEST_F(CountryEditorTest, LeagueSystemLayoutThereAndBackKeepsTheCountryPlayable) {
@@ -311,7 +305,7 @@ TEST_F(CountryEditorTest, PoolEntriesAreAddedAndEmptied) {
   EXPECT_EQ(inUse(), before);
 }
 
-TEST_F(CountryEditorTest, LevelRuleBuildsItsPlayOffAndFallsBackForTheWrongSize) {
+TEST_F(CountryEditorTest, LeagueDataBuildsThePlayOffAndFallsBackForTheWrongSizeOrTooManyRounds) {
   const LeagueSystemLayout& layout = *GetLeagueSystemLayout(7);  // Germany's "1-1-2"
   {
     CDlgLeaguedataChange dialog(Changes(), Germany(), League(0), layout, 0);
@@ -331,26 +325,19 @@ TEST_F(CountryEditorTest, LevelRuleBuildsItsPlayOffAndFallsBackForTheWrongSize) 
     dialog.accept();
   }
   EXPECT_EQ(League(0).NumberOfTeams(), 6);
+  {
+    // Four rounds of 20 teams would not fit into a season: two are kept.
+    CDlgLeaguedataChange dialog(Changes(), Germany(), League(0), layout, 0);
+    Child<CSpinEditCtrl>(dialog, "leagueSize").SetValue(20);
+    Child<QRadioButton>(dialog, "rounds4").setChecked(true);
+    Child<QLineEdit>(dialog, "television").setText(QStringLiteral("12345678"));
+    dialog.accept();
+  }
+  EXPECT_EQ(League(0).NumberOfTeams(), 20);
+  EXPECT_EQ(League(0).Rounds(), 2);
+  EXPECT_EQ(League(0).GetMoneyValue(3), 12345678);
   EXPECT_EQ(Germany().LevelRelegationRule(0), REL_RULE_0);
   EXPECT_EQ(World().Competitions().FindCompetition(MakeCompetitionId(kGermany, CompKind::REL1, 0)), nullptr);
-}
-
-TEST_F(CountryEditorTest, CupMoneyPerRoundIsStoredIntoTheCup) {
-  CDlgLandParent dialog(Context(), kGermany);
-  dialog.Tabs()->setCurrentIndex(CDlgLandParent::kCup);
-  auto& competition = Child<QComboBox>(dialog, "moneyCompetition");
-  competition.setCurrentIndex(competition.findData(CompKind::FA_CUP));
-  Child<QRadioButton>(dialog, "moneyKind1").click();
-  auto& final = Child<QLineEdit>(dialog, "moneyRound7");
-  ASSERT_TRUE(final.isEnabled()) << "every cup plays its final in the last slot";
-  final.setText(QStringLiteral("750000"));
-  Child<QRadioButton>(dialog, "moneyKind0").click();
-  EXPECT_NE(final.text(), QStringLiteral("750000")) << "the prize money shows its own values";
-  dialog.accept();
-  const auto* cup = World().Competitions().Find<CDBCup>(MakeCompetitionId(kGermany, CompKind::FA_CUP, 0));
-  ASSERT_NE(cup, nullptr);
-  EXPECT_EQ(cup->GetRoundMoney(1, 7), 750000);
-  EXPECT_TRUE(Changes().IsModified());
 }
 
 TEST(CountryTexts, ImperialFiguresAndStrength) {

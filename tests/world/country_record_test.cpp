@@ -15,14 +15,12 @@ namespace torvale {
 namespace {
 
 using testing::BuildPlayableLeagues;
-using testing::Club;
 using testing::CountryTestWorld;
 using testing::PersonBuilder;
 using testing::ReadCountryText;
 using testing::WriteCountryText;
 
 constexpr int kGermany = 14;
-constexpr int kSpain = 45;
 
 // Every setting away from its default.
 void SetEveryField(CCountry& c) {
@@ -180,44 +178,6 @@ TEST_F(CountryRecordTest, SummaryOnlyFromEightClubs) {
   EXPECT_NE(text.find("%INDEX%COMPETITIONPART\r\n1. Liga\r\nNationaler Pokal\r\ne0001\r\ne0002\r\n"),
             std::string::npos);
   EXPECT_NE(text.find("e0008\r\n%INDEXEND%COMPETITIONPART"), std::string::npos);
-}
-
-TEST_F(CountryRecordTest, ClubsAreRenumberedWithEveryReference) {
-  CCountry& spain = world_.AddCountry(kSpain, "Spanien", "ESP");
-  for (int number : {3, 7, 20}) {
-    CClub* club = country_.AddClub(std::make_unique<CClub>(), static_cast<uint16_t>(number));
-    club->SetName(0, "Verein " + std::to_string(number));
-  }
-  country_.FindClub(Club(kGermany, 20))->archRival1 = 7;  // rivals are numbers of the same country
-  SetLeagueSystem(country_, LevelCounts{1, 0, 0, 0, 0}, LevelRules{});
-  auto* league = world_.registry.Find<CDBLeague>(LeagueId(kGermany, 0));
-  league->AddTeam(Club(kGermany, 7) | kReserveTeamBit);
-  league->AddTeam(Club(kGermany, 0xFFFF));
-  // A Spanish player who likes German club 7.
-  CClub* madrid = spain.AddClub(std::make_unique<CClub>(), 5);
-  CPlayer& fan = world_.people.AddPerson(PersonBuilder().Named("Raul", "Gonzalez"));
-  fan.favouriteClub = Club(kGermany, 7);
-  fan.secondClubPreference = Club(kGermany, 7) | kReserveTeamBit;
-  madrid->AddPlayer(fan.id);
-
-  CountryTestWorld second;
-  CCountry& germany = FreshCopy(second, country_);
-  CCountry& spain2 = FreshCopy(second, spain);
-  ASSERT_TRUE(ReadCountryText(germany, WriteCountryText(country_)));
-  ASSERT_TRUE(ReadCountryText(spain2, WriteCountryText(spain)));
-
-  ASSERT_EQ(germany.RegularClubCount(), 3);
-  EXPECT_EQ(germany.FindClub(Club(kGermany, 1))->Name(0), "Verein 3");
-  EXPECT_EQ(germany.FindClub(Club(kGermany, 2))->Name(0), "Verein 7");
-  EXPECT_EQ(germany.FindClub(Club(kGermany, 3))->Name(0), "Verein 20");
-  EXPECT_EQ(germany.FindClub(Club(kGermany, 3))->archRival1, 2u);
-  auto* league2 = second.registry.Find<CDBLeague>(LeagueId(kGermany, 0));
-  EXPECT_EQ(league2->GetTeam(0), Club(kGermany, 2) | kReserveTeamBit);
-  EXPECT_EQ(league2->GetTeam(1), Club(kGermany, 0xFFFF)) << "the amateur club is never renumbered";
-  const CPlayer* fan2 = second.people.Persons().FindPlayer(fan.id);
-  ASSERT_NE(fan2, nullptr);
-  EXPECT_EQ(fan2->favouriteClub, Club(kGermany, 2));
-  EXPECT_EQ(fan2->secondClubPreference, Club(kGermany, 2) | kReserveTeamBit);
 }
 
 TEST_F(CountryRecordTest, CupFinalStadiumIsWrittenAsItsPosition) {

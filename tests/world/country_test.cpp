@@ -6,6 +6,7 @@
 
 #include "competition/competition_registry.h"
 #include "competition/cup.h"
+#include "competition/fixture_templates.h"
 #include "competition/league.h"
 #include "competition/league_system.h"
 #include "country_test_world.h"

@@ -10,10 +10,8 @@
 #include "competition/competition_registry.h"
 #include "competition/cup_allocation.h"
 #include "competition/cup_national.h"
-#include "competition/fixture_templates.h"
-#include "competition/league.h"
-#include "competition/league_system.h"
 #include "storage/record_stream.h"
+#include "support/test_database.h"
 #include "support/test_world.h"
 #include "world/country.h"
 
@@ -99,12 +97,6 @@ inline bool ReadCountryText(CCountry& country, const std::string& text) {
   return country.ReadCountry(file);
 }
 
-// Gives every matchday of the node a day, from `firstDay` on.
-inline void PlaceMatchdays(CDBCompetition& node, int firstDay, int step) {
-  node.ClearDays();
-  for (int m = 1; m <= node.MatchdayCount(); ++m) node.SetDayMatchday(firstDay + step * (m - 1), m);
-}
-
 // A playable country: 20 clubs with two persons each in two leagues of 10 with an English
 // play-off below the first, the three national cups and every calendar day placed.
 inline void BuildPlayableLeagues(CountryTestWorld& world, CCountry& country) {
@@ -116,21 +108,7 @@ inline void BuildPlayableLeagues(CountryTestWorld& world, CCountry& country) {
     filed->AddPlayer(world.people.AddPerson(PersonBuilder().Named("Spieler", "Nr" + std::to_string(n))).id);
     filed->AddPlayer(world.people.AddPerson(PersonBuilder().Named("Trainer", "Nr" + std::to_string(n)).Role(kRoleCoach)).id);
   }
-  SetLeagueSystem(country, LevelCounts{1, 1, 0, 0, 0}, LevelRules{6, 0, 0, 0, 0});
-  for (int index = 0; index < 2; ++index) {
-    auto* league = world.registry.Find<CDBLeague>(LeagueId(id, index));
-    league->SetName(index == 0 ? "Erste Liga" : "Zweite Liga");
-    league->SetNumberOfTeams(10);
-    FillFromTemplate(league->Fixtures(), 10, league->Rounds());
-    for (int t = 1; t <= 10; ++t) league->AddTeam(MakeClubId(static_cast<uint32_t>(id), static_cast<uint32_t>(index * 10 + t)));
-    PlaceMatchdays(*league, 10, 7);
-  }
-  country.SetNationalCupMode(1);
-  country.SetLeagueCupMode(7 | static_cast<int32_t>(kLeagueCupAllLeagues));
-  country.SetSuperCupMode(16);
-  world.registry.ForEach([&](CDBCompetition& node) {
-    if (node.Country() == id && node.Kind() != CompKind::LEAGUE) PlaceMatchdays(node, 12, 9);
-  });
+  BuildPlayableLeagues(country);
 }
 
 }  // namespace torvale::testing

@@ -122,10 +122,8 @@ TEST(GlobalRules, RoundTripKeepsEveryField) {
             text);
 }
 
-TEST(GlobalRules, DefaultsAndMissingSection) {
+TEST(GlobalRules, MissingSectionReadsNothing) {
   CGlobalRules rules;
-  EXPECT_EQ(rules.FriendlySubstitutions(), 6);
-  EXPECT_EQ(rules.CupName(kChampionsCup, 0, false), "");
   CKLFile file;
   file.OpenReadFromMemory("%INDEX%OTHER\r\n1\r\n%INDEXEND%OTHER\r\n");
   EXPECT_FALSE(rules.ReadRules(file));

@@ -91,19 +91,6 @@ TEST(Player, ClampedBodyAndSeasonSpecial) {
   EXPECT_EQ(p.nationalTeamStatus & 0x03, 0x03);
 }
 
-TEST(PersonTable, NextFreeIdCountsUpFromTheNumberOfPersons) {
-  TestWorld world;
-  CPersonTable& table = world.Persons();
-  EXPECT_EQ(table.NextFreePlayerId(), 1u);
-  ASSERT_NE(table.CreatePlayer(5, false), nullptr);
-  EXPECT_EQ(table.NextFreePlayerId(), 2u);  // 1 person: from 2
-  ASSERT_NE(table.CreatePlayer(2, false), nullptr);
-  ASSERT_NE(table.CreatePlayer(3, false), nullptr);
-  ASSERT_NE(table.CreatePlayer(4, false), nullptr);
-  // 4 persons (2, 3, 4, 5): from 5, which is taken, to 6.
-  EXPECT_EQ(table.NextFreePlayerId(), 6u);
-}
-
 // The free-id search remembers the run of taken ids it walked; it must still answer exactly
 // what a walk from (count + 1) would, whatever was filed or removed in between.
 TEST(PersonTable, FreeIdSearchAgreesWithAPlainWalkThroughRepeatedIdsAndRemovals) {
