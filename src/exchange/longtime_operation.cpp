@@ -62,8 +62,10 @@ void CLongtimeOperation::Run(LongtimeDialogRunner& runner) {
 void CLongtimeOperation::WorkerMain() {
   {
     std::unique_lock guard(lock_);
-    windowChanged_.wait(guard, [this] { return window_ != nullptr || dialogEnded_; });
-    // A dialog that closed without ever showing leaves nothing to report to: do no work.
+    // A cancel pressed before the worker got here takes the window away again: it must wake
+    // the worker too, or the dialog would wait for work that waits for the dialog.
+    windowChanged_.wait(guard, [this] { return window_ != nullptr || dialogEnded_ || values_.cancelRequested; });
+    // A dialog that closed without ever showing, or was cancelled first, leaves nothing to do.
     if (!window_) {
       values_.done = true;
       return;
@@ -181,13 +183,16 @@ std::string CLongtimeOperation::TimeLine(uint64_t nowMs) {
 }
 
 bool CLongtimeOperation::RequestCancel() {
-  std::lock_guard guard(lock_);
-  // Closing while the work cannot stop would hand the world back to the user while the worker
-  // still changes it.
-  if (!values_.cancelEnabled && !values_.done) return false;
-  // The close request after the work has ended is no cancellation.
-  if (!values_.done) values_.cancelRequested = true;
-  window_ = nullptr;
+  {
+    std::lock_guard guard(lock_);
+    // Closing while the work cannot stop would hand the world back to the user while the worker
+    // still changes it.
+    if (!values_.cancelEnabled && !values_.done) return false;
+    // The close request after the work has ended is no cancellation.
+    if (!values_.done) values_.cancelRequested = true;
+    window_ = nullptr;
+  }
+  windowChanged_.notify_all();
   return true;
 }
 

@@ -90,6 +90,31 @@ TEST(LongtimeOperation, CancelStopsTheWorkButOnlyWhenEnabled) {
   EXPECT_FALSE(fixed.sawCancel);
 }
 
+// A cancel pressed the moment the dialog shows, before the worker has looked at the window,
+// used to leave the dialog waiting for the worker and the worker waiting for the dialog.
+TEST(LongtimeOperation, CancelBeforeTheWorkerStartsEndsWithoutWork) {
+  struct CancelAtOnce final : LongtimeDialogRunner, LongtimeWindow {
+    bool doneInTime = false;
+    void PostUpdate() override {}
+    void PostClose() override {}
+    void RunModal(CLongtimeOperation& operation) override {
+      operation.AttachWindow(*this);
+      EXPECT_TRUE(operation.RequestCancel());
+      const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+      while (!operation.Done() && std::chrono::steady_clock::now() < deadline)
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+      doneInTime = operation.Done();
+    }
+  };
+  // The worker may have begun before the cancel; either way it must end while the dialog waits.
+  for (int attempt = 0; attempt < 20; ++attempt) {
+    CancelAtOnce runner;
+    CountingOperation operation(5);
+    operation.Run(runner);
+    ASSERT_TRUE(runner.doneInTime) << "attempt " << attempt;
+  }
+}
+
 TEST(LongtimeOperation, DialogThatNeverOpensRunsNoWork) {
   struct NoWindow final : LongtimeDialogRunner {
     void RunModal(CLongtimeOperation&) override {}
