@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "platform/path.h"
+#include "support/file_bytes.h"
 #include "support/scratch_dir.h"
 
 #ifdef TORVALE_TEST_XML_PARSER
@@ -158,11 +159,8 @@ TEST(ListExport, FilesAreWrittenWholeOrNotAtAll) {
   const ExportedList full{"", {"Name"}, {{"a,b"}}};
   ASSERT_TRUE(ExportListToFile(text, Sample(), ListExportFormat::kTabs));
   ASSERT_TRUE(ExportListToCsvFile(csv, full));
-  std::string content;
-  ASSERT_TRUE(ReadWholeFile(text, content));
-  EXPECT_EQ(content, FormatExportedList(Sample(), ListExportFormat::kTabs));
-  ASSERT_TRUE(ReadWholeFile(csv, content));
-  EXPECT_EQ(content, FormatListAsCsv(full));
+  EXPECT_EQ(test::ReadText(text), FormatExportedList(Sample(), ListExportFormat::kTabs));
+  EXPECT_EQ(test::ReadText(csv), FormatListAsCsv(full));
   for (const std::string& bad : {JoinPath(dir.path(), "no/such/folder/liste.txt"), std::string()}) {
     EXPECT_FALSE(ExportListToFile(bad, Sample(), ListExportFormat::kXml)) << bad;
     EXPECT_FALSE(ExportListToCsvFile(bad, full)) << bad;

@@ -14,6 +14,7 @@ namespace torvale {
 namespace {
 
 using test::ReadBytes;
+using test::ReadText;
 using test::AsText;
 using test::ListNames;
 using test::ScratchDir;
@@ -199,9 +200,8 @@ TEST(FormFile, TruncatedOrMislabelledFilesBehaveAsTheGameExpects) {
 TEST(FormFile, ForgedLengthsAllocateNothingLarge) {
   ScratchDir folder;
   // One country chunk after a FORM header with the right total length.
-  auto readChunk = [&](std::vector<uint8_t> chunk) {
-    std::vector<uint8_t> file = {'F', 'O', 'R', 'M', 0, 0, 0, 0, 'C', 'O', 'U', 'N'};
-    file.insert(file.end(), chunk.begin(), chunk.end());
+  auto readChunk = [&](std::vector<uint8_t> file) {
+    file.insert(file.begin(), {'F', 'O', 'R', 'M', 0, 0, 0, 0, 'C', 'O', 'U', 'N'});
     PutLe32(file, 4, uint32_t(file.size()));
     folder.MakeFile("forged.zdb", AsText(file));
     return ReadAll(folder.path() + "/forged.zdb");
@@ -259,7 +259,6 @@ CFormChunk Country(uint32_t number, const std::string& content) {
   return chunk;
 }
 
-std::string Read(const std::string& path) { return std::string(AsText(ReadBytes(path))); }
 
 struct Install {
   ScratchDir root;
@@ -273,24 +272,24 @@ struct Install {
 TEST(FormChunkFile, EachKindLandsInItsFolder) {
   Install install;
   ASSERT_TRUE(WriteChunkAsFile(Country(14, "germany"), install.folders));
-  EXPECT_EQ(Read(install.root.path() + "/db/Country14.sav"), "germany");
+  EXPECT_EQ(ReadText(install.root.path() + "/db/Country14.sav"), "germany");
   ASSERT_TRUE(WriteChunkAsFile(Country(14, "replaced"), install.folders));
-  EXPECT_EQ(Read(install.root.path() + "/db/Country14.sav"), "replaced");
+  EXPECT_EQ(ReadText(install.root.path() + "/db/Country14.sav"), "replaced");
 
   // Badge and picture folders are made as needed; backslashes separate like slashes.
   ASSERT_TRUE(WriteChunkAsFile(Named(kFormTagBadge, "GROUP/Badge180/X.TGA", "tga"), install.folders));
-  EXPECT_EQ(Read(install.root.path() + "/badges/GROUP/Badge180/X.TGA"), "tga");
+  EXPECT_EQ(ReadText(install.root.path() + "/badges/GROUP/Badge180/X.TGA"), "tga");
   ASSERT_TRUE(WriteChunkAsFile(Named(kFormTagPicture, "faces\\p1.tga", "face"), install.folders));
-  EXPECT_EQ(Read(install.root.path() + "/picture/faces/p1.tga"), "face");
+  EXPECT_EQ(ReadText(install.root.path() + "/picture/faces/p1.tga"), "face");
   FormChunkFolders slashed = install.folders;
   slashed.pictures += "/";
   ASSERT_TRUE(WriteChunkAsFile(Named(kFormTagPicture, "p2.tga", "face"), slashed));
-  EXPECT_EQ(Read(install.root.path() + "/picture/p2.tga"), "face");
+  EXPECT_EQ(ReadText(install.root.path() + "/picture/p2.tga"), "face");
 
   // An existing file of another letter case is the one replaced, as on the game's file system.
   install.root.MakeFile("badges/other/badge14/x.tga", "old");
   ASSERT_TRUE(WriteChunkAsFile(Named(kFormTagBadge, "OTHER/Badge14/X.TGA", "new"), install.folders));
-  EXPECT_EQ(Read(install.root.path() + "/badges/other/badge14/x.tga"), "new");
+  EXPECT_EQ(ReadText(install.root.path() + "/badges/other/badge14/x.tga"), "new");
   EXPECT_EQ(ListNames(install.root.path() + "/badges/other/badge14"), std::vector<std::string>{"x.tga"});
 }
 
@@ -332,7 +331,7 @@ TEST(FormChunkFile, DataFileNeedsPathDataAndFolders) {
   EXPECT_FALSE(WriteChunkDataFile(folder.path() + "/a", &byte, 0, true));
   EXPECT_FALSE(WriteChunkDataFile(folder.path() + "/new/a", &byte, 1, false));
   EXPECT_TRUE(WriteChunkDataFile(folder.path() + "/new/deeper/a", &byte, 1, true));
-  EXPECT_EQ(Read(folder.path() + "/new/deeper/a"), "x");
+  EXPECT_EQ(ReadText(folder.path() + "/new/deeper/a"), "x");
 }
 
 }  // namespace

@@ -17,8 +17,8 @@
 #include "competition/competition_registry.h"
 #include "competition/league.h"
 #include "competition/league_system.h"
-#include "database/save_error_reporter.h"
 #include "support/gui/editor_fixture.h"
+#include "support/test_database.h"
 #include "ui/competition/calender_table_model.h"
 #include "ui/competition/dlg_5year.h"
 #include "ui/competition/dlg_5year_change.h"
@@ -66,11 +66,6 @@ class CompetitionEditorsTest : public test::EditorFixture {
     }
     return -1;
   }
-};
-
-struct QuietReporter final : SaveErrorReporter {
-  void ReportSaveError(int) override { ++errors; }
-  int errors = 0;
 };
 
 }  // namespace
@@ -373,7 +368,7 @@ TEST_F(CompetitionEditorsTest, ChangesSurviveSavingAndReloading) {
     calendar.accept();
   }
   ASSERT_EQ(second->MatchdayOnDay(day), 0);
-  QuietReporter reporter;
+  testing::RecordingSaveReporter reporter;
   ASSERT_TRUE(World().Save(reporter));
   const int language = World().Language();
 

@@ -7,6 +7,7 @@
 
 #include "exchange/list_export_csv.h"
 #include "platform/path.h"
+#include "support/file_bytes.h"
 #include "support/gui/editor_fixture.h"
 #include "support/test_database.h"
 #include "ui/lists/dlg_player_without_club.h"
@@ -158,9 +159,7 @@ TEST_F(PersonListsTest, EveryExportFormatFromTheSaveDialogMatchesTheCoreWriter) 
       shown.accept();  // QFileDialog::accept, as the dialog's own button runs it
     });
     Click(dialog, "save");
-    std::string written;
-    ASSERT_TRUE(ReadWholeFile(path, written)) << filter;
-    EXPECT_EQ(written, expected[filter]) << filter;
+    EXPECT_EQ(test::ReadText(path), expected[filter]) << filter;
   }
   // The CSV cell with comma, quote and umlaut comes out quoted and as UTF-8.
   EXPECT_NE(expected[3].find("\"\xC3\x9C" "bel & <Co>, E."), std::string::npos) << expected[3];
