@@ -25,6 +25,8 @@
 #include "ui/common/load_report_box.h"
 #include "ui/common/message_box.h"
 #include "ui/common/world_changes.h"
+#include "ui/undo/undo_menu_actions.h"
+#include "ui/undo/world_history.h"
 
 // The resource initialiser must be named outside any namespace (the resources live in a
 // static library).
@@ -207,10 +209,19 @@ void DlgMainMenu::BuildMenus() {
   databaseMenu_ = menuBar_->addMenu(QStringLiteral("Datenbanken"));
   databaseMenu_->setObjectName("databaseMenu");
   AddCommand(databaseMenu_, kCmdManage, QStringLiteral("Verwalten"), [this] { ManageDatabases(); });
+  AddEditorCommand(databaseMenu_, kCmdCheckDatabase, QString::fromUtf8("Datenbank &prüfen"),
+                   EditorCommand::kValidationReport)
+      ->setShortcut(Qt::Key_F7);
   databaseMenu_->addSeparator();
 
   QMenu* edit = menuBar_->addMenu(QStringLiteral("Be&arbeiten"));
   edit->setObjectName("editMenu");
+  undoActions_ = new UndoMenuActions(this);
+  for (auto [command, action] : {std::pair{kCmdUndo, undoActions_->UndoAction()}, std::pair{kCmdRedo, undoActions_->RedoAction()}}) {
+    edit->addAction(action);
+    actions_[command] = action;
+  }
+  edit->addSeparator();
   AddEditorCommand(edit, kCmdClubEditor, QStringLiteral("&Verein"), EditorCommand::kClubEditor);
   AddEditorCommand(edit, kCmdSquadEditor, QStringLiteral("Spieler&kader"), EditorCommand::kSquadEditor);
   AddEditorCommand(edit, kCmdCountrySettings, QStringLiteral("&Land Einstellungen"), EditorCommand::kCountryEditor);
@@ -277,6 +288,7 @@ void DlgMainMenu::Refresh() {
   CWorldDatabase* world = context_.CurrentWorld();
   if (!world) return;
   WatchWorld(*world);
+  undoActions_->Follow(&context_.HistoryOf(*world));
   const StartingSelection& selection = world->Selection();
   continent_ = selection.continent < kContinentCount ? selection.continent : 0;
   previousContinent_ = selection.previousContinent;
@@ -492,7 +504,8 @@ void DlgMainMenu::OnWorldChanged(CWorldDatabase& world, const ChangeScope& scope
       if (scope.Touches(n)) cache.Invalidate(n);
   }
   if (&world != context_.CurrentWorld()) return;
-  if (scope.wholeWorld || scope.settings) {
+  // A country's settings hold its continent, which decides the country list.
+  if (scope.wholeWorld || scope.settings || scope.countrySettings.any()) {
     FillCountries();
   } else if (scope.Touches(country_)) {
     FillClubs();

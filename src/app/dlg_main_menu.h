@@ -40,6 +40,7 @@ class ClubListModel;
 class CWorldDatabase;
 class EditorContext;
 class MainStatisticsPanel;
+class UndoMenuActions;
 struct ChangeScope;
 struct WorldArchiveFolders;
 enum class BatchCommand : int;
@@ -172,6 +173,7 @@ class DlgMainMenu : public QDialog {
   QLabel* countryTitle_ = nullptr;
   QLabel* worldTitle_ = nullptr;
   MainStatisticsPanel* statistics_ = nullptr;
+  UndoMenuActions* undoActions_ = nullptr;
 
   std::set<const CWorldDatabase*> watched_;
   std::map<const CWorldDatabase*, std::unique_ptr<WorldStatisticsCache>> statisticsCaches_;

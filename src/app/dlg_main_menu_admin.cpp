@@ -2,6 +2,7 @@
 // the batch corrections. The core does the work and words the questions and results; the
 // window asks, picks the report file and commits the change through the world's door.
 
+#include <QAction>
 #include <QMenu>
 #include <QMenuBar>
 
@@ -111,7 +112,8 @@ void DlgMainMenu::RunBatch(BatchCommand command) {
   ChangeScope scope = ChangeScope::WholeWorld();
   switch (command) {
     case BatchCommand::kYellowShoesClub:
-      scope = ChangeScope::Country(selection.clubId ? ClubCountry(selection.clubId) : 0);
+      // Only the boots of the club's persons change.
+      scope = selection.clubId ? ChangeScope::Club(selection.clubId) : ChangeScope::Country(0);
       break;
     case BatchCommand::kRenameStaff:
     case BatchCommand::kRenameStadiums:
@@ -122,7 +124,9 @@ void DlgMainMenu::RunBatch(BatchCommand command) {
     default: break;
   }
   MessageBoxPrompts prompts(this);
-  context_.CurrentChanges().CommitIf(scope, QString::number(static_cast<int>(command)), [&](CWorldDatabase&) {
+  const QAction* action = CommandAction(static_cast<int>(command));
+  const QString text = action ? action->text() : QString::number(static_cast<int>(command));
+  context_.CurrentChanges().CommitIf(scope, text, [&](CWorldDatabase&) {
     return RunBatchCommand(command, target, context_.ExpertMode(), prompts) > 0;
   });
 }

@@ -13,6 +13,7 @@
 #include "ui/common/world_changes.h"
 #include "database/club_commands.h"
 #include "master/master_batch.h"
+#include "persons/world_persons.h"
 #include "platform/string_table.h"
 #include "ui/common/dlg_error_single.h"
 #include "ui/common/input_dialogs.h"
@@ -22,6 +23,15 @@
 namespace torvale {
 
 namespace {
+
+QString ClubText(const CWorldDatabase& world, uint32_t clubId) { return FromCp1252(WorldClubName(world, clubId)); }
+
+// The club and every other list that names one of its persons: deleting them reaches there.
+ChangeScope ClubPersonsScope(const CWorldDatabase& world, uint32_t clubId) {
+  ChangeScope scope = ChangeScope::Club(clubId);
+  if (const CClub* club = FindWorldClub(world, clubId)) scope |= ChangeScope::ListingPersons(world, club->PlayerIds());
+  return scope;
+}
 
 constexpr int kCloseWorldQuestion = 859;
 constexpr int kNationalTeamNotReplaced = 843;
@@ -58,7 +68,11 @@ void DlgMainMenu::DeleteSelectedClub() {
   // The national team lives in the amateur club: it belongs to the country and stays.
   if (!selection.HasClub() || ClubNumber(selection.clubId) == kAmateurClubNumber) return;
   const int country = ClubCountry(selection.clubId);
-  context_.CurrentChanges().CommitIf(ChangeScope::Country(country), QString::fromUtf8("Verein löschen"),
+  WorldChanges& changes = context_.CurrentChanges();
+  // The club number and the leagues belong to the country; its persons may be listed elsewhere too.
+  ChangeScope scope = ChangeScope::Country(country);
+  scope |= ClubPersonsScope(changes.World(), selection.clubId);
+  changes.CommitIf(scope, QString::fromUtf8("Verein %1 gelöscht").arg(ClubText(changes.World(), selection.clubId)),
                                      [&](CWorldDatabase& world) {
                                        CCountry* owner = world.Country(country);
                                        return owner && owner->RemoveClub(selection.clubId) != nullptr;
@@ -86,8 +100,11 @@ void DlgMainMenu::ReplaceSelectedClub() {
                                                      QString::fromUtf8("Verein überschreiben"));
   if (!path) return;
   const std::string file = ToCp1252(*path);
-  context_.CurrentChanges().CommitIf(ChangeScope::Country(ClubCountry(selection.clubId)),
-                                     QString::fromUtf8("Verein überschreiben"), [&](CWorldDatabase& world) {
+  WorldChanges& changes = context_.CurrentChanges();
+  ChangeScope scope = ChangeScope::Country(ClubCountry(selection.clubId));
+  scope |= ClubPersonsScope(changes.World(), selection.clubId);
+  changes.CommitIf(scope, QString::fromUtf8("Verein %1 überschrieben").arg(ClubText(changes.World(), selection.clubId)),
+                   [&](CWorldDatabase& world) {
                                        return ReplaceClubFromFile(world, selection.clubId, file) ==
                                               ClubReplaceResult::kReplaced;
                                      });
@@ -96,8 +113,10 @@ void DlgMainMenu::ReplaceSelectedClub() {
 void DlgMainMenu::RemoveSelectedClubPeople() {
   const MainSelection selection = Selection();
   if (!selection.HasClub() || !AskYesNo(LoadString(kRemoveClubPeopleQuestion), this)) return;
-  context_.CurrentChanges().CommitIf(ChangeScope::Country(ClubCountry(selection.clubId)),
-                                     QString::fromUtf8("Spieler/Manager löschen"), [&](CWorldDatabase& world) {
+  WorldChanges& changes = context_.CurrentChanges();
+  changes.CommitIf(ClubPersonsScope(changes.World(), selection.clubId),
+                   QString::fromUtf8("Spieler/Manager von %1 gelöscht").arg(ClubText(changes.World(), selection.clubId)),
+                   [&](CWorldDatabase& world) {
                                        return RemoveClubPeople(world, selection.clubId) > 0;
                                      });
 }

@@ -10,6 +10,8 @@ enum MainMenuCommand : int {
   kCmdOpen = 57601,
   kCmdClose = 57602,
   kCmdSave = 57603,
+  kCmdUndo = 57643,
+  kCmdRedo = 57644,
   kCmdSaveAs = 32807,
   kCmdImport = 32808,
   kCmdExport = 32809,
@@ -41,6 +43,7 @@ enum MainMenuCommand : int {
   kCmdMapPlayerIds = 32846,
   kCmdMapConsoleFaces = 32855,
   kCmdMapFaceIds = 32863,
+  kCmdCheckDatabase = 1450,  // "Datenbank prüfen" (F7), an addition of this editor
 };
 
 }  // namespace torvale

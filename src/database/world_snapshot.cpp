@@ -196,6 +196,27 @@ WorldSnapshot WorldSnapshot::Capture(const CWorldDatabase& world, std::span<cons
   return snapshot;
 }
 
+bool WorldSnapshot::Absorb(WorldSnapshot&& later) {
+  auto holds = [this](WorldPartKind kind, int country) {
+    return std::any_of(parts_.begin(), parts_.end(),
+                       [&](const WorldPart& p) { return p.kind == kind && p.country == country; });
+  };
+  for (const WorldPart& part : later.parts_)
+    if (part.kind == WorldPartKind::kCountry &&
+        (holds(WorldPartKind::kClub, part.country) || holds(WorldPartKind::kCountrySettings, part.country)))
+      return false;
+  for (size_t i = 0; i < later.parts_.size(); ++i) {
+    const WorldPart& part = later.parts_[i];
+    if (std::find(parts_.begin(), parts_.end(), part) != parts_.end()) continue;
+    if ((part.kind == WorldPartKind::kClub || part.kind == WorldPartKind::kCountrySettings) &&
+        holds(WorldPartKind::kCountry, part.country))
+      continue;
+    parts_.push_back(part);
+    captured_.push_back(std::move(later.captured_[i]));
+  }
+  return true;
+}
+
 size_t WorldSnapshot::MemoryBytes() const {
   size_t bytes = sizeof(*this) + parts_.capacity() * sizeof(WorldPart) + captured_.capacity() * sizeof(Captured);
   for (const Captured& c : captured_) {
@@ -257,8 +278,12 @@ class Restorer {
       if (persons_.FindPlayer(id)) present.push_back(id);
     if (present.empty()) return;
     const std::unordered_set<uint32_t> listed = ListedAnywhere();
-    for (uint32_t id : present)
-      if (!listed.contains(id)) persons_.RemovePlayer(id);
+    for (uint32_t id : present) {
+      if (!listed.contains(id))
+        persons_.RemovePlayer(id);
+      else
+        keptOutside_.insert(id);
+    }
   }
 
   // 3. Every part reads its record back.
@@ -313,6 +338,8 @@ class Restorer {
 
   CWorldDatabase& world_;
   CPersonTable& persons_;
+  // Wanted ids whose persons a list outside the restored parts still holds.
+  std::unordered_set<uint32_t> keptOutside_;
   std::vector<Move> moves_;
   std::vector<uint32_t> withoutClubIds_;
 };
@@ -403,6 +430,12 @@ void Restorer::MovePersons() {
   CPlayersWithoutClub* list = world_.PlayersWithoutClub();
   if (list) withoutClubIds_ = WithoutClubPersons(*list);
   for (size_t i = 0; i < moves_.size(); ++i) {
+    // A person two restored parts list (a national squad and the club) is read once by each;
+    // the first copy has the id back, the others list it again instead of keeping a copy.
+    if (persons_.FindPlayer(moves_[i].to) && !keptOutside_.contains(moves_[i].to)) {
+      Relist(moves_[i], moves_[i].to);
+      continue;
+    }
     // An id another person took meanwhile (outside the restored parts) keeps a fresh one.
     CPlayer* person = persons_.CreatePlayer(moves_[i].to, true);
     const uint32_t id = person->id;

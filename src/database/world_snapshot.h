@@ -70,6 +70,13 @@ class WorldSnapshot {
   // country or list that is absent from the world is skipped.
   void Restore(CWorldDatabase& world) const;
 
+  // Adds the parts of `later` that this snapshot does not hold yet: a change that names more
+  // parts as it goes captures each before it touches it, and one restore must put them all
+  // back together (a person moved between two parts finds its id free only then). False, and
+  // nothing added, when `later` holds a whole country of which this snapshot holds a club or
+  // the settings already: those changed before the country was captured.
+  bool Absorb(WorldSnapshot&& later);
+
   const std::vector<WorldPart>& Parts() const { return parts_; }
   // Bytes held, for the undo stack's budget.
   size_t MemoryBytes() const;

@@ -2,6 +2,7 @@
 
 #include <memory>
 
+#include "app/qt_text.h"
 #include "assets/render_host/render_manager.h"
 #include "database/world_database.h"
 #include "ui/club/club_editor_context.h"
@@ -73,8 +74,11 @@ void OpenClubEditor(EditorContext& editor, QWidget* parent, const MainSelection&
   WorldChanges& changes = editor.ChangesOf(*command.world);
   const uint32_t clubId = selection.clubId;
   const int country = command.country;
-  context.commit = [&changes, clubId, country](const CClub& edited) {
-    return changes.CommitIf(ChangeScope::Country(country), QStringLiteral("Verein bearbeiten"),
+  context.commit = [&changes, clubId, country, &editor](const CClub& edited) {
+    // The editor works on a copy of the club alone: its fields and its persons' list.
+    const QString text =
+        QStringLiteral("Verein %1 bearbeitet").arg(FromCp1252(std::string(edited.Name(editor.CurrentLanguage()))));
+    return changes.CommitIf(ChangeScope::Club(clubId), text,
                             [&](CWorldDatabase& world) {
                               CClub* club = world.Country(country)->FindClub(clubId);
                               if (!club) return false;
@@ -93,7 +97,9 @@ void OpenNewClubDialog(EditorContext& editor, QWidget* parent, const MainSelecti
   const int country = command.country;
   context.fileNewClub = [&changes, country](std::unique_ptr<CClub> club) {
     uint32_t id = 0;
-    changes.CommitIf(ChangeScope::Country(country), QStringLiteral("Neuer Verein"), [&](CWorldDatabase& world) {
+    // A new club takes a club number of its country: the country is captured whole.
+    const QString text = QStringLiteral("Neuer Verein %1").arg(FromCp1252(std::string(club->Name(0))));
+    changes.CommitIf(ChangeScope::Country(country), text, [&](CWorldDatabase& world) {
       const CClub* filed = world.Country(country)->AddNewClub(std::move(club));
       id = filed ? filed->clubId : 0;
       return filed != nullptr;

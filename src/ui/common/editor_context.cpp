@@ -3,6 +3,7 @@
 #include "platform/path.h"
 #include "platform/pc/file.h"
 #include "ui/common/message_box.h"
+#include "ui/undo/world_history.h"
 
 namespace torvale {
 
@@ -24,7 +25,8 @@ EditorContext::EditorContext(const std::string& installFolder)
 }
 
 EditorContext::~EditorContext() {
-  // The change doors observe the worlds: they go first.
+  // The histories observe the change doors, which observe the worlds: they go first.
+  histories_.clear();
   changes_.clear();
   worlds_.reset();
   cupAllocations_.FreeCupAllocations();
@@ -54,14 +56,23 @@ CWorldDatabase* EditorContext::OpenWorld(const std::string& folder) {
 
 bool EditorContext::CloseWorld(CWorldDatabase* world) {
   if (!world || worlds_->IndexOf(world) == worlds_->Count()) return false;
+  histories_.erase(world);
   changes_.erase(world);
   return worlds_->RemoveWorld(world);
 }
 
 WorldChanges& EditorContext::ChangesOf(CWorldDatabase& world) {
   std::unique_ptr<WorldChanges>& changes = changes_[&world];
-  if (!changes) changes = std::make_unique<WorldChanges>(world);
+  if (!changes) {
+    changes = std::make_unique<WorldChanges>(world);
+    histories_[&world] = std::make_unique<WorldHistory>(*changes);
+  }
   return *changes;
+}
+
+WorldHistory& EditorContext::HistoryOf(CWorldDatabase& world) {
+  ChangesOf(world);
+  return *histories_.at(&world);
 }
 
 }  // namespace torvale

@@ -28,6 +28,8 @@
 
 namespace torvale {
 
+class WorldHistory;
+
 // The game's own database folder below the install folder.
 constexpr const char* kGameDatabaseFolder = "database";
 
@@ -64,6 +66,9 @@ class EditorContext {
   // The change door of an open world.
   WorldChanges& ChangesOf(CWorldDatabase& world);
   WorldChanges& CurrentChanges() { return ChangesOf(*CurrentWorld()); }
+  // The undo history of an open world; it begins with the world's change door and ends with
+  // the world.
+  WorldHistory& HistoryOf(CWorldDatabase& world);
 
   // ---- process-wide tables ----
   CTextDataTables& TextTables() { return textTables_; }
@@ -93,6 +98,7 @@ class EditorContext {
   CGlobalTools tools_;
   std::unique_ptr<WorldManager> worlds_;
   std::map<const CWorldDatabase*, std::unique_ptr<WorldChanges>> changes_;
+  std::map<const CWorldDatabase*, std::unique_ptr<WorldHistory>> histories_;  // observe the doors
   EditorCommandRegistry commands_;
   ClubNameCounter clubNames_;
   bool expertMode_ = false;

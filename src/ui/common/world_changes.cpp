@@ -1,5 +1,12 @@
 #include "ui/common/world_changes.h"
 
+#include <algorithm>
+#include <unordered_set>
+
+#include "world/club.h"
+#include "world/country.h"
+#include "world/players_without_club.h"
+
 namespace torvale {
 
 ChangeScope ChangeScope::Country(int number) {
@@ -11,6 +18,42 @@ ChangeScope ChangeScope::Country(int number) {
 ChangeScope ChangeScope::Countries(std::initializer_list<int> numbers) {
   ChangeScope scope;
   for (int number : numbers) scope |= Country(number);
+  return scope;
+}
+
+ChangeScope ChangeScope::CountrySettings(int number) {
+  ChangeScope scope;
+  if (number >= 0 && number < kCountrySlots) scope.countrySettings.set(static_cast<size_t>(number));
+  return scope;
+}
+
+ChangeScope ChangeScope::Club(uint32_t clubId) {
+  ChangeScope scope;
+  if (clubId != 0) scope.clubs.insert(clubId & ~kReserveTeamBit);
+  return scope;
+}
+
+ChangeScope ChangeScope::ListingPersons(const CWorldDatabase& world, std::span<const uint32_t> personIds) {
+  ChangeScope scope;
+  const std::unordered_set<uint32_t> wanted(personIds.begin(), personIds.end());
+  auto anyWanted = [&wanted](const auto& ids) {
+    return std::any_of(ids.begin(), ids.end(), [&wanted](uint32_t id) { return wanted.contains(id); });
+  };
+  for (int n = kFirstCountry; n <= kLastCountry; ++n) {
+    const CCountry* country = world.Country(n);
+    if (!country) continue;
+    // A country's additional managers are listed by the country itself, not by a club.
+    if (anyWanted(country->AdditionalManagers())) {
+      scope |= Country(n);
+      continue;
+    }
+    for (const auto& [id, club] : country->Clubs())
+      if (anyWanted(club->PlayerIds())) scope |= Club(id);
+  }
+  if (const CPlayersWithoutClub* list = world.PlayersWithoutClub()) {
+    for (size_t i = 0; i < list->Count() && !scope.playersWithoutClub; ++i)
+      if (wanted.contains(list->IdAt(i))) scope.playersWithoutClub = true;
+  }
   return scope;
 }
 
@@ -31,6 +74,8 @@ ChangeScope ChangeScope::WholeWorld() { return ScopeOf(&ChangeScope::wholeWorld)
 
 ChangeScope& ChangeScope::operator|=(const ChangeScope& other) {
   countries |= other.countries;
+  countrySettings |= other.countrySettings;
+  clubs.insert(other.clubs.begin(), other.clubs.end());
   rules = rules || other.rules;
   playersWithoutClub = playersWithoutClub || other.playersWithoutClub;
   settings = settings || other.settings;
@@ -39,18 +84,28 @@ ChangeScope& ChangeScope::operator|=(const ChangeScope& other) {
 }
 
 bool ChangeScope::Touches(int number) const {
-  return wholeWorld || (number >= 0 && number < kCountrySlots && countries.test(static_cast<size_t>(number)));
+  if (wholeWorld) return true;
+  if (number < 0 || number >= kCountrySlots) return false;
+  const auto slot = static_cast<size_t>(number);
+  if (countries.test(slot) || countrySettings.test(slot)) return true;
+  return std::any_of(clubs.begin(), clubs.end(), [number](uint32_t id) { return ClubCountry(id) == number; });
 }
 
 bool ChangeScope::Covers(const ChangeScope& other) const {
   if (wholeWorld) return true;
   if (other.wholeWorld) return false;
-  return (other.countries & ~countries).none() && (rules || !other.rules) &&
-         (playersWithoutClub || !other.playersWithoutClub) && (settings || !other.settings);
+  const bool clubsCovered = std::all_of(other.clubs.begin(), other.clubs.end(), [this](uint32_t id) {
+    const int country = ClubCountry(id);
+    return clubs.contains(id) || (country >= 0 && country < kCountrySlots && countries.test(static_cast<size_t>(country)));
+  });
+  return (other.countries & ~countries).none() && (other.countrySettings & ~(countrySettings | countries)).none() &&
+         clubsCovered && (rules || !other.rules) && (playersWithoutClub || !other.playersWithoutClub) &&
+         (settings || !other.settings);
 }
 
 bool ChangeScope::IsEmpty() const {
-  return countries.none() && !rules && !playersWithoutClub && !settings && !wholeWorld;
+  return countries.none() && countrySettings.none() && clubs.empty() && !rules && !playersWithoutClub && !settings &&
+         !wholeWorld;
 }
 
 WorldChanges::WorldChanges(CWorldDatabase& world, QObject* parent) : QObject(parent), world_(world) {
@@ -116,7 +171,16 @@ void WorldChanges::EndTransaction(bool changed) {
   emit this->changed(transactionScope_, transactionText_);
 }
 
-void WorldChanges::MarkSaved() { SetModified(false); }
+void WorldChanges::WidenTransaction(const ChangeScope& scope) {
+  if (!InTransaction() || transactionScope_.Covers(scope)) return;
+  emit aboutToChange(scope);
+  transactionScope_ |= scope;
+}
+
+void WorldChanges::MarkSaved() {
+  SetModified(false);
+  emit saved();
+}
 
 void WorldChanges::SetModified(bool modified) {
   if (modified_ == modified) return;

@@ -18,16 +18,23 @@
 #include <QObject>
 #include <QString>
 #include <bitset>
+#include <cstdint>
 #include <functional>
 #include <initializer_list>
+#include <set>
+#include <span>
 
 #include "database/world_database.h"
 
 namespace torvale {
 
-// Which parts of a world a change touches.
+// Which parts of a world a change touches. The finer the scope, the smaller the undo step;
+// but a scope that misses a part the change touched leaves that part changed after an undo,
+// so a committer names everything it may touch and takes the bigger part when unsure.
 struct ChangeScope {
-  std::bitset<kCountrySlots> countries;
+  std::bitset<kCountrySlots> countries;         // everything of the country
+  std::bitset<kCountrySlots> countrySettings;   // the country's own fields and its competitions only
+  std::set<uint32_t> clubs;                      // single clubs with their persons (bit 24 cleared)
   bool rules = false;               // the global rules
   bool playersWithoutClub = false;  // the players without club
   bool settings = false;            // language, folder, starting selection and the other settings
@@ -35,13 +42,20 @@ struct ChangeScope {
 
   static ChangeScope Country(int number);
   static ChangeScope Countries(std::initializer_list<int> numbers);
+  static ChangeScope CountrySettings(int number);
+  // One club (a reserve team's id names its club) with the persons it lists.
+  static ChangeScope Club(uint32_t clubId);
+  // Every club, list and country that lists one of the persons: what deleting or re-listing
+  // them touches (a person may be in a national squad and in the free list besides its club).
+  static ChangeScope ListingPersons(const CWorldDatabase& world, std::span<const uint32_t> personIds);
   static ChangeScope Rules();
   static ChangeScope PlayersWithoutClub();
   static ChangeScope Settings();
   static ChangeScope WholeWorld();
 
   ChangeScope& operator|=(const ChangeScope& other);
-  // Whether the change may have touched country `number` (always for the whole world).
+  // Whether the change may have touched country `number` (its settings, a club of it or all
+  // of it; always for the whole world).
   bool Touches(int number) const;
   // Whether every part `other` names is named here too.
   bool Covers(const ChangeScope& other) const;
@@ -68,18 +82,25 @@ class WorldChanges : public QObject {
   void EndTransaction(bool changed = true);
   bool InTransaction() const { return depth_ > 0; }
 
+  // Widens an open transaction by parts it did not name yet, before the dialog touches them
+  // (the squad editor, when a person of another club joins its list and may be edited).
+  void WidenTransaction(const ChangeScope& scope);
+
   bool IsModified() const { return modified_; }
   // After a successful save, or a load: what is in memory is what is on disk.
   void MarkSaved();
+  // Undo and redo set it from the history: back at the saved state nothing is unsaved.
+  void SetModified(bool modified);
 
  signals:
   void aboutToChange(const torvale::ChangeScope& scope);
   void changed(const torvale::ChangeScope& scope, const QString& text);
   void changeDropped(const torvale::ChangeScope& scope);
   void modifiedChanged(bool modified);
+  // After every MarkSaved: the undo history marks its clean point.
+  void saved();
 
  private:
-  void SetModified(bool modified);
 
   CWorldDatabase& world_;
   bool modified_ = false;

@@ -85,7 +85,7 @@ void CDlg5YearChange::accept() {
   // A value typed without leaving the field still counts.
   for (int s = 0; s < kRankingSeasons; ++s) TextEdited(s);
   context_.CurrentChanges().CommitIf(
-      ChangeScope::Country(country_), QString::fromUtf8("5-Jahreswertung ändern"), [this](CWorldDatabase& world) {
+      ChangeScope::CountrySettings(country_), QString::fromUtf8("5-Jahreswertung geändert"), [this](CWorldDatabase& world) {
         CCountry& c = *world.Country(country_);
         bool changed = false;
         for (int s = 0; s < kRankingSeasons; ++s) {

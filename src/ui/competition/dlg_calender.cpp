@@ -44,8 +44,8 @@ CDlgCalender::CDlgCalender(EditorContext& context, CCountry& country, QWidget* p
   const QString countryName = FromCp1252(std::string(country.Name(world.Language())));
   setWindowTitle(QStringLiteral("Rahmenterminkalender - %1").arg(countryName));
   transaction_ = std::make_unique<ScopedWorldTransaction>(
-      context.ChangesOf(world), ChangeScope::Country(country.CountryNumber()),
-      QStringLiteral("Rahmenterminkalender %1").arg(countryName));
+      context.ChangesOf(world), ChangeScope::CountrySettings(country.CountryNumber()),
+      QString::fromUtf8("Rahmenterminkalender %1 geändert").arg(countryName));
 
   model_ = new CalenderTableModel(world, country, this);
   table_ = new QTableView(this);

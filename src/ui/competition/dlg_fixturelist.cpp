@@ -46,8 +46,8 @@ CDlgFixturelist::CDlgFixturelist(EditorContext& context, CCountry& country, QWid
   const QString countryName = FromCp1252(std::string(country.Name(world.Language())));
   setWindowTitle(QString::fromUtf8("Spielpläne - %1").arg(countryName));
   transaction_ = std::make_unique<ScopedWorldTransaction>(context.ChangesOf(world),
-                                                          ChangeScope::Country(country.CountryNumber()),
-                                                          QString::fromUtf8("Spielpläne %1").arg(countryName));
+                                                          ChangeScope::CountrySettings(country.CountryNumber()),
+                                                          QString::fromUtf8("Spielpläne %1 geändert").arg(countryName));
 
   leagues_ = new QComboBox(this);
   leagues_->setObjectName(QStringLiteral("leagueChoice"));

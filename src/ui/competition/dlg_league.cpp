@@ -29,8 +29,8 @@ CDlgLeague::CDlgLeague(EditorContext& context, CCountry& country, QWidget* paren
   const QString countryName = FromCp1252(std::string(country.Name(world.Language())));
   setWindowTitle(QStringLiteral("Ligazusammensetzung - %1").arg(countryName));
   transaction_ = std::make_unique<ScopedWorldTransaction>(
-      context.ChangesOf(world), ChangeScope::Country(country.CountryNumber()),
-      QStringLiteral("Ligazusammensetzung %1").arg(countryName));
+      context.ChangesOf(world), ChangeScope::CountrySettings(country.CountryNumber()),
+      QString::fromUtf8("Ligazusammensetzung %1 geändert").arg(countryName));
 
   leagues_ = new QComboBox(this);
   leagues_->setObjectName(QStringLiteral("leagueChoice"));

@@ -176,7 +176,7 @@ void CDlgLeaguedataChange::Apply() {
 }
 
 void CDlgLeaguedataChange::accept() {
-  changes_.Commit(ChangeScope::Country(country_.CountryNumber()), QStringLiteral("Ligadaten"),
+  changes_.Commit(ChangeScope::CountrySettings(country_.CountryNumber()), QString::fromUtf8("Ligadaten geändert"),
                   [this](CWorldDatabase&) { Apply(); });
   QDialog::accept();
 }

@@ -56,7 +56,11 @@ void CDlgLandParent::StorePage(int index) {
   if (index < 0 || index >= static_cast<int>(pages_.size())) return;
   CCountryPage* page = pages_[static_cast<size_t>(index)];
   if (!page->StoresOnLeave()) return;
-  context_.CurrentChanges().CommitIf(ChangeScope::Country(country_.CountryNumber()), tabs_->tabText(index),
+  // The form pages hold the country's own settings and its cups; its clubs, persons and lists
+  // stay as they are, so the settings alone are kept for undo.
+  const QString text = QStringLiteral("%1: %2 geändert")
+                           .arg(FromCp1252(std::string(country_.Name(context_.CurrentWorld()->Language()))), tabs_->tabText(index));
+  context_.CurrentChanges().CommitIf(ChangeScope::CountrySettings(country_.CountryNumber()), text,
                                      [&](CWorldDatabase&) {
                                        const CountryFields before = country_;
                                        page->Store();

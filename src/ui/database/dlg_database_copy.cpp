@@ -214,7 +214,7 @@ void CDlgDatabaseCopy::CopyClubIntoCountry(const CopyItem& source, const CopyIte
       CopyClubOntoClub(source, {CopyItemKind::kClub, target.world, existing->clubId});
       return;
     }
-  context_.ChangesOf(*to).CommitIf(ChangeScope::Country(targetNumber), QStringLiteral("Verein übernehmen"),
+  context_.ChangesOf(*to).CommitIf(ChangeScope::Country(targetNumber), QString::fromUtf8("Verein aus anderer Datenbank übernommen"),
                                    [&](CWorldDatabase& world) {
                                      return torvale::CopyClubIntoCountry(*from, *club, world, *country, kCopyEverything) != nullptr;
                                    });
@@ -236,7 +236,7 @@ void CDlgDatabaseCopy::CopyClubOntoClub(const CopyItem& source, const CopyItem& 
   const std::optional<uint32_t> mask = AskOptions(CopyItemKind::kClub, clubMask_);
   if (!mask) return;
   clubMask_ = *mask;
-  context_.ChangesOf(*to).CommitIf(ChangeScope::Country(ClubCountry(target.id)), QStringLiteral("Verein übernehmen"),
+  context_.ChangesOf(*to).CommitIf(ChangeScope::Country(ClubCountry(target.id)), QString::fromUtf8("Verein aus anderer Datenbank übernommen"),
                                    [&](CWorldDatabase& world) { return CopyClub(*from, *club, world, *onto, clubMask_); });
 }
 
@@ -249,7 +249,7 @@ void CDlgDatabaseCopy::CopyCountry(const CopyItem& source, const CopyItem& targe
   const std::optional<uint32_t> mask = AskOptions(CopyItemKind::kCountry, countryMask_);
   if (!mask) return;
   countryMask_ = *mask;
-  context_.ChangesOf(*to).CommitIf(ChangeScope::Country(static_cast<int>(target.id)), QString::fromUtf8("Land übernehmen"),
+  context_.ChangesOf(*to).CommitIf(ChangeScope::Country(static_cast<int>(target.id)), QString::fromUtf8("Land aus anderer Datenbank übernommen"),
                                    [&](CWorldDatabase& world) {
                                      return torvale::CopyCountry(*from, *country, world, *onto, countryMask_);
                                    });
@@ -266,7 +266,7 @@ void CDlgDatabaseCopy::CopyContinent(const CopyItem& source, const CopyItem& tar
   // Only the countries of the dropped continent are copied, each onto its own number.
   ChangeScope scope;
   for (int number : CountriesOfContinent(*from, static_cast<int>(source.id), 0)) scope |= ChangeScope::Country(number);
-  context_.ChangesOf(*to).CommitIf(scope, QString::fromUtf8("Kontinent übernehmen"), [&](CWorldDatabase& world) {
+  context_.ChangesOf(*to).CommitIf(scope, QString::fromUtf8("Kontinent aus anderer Datenbank übernommen"), [&](CWorldDatabase& world) {
     return torvale::CopyContinent(*from, world, source.id, countryMask_) > 0;
   });
   FillTree(target.world);

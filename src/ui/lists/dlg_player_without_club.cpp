@@ -6,7 +6,9 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "app/qt_text.h"
 #include "database/world_database.h"
+#include "persons/world_persons.h"
 #include "ui/common/world_changes.h"
 #include "ui/lists/list_texts.h"
 #include "ui/lists/report_list.h"
@@ -116,10 +118,12 @@ int CDlgPlayerWithoutClub::MoveSelectedToClub() {
   if (ids.empty() || !chooser_) return 0;
   const uint32_t clubId = chooser_(this);
   if (clubId == 0) return 0;
-  ChangeScope scope = ChangeScope::PlayersWithoutClub();
-  scope |= ChangeScope::Country(static_cast<int>(ClubCountry(clubId & ~kReserveTeamBit)));
+  ChangeScope scope = ChangeScope::ListingPersons(changes_.World(), ids);
+  scope |= ChangeScope::PlayersWithoutClub();
+  scope |= ChangeScope::Club(clubId);
   std::vector<uint32_t> moved;
-  changes_.CommitIf(scope, QStringLiteral("Freie Spieler zum Verein"), [&](CWorldDatabase& world) {
+  const QString text = QString::fromUtf8("%1 freie Spieler zu %2 gewechselt").arg(ids.size()).arg(FromCp1252(WorldClubName(changes_.World(), clubId)));
+  changes_.CommitIf(scope, text, [&](CWorldDatabase& world) {
     moved = MoveFreePlayersToClub(world, ids, clubId);
     return !moved.empty();
   });
@@ -132,7 +136,10 @@ int CDlgPlayerWithoutClub::DeleteSelected() {
   const std::vector<uint32_t> ids = SelectedIds(rows);
   if (ids.empty()) return 0;
   int deleted = 0;
-  changes_.CommitIf(ChangeScope::PlayersWithoutClub(), QStringLiteral("Freie Spieler löschen"),
+  // A person some club lists as well stays in the world: that club is kept with the list.
+  ChangeScope scope = ChangeScope::ListingPersons(changes_.World(), ids);
+  scope |= ChangeScope::PlayersWithoutClub();
+  changes_.CommitIf(scope, QString::fromUtf8("%1 freie Spieler gelöscht").arg(ids.size()),
                     [&](CWorldDatabase& world) {
                       deleted = DeleteFreePlayers(world, ids);
                       return deleted > 0;

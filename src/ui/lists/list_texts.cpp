@@ -27,17 +27,8 @@ NameCompare UserCollation() { return CollationWith(Qt::CaseInsensitive); }
 NameCompare UserCollationCaseSensitive() { return CollationWith(Qt::CaseSensitive); }
 
 ChangeScope ScopeListingPerson(const CWorldDatabase& world, uint32_t playerId) {
-  ChangeScope scope = ChangeScope::PlayersWithoutClub();
-  for (int n = kFirstCountry; n <= kLastCountry; ++n) {
-    const CCountry* country = world.Country(n);
-    if (!country) continue;
-    for (const auto& [id, club] : country->Clubs()) {
-      if (club->HasPlayer(playerId)) {
-        scope.countries.set(static_cast<size_t>(n));
-        break;
-      }
-    }
-  }
+  ChangeScope scope = ChangeScope::ListingPersons(world, std::span<const uint32_t>(&playerId, 1));
+  scope |= ChangeScope::PlayersWithoutClub();
   return scope;
 }
 

@@ -18,6 +18,7 @@
 #include "ui/lists/list_texts.h"
 #include "ui/lists/report_list.h"
 #include "world/country.h"
+#include "world/player.h"
 
 namespace torvale {
 
@@ -35,6 +36,11 @@ std::vector<ReportColumn> DuplicateColumns() {
           {numbered(birth, 2), 95, Qt::AlignRight},
           {numbered(pos, 1), 55, Qt::AlignHCenter},
           {numbered(pos, 2), 55, Qt::AlignHCenter}};
+}
+
+QString DuplicateRemovedText(const CWorldDatabase& world, uint32_t playerId) {
+  const CPlayer* person = world.Persons().FindPlayer(playerId);
+  return QStringLiteral("Doppelten Spieler %1 entfernt").arg(person ? FromCp1252(person->ShortName()) : QString());
 }
 
 }  // namespace
@@ -170,7 +176,7 @@ bool CPlayerDouble::RemoveSelected(int side) {
   const DuplicatePerson person = side == 0 ? rows_[static_cast<size_t>(row)].pair.first
                                            : rows_[static_cast<size_t>(row)].pair.second;
   const bool removed = changes_.CommitIf(ScopeListingPerson(changes_.World(), person.playerId),
-                                         QStringLiteral("Doppelten Spieler entfernen"),
+                                         DuplicateRemovedText(changes_.World(), person.playerId),
                                          [&](CWorldDatabase& world) { return RemoveDuplicatePerson(world, person); });
   Rebuild();
   list_->SelectRow(std::min(row, list_->RowCount() - 1));

@@ -157,7 +157,12 @@ int CDlgNationalteam::CommitSquadChange(const QTreeWidget& list, const char* tex
   const std::vector<uint32_t> ids = SelectedIds(list);
   const int number = Country();
   int changed = 0;
-  context_.CurrentChanges().CommitIf(ChangeScope::Country(number), QString::fromUtf8(text).arg(ids.size()),
+  // The squad lives in the country's amateur club; its persons stay listed by their own clubs,
+  // which are kept with it so that an undo finds every person where it was.
+  WorldChanges& changes = context_.CurrentChanges();
+  ChangeScope scope = ChangeScope::ListingPersons(changes.World(), ids);
+  scope |= ChangeScope::Club(MakeClubId(static_cast<uint32_t>(number), kAmateurClubNumber));
+  changes.CommitIf(scope, QString::fromUtf8(text).arg(ids.size()),
                                      [&](CWorldDatabase& world) {
                                        for (uint32_t id : ids) changed += change(world, number, id) ? 1 : 0;
                                        return changed > 0;

@@ -67,7 +67,12 @@ CDlgPlayerlistClub::CDlgPlayerlistClub(EditorContext& context, uint32_t clubId, 
   title_->setText(FromCp1252(WorldClubName(world_, club_->clubId)) + QStringLiteral(" – ") +
                   FromCp1252(WorldCountryName(world_, club_->CountryId())));
   session_ = std::make_unique<SquadEditSession>(world_, *club_);
-  changes_.BeginTransaction(ChangeScope::Country(club_->CountryId()), QStringLiteral("Spielerkader bearbeiten"));
+  // The person pages write straight into the world while the dialog is open: everything up to
+  // OK or Cancel is one change of the club (widened as persons of other places join the list).
+  // A person edited here is also kept by every other list naming it (a national squad).
+  ChangeScope scope = ChangeScope::Club(club_->clubId);
+  scope |= ChangeScope::ListingPersons(world_, club_->PlayerIds());
+  changes_.BeginTransaction(scope, QStringLiteral("Spielerkader %1 bearbeitet").arg(FromCp1252(WorldClubName(world_, club_->clubId))));
   inTransaction_ = true;
   FillLists();
   SelectPageSet(false);
@@ -340,12 +345,14 @@ void CDlgPlayerlistClub::reject() {
 }
 
 void CDlgPlayerlistClub::CommitSession(const QString& text) {
-  ChangeScope scope = ChangeScope::Country(club_->CountryId());
+  // Deleted persons leave every list that names them (a national squad, the free list).
+  ChangeScope scope = ChangeScope::Club(club_->clubId);
+  scope |= ChangeScope::ListingPersons(world_, club_->PlayerIds());
   for (uint32_t clubId : session_->PendingClubIds()) {
     if (clubId == 0)
       scope |= ChangeScope::PlayersWithoutClub();
     else
-      scope |= ChangeScope::Country(ClubCountry(clubId));
+      scope |= ChangeScope::Club(clubId);
   }
   // Committing deletes the removed persons from the world: no page may still hold one.
   UnloadPages();

@@ -138,7 +138,10 @@ bool CDlgPlayerlistClub::TransferSelected() {
 bool CDlgPlayerlistClub::FetchPerson() {
   const int8_t team = CurrentTeamTab() == kReserveTeamTab ? 1 : 0;
   const std::optional<uint32_t> chosen = pickers_.choosePerson(this, world_);
-  if (!chosen || session_->FetchIn(*chosen, team) != MoveResult::kMoved) return false;
+  if (!chosen) return false;
+  // The fetched person may be edited on the pages before OK moves it: its places are kept now.
+  changes_.WidenTransaction(ChangeScope::ListingPersons(world_, std::span<const uint32_t>(&*chosen, 1)));
+  if (session_->FetchIn(*chosen, team) != MoveResult::kMoved) return false;
   changed_ = true;
   FillLists();
   lists_[static_cast<size_t>(CurrentTeamTab())]->Select(*chosen);
