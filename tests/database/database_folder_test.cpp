@@ -45,9 +45,7 @@ TEST(DatabaseFolder, CreatingReplacesAnOldFolderOnlyWhenTheUserAgrees) {
   ASSERT_TRUE(CreateDatabaseFolder(*world, documents.path(), "Liga", "Beschreibung\r\nzweite Zeile",
                                    [](std::string_view) { return true; }));
   EXPECT_EQ(test::ListNames(folder), std::vector<std::string>{"Database.txt"});
-  std::string description;
-  EXPECT_TRUE(ReadWholeFile(folder + "/Database.txt", description));
-  EXPECT_EQ(description, "Beschreibung\r\nzweite Zeile");
+  EXPECT_EQ(test::ReadText(folder + "/Database.txt"), "Beschreibung\r\nzweite Zeile");
   EXPECT_EQ(world->Folder(), NormalizePath(folder));
 
   EXPECT_FALSE(CreateDatabaseFolder(*world, documents.path(), "..", "", [](std::string_view) { return true; }));

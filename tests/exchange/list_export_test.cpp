@@ -1,8 +1,14 @@
 #include "exchange/list_export.h"
+#include "exchange/list_export_csv.h"
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <string_view>
+#include <vector>
+
 #include "platform/path.h"
+#include "support/file_bytes.h"
 #include "support/scratch_dir.h"
 
 #ifdef TORVALE_TEST_XML_PARSER
@@ -76,15 +82,89 @@ TEST(ListExport, XmlOfClubNamesWithAmpersandsParses) {
 }
 #endif
 
-TEST(ListExport, FileIsWrittenWholeOrNotAtAll) {
+// A strict RFC 4180 reader: a quote inside a quoted field must be doubled, and a quoted field
+// must be followed by a separator or the record's end. Fails the test on anything else.
+std::vector<std::vector<std::string>> ParseCsv(std::string_view text) {
+  std::vector<std::vector<std::string>> records;
+  std::vector<std::string> record;
+  std::string field;
+  size_t i = 0;
+  while (i < text.size()) {
+    if (text[i] == '"') {
+      ++i;
+      for (;;) {
+        if (i >= text.size()) {
+          ADD_FAILURE() << "unterminated quoted field";
+          return records;
+        }
+        if (text[i] == '"') {
+          if (i + 1 < text.size() && text[i + 1] == '"') {
+            field += '"';
+            i += 2;
+            continue;
+          }
+          ++i;
+          break;
+        }
+        field += text[i++];
+      }
+      if (i < text.size() && text[i] != ',' && text[i] != '\r') ADD_FAILURE() << "text after a closing quote";
+    }
+    while (i < text.size() && text[i] != ',' && text[i] != '\r') {
+      if (text[i] == '"' || text[i] == '\n') ADD_FAILURE() << "bare quote or line feed in an unquoted field";
+      field += text[i++];
+    }
+    record.push_back(std::move(field));
+    field.clear();
+    if (i < text.size() && text[i] == ',') {
+      ++i;
+      continue;
+    }
+    if (text.substr(i, 2) != "\r\n") {
+      ADD_FAILURE() << "record does not end in CR LF";
+      return records;
+    }
+    i += 2;
+    records.push_back(std::move(record));
+    record.clear();
+  }
+  return records;
+}
+
+TEST(ListExportCsv, QuotesWhereNeededAndReadsBackInAStrictParser) {
+  // "\xDC" is the Windows-1252 'Ü' the list holds; the file carries it as UTF-8.
+  const ExportedList list{"Titel wird nicht geschrieben",
+                          {"Name", "Verein", "Pos"},
+                          {{"M\xDCller, \"Ede\"", "Brighton & Hove", "TW"},
+                           {"Zeile\r\nzwei", "", "ST"},
+                           {"kurz"}}};
+  const std::string csv = FormatListAsCsv(list);
+  ASSERT_EQ(csv.substr(0, 3), "\xEF\xBB\xBF");
+  EXPECT_EQ(csv.substr(3),
+            "Name,Verein,Pos\r\n"
+            "\"M\xC3\x9Cller, \"\"Ede\"\"\",Brighton & Hove,TW\r\n"
+            "\"Zeile\r\nzwei\",,ST\r\n"
+            "kurz,,\r\n");
+  const auto records = ParseCsv(std::string_view(csv).substr(3));
+  ASSERT_EQ(records.size(), 4u);
+  EXPECT_EQ(records[1], (std::vector<std::string>{"M\xC3\x9Cller, \"Ede\"", "Brighton & Hove", "TW"}));
+  EXPECT_EQ(records[2][0], "Zeile\r\nzwei");
+  for (const auto& record : records) EXPECT_EQ(record.size(), 3u);
+}
+
+TEST(ListExport, FilesAreWrittenWholeOrNotAtAll) {
+  EXPECT_EQ(FormatListAsCsv({"", {"A", "B"}, {}}), "\xEF\xBB\xBF" "A,B\r\n");  // the header only
   test::ScratchDir dir;
-  const std::string path = dir.path() + "/liste.txt";
-  ASSERT_TRUE(ExportListToFile(path, Sample(), ListExportFormat::kTabs));
-  std::string content;
-  ASSERT_TRUE(ReadWholeFile(path, content));
-  EXPECT_EQ(content, FormatExportedList(Sample(), ListExportFormat::kTabs));
-  EXPECT_FALSE(ExportListToFile(dir.path() + "/no/such/folder/liste.txt", Sample(), ListExportFormat::kXml));
-  EXPECT_FALSE(ExportListToFile("", Sample(), ListExportFormat::kXml));
+  const std::string text = JoinPath(dir.path(), "liste.txt"), csv = JoinPath(dir.path(), "liste.csv");
+  const ExportedList full{"", {"Name"}, {{"a,b"}}};
+  ASSERT_TRUE(ExportListToFile(text, Sample(), ListExportFormat::kTabs));
+  ASSERT_TRUE(ExportListToCsvFile(csv, full));
+  EXPECT_EQ(test::ReadText(text), FormatExportedList(Sample(), ListExportFormat::kTabs));
+  EXPECT_EQ(test::ReadText(csv), FormatListAsCsv(full));
+  for (const std::string& bad : {JoinPath(dir.path(), "no/such/folder/liste.txt"), std::string()}) {
+    EXPECT_FALSE(ExportListToFile(bad, Sample(), ListExportFormat::kXml)) << bad;
+    EXPECT_FALSE(ExportListToCsvFile(bad, full)) << bad;
+  }
 }
 
 }  // namespace

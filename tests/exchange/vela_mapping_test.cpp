@@ -8,6 +8,7 @@
 #include "exchange/vela_face_mapping.h"
 #include "exchange/vela_player_mapping.h"
 #include "platform/path.h"
+#include "support/file_bytes.h"
 #include "support/scratch_dir.h"
 
 namespace torvale {
@@ -15,11 +16,7 @@ namespace {
 
 using testing::MappingTestWorld;
 
-std::string ReadReport(const std::string& path) {
-  std::string text;
-  EXPECT_TRUE(ReadWholeFile(path, text)) << path;
-  return text;
-}
+using test::ReadText;
 
 // ------------------------------------------------------------------ club ids
 
@@ -65,7 +62,7 @@ TEST(ClubIdMapping, ReportListsUnusedAndOvermappedEntries) {
   EXPECT_EQ(c.clubs.Find("Zwilling FC")->useCount, 2);
 
   // Failures: "Niemand" and the amateur clubs of the 206 countries.
-  EXPECT_EQ(ReadReport(report),
+  EXPECT_EQ(ReadText(report),
             "Club mapping statistics\r\n"
             "Success: 5, Failure: 207\r\n"
             "Unmapped: 3, Too much mapped: 1\r\n"
@@ -144,7 +141,7 @@ TEST(PlayerIdMapping, NamesThenNicknamesAndTheReport) {
   EXPECT_EQ(missing.siblingId, 99u);
   EXPECT_EQ(amateur.siblingId, 0u);  // amateur clubs are not squads of the sibling game
 
-  EXPECT_EQ(ReadReport(report),
+  EXPECT_EQ(ReadText(report),
             "Vela ID Report - Set complete world from file " + list + "\r\n"
             "Number of Vela Players: 8\r\n"
             "Stat:\r\nSuccess: 5\r\n"
@@ -195,7 +192,7 @@ TEST(ConsoleFaceMapping, FoldedNamesNicknamesAndTheReport) {
   EXPECT_EQ(twin1.starHead, 304);
   EXPECT_EQ(twin2.starHead, 304);
   EXPECT_EQ(missing.starHead, 55);
-  EXPECT_EQ(ReadReport(report),
+  EXPECT_EQ(ReadText(report),
             "Statistical output for PS2 face mapping\r\n"
             "Nobody Here used 0 times\r\n"
             "Twin Star used 2 times\r\n");
@@ -237,7 +234,7 @@ TEST(VelaFaceMapping, FirstMatchingFaceAndTheReport) {
   EXPECT_EQ(padded.starHead, 0) << "\"Nobody  Here\" is not \"Nobody Here\"";
   EXPECT_EQ(missing.starHead, 55);
   // The whole list is accounted for, the entry "nicht vorhanden" (never a match) included.
-  EXPECT_EQ(ReadReport(report),
+  EXPECT_EQ(ReadText(report),
             "Face mapping statistics:\r\n"
             "Successful: 2:\r\n"
             "Unmapped: 4:\r\n"

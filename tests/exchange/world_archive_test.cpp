@@ -153,9 +153,7 @@ TEST_F(WorldArchiveTest, RoundTripBringsBackTheWorldItsBadgesAndPictures) {
   EXPECT_EQ(ImportWarningText(report), "");
   EXPECT_TRUE(imported->SameData(*world));
   for (const auto& [path, content] : files) {
-    std::string back;
-    EXPECT_TRUE(ReadWholeFile(path, back)) << path;
-    EXPECT_EQ(back, content);
+    EXPECT_EQ(test::ReadText(path), content);
   }
 }
 
@@ -196,9 +194,7 @@ TEST_F(WorldArchiveTest, CancelledOrFailedExportLeavesNoTraceAndKeepsAnOlderArch
   operation.Run(driver);
   EXPECT_TRUE(driver.cancelled);
   EXPECT_EQ(operation.Report().outcome, ExportOutcome::kCancelled);
-  std::string content;
-  EXPECT_TRUE(ReadWholeFile(target, content));
-  EXPECT_EQ(content, "older archive");
+  EXPECT_EQ(test::ReadText(target), "older archive");
   EXPECT_EQ(test::ListNames(dir_.path() + "/out"), std::vector<std::string>{"old.zdb"});
   EXPECT_FALSE(fs::exists(TempExport()));
   EXPECT_EQ(world->Folder(), folderBefore);
@@ -252,9 +248,7 @@ TEST_F(WorldArchiveTest, DamagedArchivesImportNothingOrStopCleanly) {
   EXPECT_EQ(report.badges, 1);
   EXPECT_EQ(report.pictures, 0);
   EXPECT_FALSE(fs::exists(Pictures() + "/p.tga"));
-  std::string text;
-  EXPECT_TRUE(ReadWholeFile(Database() + "/Country3.sav", text));
-  EXPECT_EQ(text, "country three");
+  EXPECT_EQ(test::ReadText(Database() + "/Country3.sav"), "country three");
 }
 
 TEST_F(WorldArchiveTest, HostileNamesWriteNothingOutsideTheirFolders) {
@@ -307,9 +301,7 @@ TEST_F(WorldArchiveTest, HostileNamesWriteNothingOutsideTheirFolders) {
   EXPECT_EQ(report.badges, 1);
   EXPECT_TRUE(fs::exists(ResolvePath(Badges() + "/grp/Badge74/fine.tga")));
   EXPECT_EQ(test::ListNames(outside), std::vector<std::string>{"target.tga"});
-  std::string untouched;
-  EXPECT_TRUE(ReadWholeFile(outside + "/target.tga", untouched));
-  EXPECT_EQ(untouched, "original");
+  EXPECT_EQ(test::ReadText(outside + "/target.tga"), "original");
   EXPECT_FALSE(fs::exists(dir_.path() + "/evil1.tga"));
   EXPECT_FALSE(fs::exists("/tmp/evil2.tga"));
   for (const auto& entry : fs::recursive_directory_iterator(dir_.path()))

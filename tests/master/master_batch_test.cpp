@@ -9,6 +9,7 @@
 #include "master/master_reader.h"
 #include "platform/command_line.h"
 #include "platform/path.h"
+#include "support/file_bytes.h"
 #include "database/world_database.h"
 #include "support/scratch_dir.h"
 #include "support/test_database.h"
@@ -33,10 +34,8 @@ struct BatchFixture : ::testing::Test {
     ASSERT_TRUE(world->Save(reporter));
   }
   std::optional<MasterFileInfo> Read(const std::string& name) {
-    std::string data;
-    EXPECT_TRUE(ReadWholeFile(JoinPath(scratch.path(), "database/" + name), data));
     std::string error;
-    auto info = ReadMasterFile(std::vector<uint8_t>(data.begin(), data.end()), &error);
+    auto info = ReadMasterFile(test::ReadBytes(JoinPath(scratch.path(), "database/" + name)), &error);
     EXPECT_TRUE(info) << error;
     return info;
   }

@@ -15,6 +15,7 @@
 #include "master_test_world.h"
 #include "platform/command_line.h"
 #include "platform/path.h"
+#include "support/file_bytes.h"
 #include "world/fixed_text.h"
 
 namespace torvale {
@@ -22,21 +23,13 @@ namespace {
 
 using testing::MasterTestWorld;
 
-std::vector<uint8_t> ReadBytes(const std::string& path) {
-  std::string data;
-  EXPECT_TRUE(ReadWholeFile(path, data)) << path;
-  return std::vector<uint8_t>(data.begin(), data.end());
-}
+using test::ReadBytes;
 
 uint32_t SizeWord(const std::vector<uint8_t>& bytes) {
   return bytes.size() < 4 ? 0 : bytes[0] | bytes[1] << 8 | bytes[2] << 16 | static_cast<uint32_t>(bytes[3]) << 24;
 }
 
-std::string ReadText(const std::string& path) {
-  std::string data;
-  ReadWholeFile(path, data);
-  return data;
-}
+using test::ReadText;
 
 size_t Occurrences(const std::string& text, const std::string& what) {
   size_t n = 0;

@@ -14,6 +14,7 @@
 #include "master_test_world.h"
 #include "platform/command_line.h"
 #include "platform/path.h"
+#include "support/file_bytes.h"
 #include "world/fixed_text.h"
 
 namespace torvale {
@@ -226,10 +227,8 @@ TEST(RulesMaster, ReferencesUnderTheSavedNumberingAndNamesByVariant) {
 
   std::string path;
   ASSERT_EQ(world.Build(0, 0, true, &path), MasterBuildResult::kWritten);
-  std::string data;
-  ASSERT_TRUE(ReadWholeFile(path, data));
   std::string error;
-  const auto info = ReadMasterFile(std::vector<uint8_t>(data.begin(), data.end()), &error);
+  const auto info = ReadMasterFile(test::ReadBytes(path), &error);
   ASSERT_TRUE(info) << error;
   EXPECT_EQ(info->rules.cupNames[0], "Meisterrunde");
   EXPECT_EQ(info->rules.titleHolders[0], MakeClubId(14, 19));
@@ -243,9 +242,7 @@ TEST(MasterReader, RejectsDamagedFiles) {
   world.AddPlayable(14, "Deutschland");
   std::string path;
   ASSERT_EQ(world.Build(0, 0, true, &path), MasterBuildResult::kWritten);
-  std::string data;
-  ASSERT_TRUE(ReadWholeFile(path, data));
-  const std::vector<uint8_t> good(data.begin(), data.end());
+  const std::vector<uint8_t> good = test::ReadBytes(path);
   std::string error;
   const auto info = ReadMasterFile(good, &error);
   ASSERT_TRUE(info) << error;
@@ -288,10 +285,9 @@ TEST(MasterReader, ReadsConsoleFilesAndTheNamePool) {
   world.AddPlayable(14, "Deutschland");
   std::string path;
   ASSERT_EQ(world.Build(kMasterBuildPs2, 2, true, &path), MasterBuildResult::kWritten);
-  std::string data;
-  ASSERT_TRUE(ReadWholeFile(path, data));
+  const std::vector<uint8_t> file = test::ReadBytes(path);
   std::string error;
-  const auto info = ReadMasterFile(std::vector<uint8_t>(data.begin(), data.end()), &error);
+  const auto info = ReadMasterFile(file, &error);
   ASSERT_TRUE(info) << error;
   EXPECT_EQ(info->variant, MasterVariant::kPs2);
   ASSERT_EQ(info->nameLists.size(), 320u);
@@ -300,7 +296,7 @@ TEST(MasterReader, ReadsConsoleFilesAndTheNamePool) {
   EXPECT_EQ(male14.fileNames, 3u);
   EXPECT_GE(male14.names, 3u);
   EXPECT_EQ(info->nameLists[63 * 5].names, 0u) << "group 63 is not reset";
-  EXPECT_FALSE(ReadMasterFile(std::vector<uint8_t>(data.begin(), data.end()), &error, MasterVariant::kPc));
+  EXPECT_FALSE(ReadMasterFile(file, &error, MasterVariant::kPc));
 }
 
 }  // namespace

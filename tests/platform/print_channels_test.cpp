@@ -2,6 +2,7 @@
 
 #include "platform/path.h"
 #include "platform/print_channels.h"
+#include "support/file_bytes.h"
 #include "support/scratch_dir.h"
 
 namespace torvale {
@@ -19,9 +20,7 @@ TEST(PrintChannels, WritesEnabledChannelsToTheLogFile) {
   print.Print(PrintChannel::kMemory, "not shown\n");
   print.SetChannelEnabled(PrintChannel::kAll, true);  // "all" opens every channel
   print.Print(PrintChannel::kMemory, "two\n");
-  std::string text;
-  ASSERT_TRUE(ReadWholeFile(log, text));
-  EXPECT_EQ(text, "one\ntwo\n");
+  EXPECT_EQ(test::ReadText(log), "one\ntwo\n");
 }
 
 TEST(PrintChannels, ReportsALogFileThatCannotBeOpened) {

@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <random>
 
+#include "storage/form_chunk_file.h"
 #include "storage/form_reader.h"
 #include "storage/form_writer.h"
 #include "storage/pack.h"
@@ -13,6 +14,7 @@ namespace torvale {
 namespace {
 
 using test::ReadBytes;
+using test::ReadText;
 using test::AsText;
 using test::ListNames;
 using test::ScratchDir;
@@ -197,25 +199,20 @@ TEST(FormFile, TruncatedOrMislabelledFilesBehaveAsTheGameExpects) {
 
 TEST(FormFile, ForgedLengthsAllocateNothingLarge) {
   ScratchDir folder;
+  // One country chunk after a FORM header with the right total length.
+  auto readChunk = [&](std::vector<uint8_t> file) {
+    file.insert(file.begin(), {'F', 'O', 'R', 'M', 0, 0, 0, 0, 'C', 'O', 'U', 'N'});
+    PutLe32(file, 4, uint32_t(file.size()));
+    folder.MakeFile("forged.zdb", AsText(file));
+    return ReadAll(folder.path() + "/forged.zdb");
+  };
   // A chunk claiming more packed bytes than the file holds.
-  std::vector<uint8_t> file = {'F', 'O', 'R', 'M', 0, 0, 0, 0, 'C', 'O', 'U', 'N', 0xFF, 0xFF, 0xFF, 0xFF,
-                               0x10, 0xFB, 0, 0, 1, 0xFD, 'x'};
-  PutLe32(file, 4, uint32_t(file.size()));
-  folder.MakeFile("forged.zdb", AsText(file));
-  EXPECT_TRUE(ReadAll(folder.path() + "/forged.zdb").empty());
-
+  EXPECT_TRUE(readChunk({0xFF, 0xFF, 0xFF, 0xFF, 0x10, 0xFB, 0, 0, 1, 0xFD, 'x'}).empty());
   // A seven-byte block claiming 4 GiB - 1 unpacked bytes.
-  file = {'F', 'O', 'R', 'M', 0, 0, 0, 0, 'C', 'O', 'U', 'N', 7, 0, 0, 0, 0x90, 0xFB, 0xFF, 0xFF, 0xFF, 0xFF, 0xFC};
-  PutLe32(file, 4, uint32_t(file.size()));
-  folder.MakeFile("forged.zdb", AsText(file));
-  EXPECT_TRUE(ReadAll(folder.path() + "/forged.zdb").empty());
-
+  EXPECT_TRUE(readChunk({7, 0, 0, 0, 0x90, 0xFB, 0xFF, 0xFF, 0xFF, 0xFF, 0xFC}).empty());
   // A block that honestly says what its commands produce is fine: one literal 'a' carried by
   // a copy of 7 bytes from distance 1, then the end command.
-  file = {'F', 'O', 'R', 'M', 0, 0, 0, 0, 'C', 'O', 'U', 'N', 9, 0, 0, 0, 0x10, 0xFB, 0, 0, 8, 0x11, 0x00, 'a', 0xFC};
-  PutLe32(file, 4, uint32_t(file.size()));
-  folder.MakeFile("honest.zdb", AsText(file));
-  const std::vector<CFormChunk> chunks = ReadAll(folder.path() + "/honest.zdb");
+  const std::vector<CFormChunk> chunks = readChunk({9, 0, 0, 0, 0x10, 0xFB, 0, 0, 8, 0x11, 0x00, 'a', 0xFC});
   ASSERT_EQ(chunks.size(), 1u);
   EXPECT_EQ(std::string(chunks[0].data.begin(), chunks[0].data.end()), "aaaaaaaa");
 }
@@ -241,6 +238,100 @@ TEST(FormFile, TagsOutsideTheTableReadAsIndexZero) {
   const uint8_t lowerCase[4] = {'c', 'o', 'u', 'n'};
   EXPECT_EQ(FormTagIndex(kit), kFormTagKit);
   EXPECT_EQ(FormTagIndex(lowerCase), kFormTagNone);
+}
+
+// ---------------------------------------------------------------- chunks as files
+
+CFormChunk Named(uint32_t tag, const std::string& name, const std::string& content) {
+  CFormChunk chunk;
+  chunk.tagIndex = tag;
+  chunk.data.assign(name.begin(), name.end());
+  chunk.data.push_back(0);
+  chunk.data.insert(chunk.data.end(), content.begin(), content.end());
+  return chunk;
+}
+
+CFormChunk Country(uint32_t number, const std::string& content) {
+  CFormChunk chunk;
+  chunk.tagIndex = kFormTagCountry;
+  for (int i = 0; i < 4; ++i) chunk.data.push_back(static_cast<uint8_t>(number >> (8 * i)));
+  chunk.data.insert(chunk.data.end(), content.begin(), content.end());
+  return chunk;
+}
+
+
+struct Install {
+  ScratchDir root;
+  FormChunkFolders folders{root.path() + "/db", root.path() + "/badges", root.path() + "/picture"};
+  Install() {
+    std::filesystem::create_directories(folders.database);
+    std::filesystem::create_directories(folders.badges);
+  }
+};
+
+TEST(FormChunkFile, EachKindLandsInItsFolder) {
+  Install install;
+  ASSERT_TRUE(WriteChunkAsFile(Country(14, "germany"), install.folders));
+  EXPECT_EQ(ReadText(install.root.path() + "/db/Country14.sav"), "germany");
+  ASSERT_TRUE(WriteChunkAsFile(Country(14, "replaced"), install.folders));
+  EXPECT_EQ(ReadText(install.root.path() + "/db/Country14.sav"), "replaced");
+
+  // Badge and picture folders are made as needed; backslashes separate like slashes.
+  ASSERT_TRUE(WriteChunkAsFile(Named(kFormTagBadge, "GROUP/Badge180/X.TGA", "tga"), install.folders));
+  EXPECT_EQ(ReadText(install.root.path() + "/badges/GROUP/Badge180/X.TGA"), "tga");
+  ASSERT_TRUE(WriteChunkAsFile(Named(kFormTagPicture, "faces\\p1.tga", "face"), install.folders));
+  EXPECT_EQ(ReadText(install.root.path() + "/picture/faces/p1.tga"), "face");
+  FormChunkFolders slashed = install.folders;
+  slashed.pictures += "/";
+  ASSERT_TRUE(WriteChunkAsFile(Named(kFormTagPicture, "p2.tga", "face"), slashed));
+  EXPECT_EQ(ReadText(install.root.path() + "/picture/p2.tga"), "face");
+
+  // An existing file of another letter case is the one replaced, as on the game's file system.
+  install.root.MakeFile("badges/other/badge14/x.tga", "old");
+  ASSERT_TRUE(WriteChunkAsFile(Named(kFormTagBadge, "OTHER/Badge14/X.TGA", "new"), install.folders));
+  EXPECT_EQ(ReadText(install.root.path() + "/badges/other/badge14/x.tga"), "new");
+  EXPECT_EQ(ListNames(install.root.path() + "/badges/other/badge14"), std::vector<std::string>{"x.tga"});
+}
+
+TEST(FormChunkFile, RefusesChunksThatCannotBeWrittenSafely) {
+  Install install;
+  EXPECT_FALSE(WriteChunkAsFile(Country(0, "x"), install.folders));
+  EXPECT_FALSE(WriteChunkAsFile(Country(207, "x"), install.folders));
+  EXPECT_FALSE(WriteChunkAsFile(Country(14, ""), install.folders)) << "a country file without content";
+  CFormChunk shortCountry;
+  shortCountry.tagIndex = kFormTagCountry;
+  shortCountry.data = {14, 0};
+  EXPECT_FALSE(WriteChunkAsFile(shortCountry, install.folders));
+  for (uint32_t tag : {kFormTagNone, kFormTagClub, kFormTagPlayer, kFormTagKit})
+    EXPECT_FALSE(WriteChunkAsFile(Named(tag, "a.tga", "x"), install.folders)) << tag;
+
+  for (const char* name : {"", "../escape.tga", "GROUP/../../escape.tga", "/tmp/escape.tga", "\\escape.tga",
+                           "C:escape.tga", "c:\\escape.tga", "GROUP//X.TGA", "GROUP/./X.TGA"})
+    EXPECT_FALSE(WriteChunkAsFile(Named(kFormTagBadge, name, "x"), install.folders)) << name;
+  EXPECT_FALSE(WriteChunkAsFile(Named(kFormTagBadge, "GROUP/EMPTY.TGA", ""), install.folders));
+  CFormChunk unterminated;
+  unterminated.tagIndex = kFormTagPicture;
+  unterminated.data = {'a', '.', 't', 'g', 'a'};
+  EXPECT_FALSE(WriteChunkAsFile(unterminated, install.folders));
+
+  // A folder inside the badge folder that is a link to somewhere else is not followed.
+  ScratchDir outside;
+  std::filesystem::create_directory_symlink(outside.path(), install.folders.badges + "/link");
+  EXPECT_FALSE(WriteChunkAsFile(Named(kFormTagBadge, "link/Badge180/X.TGA", "x"), install.folders));
+  EXPECT_FALSE(WriteChunkAsFile(Named(kFormTagBadge, "LINK/X.TGA", "x"), install.folders));
+  EXPECT_TRUE(ListNames(outside.path()).empty());
+  EXPECT_EQ(ListNames(install.root.path()), (std::vector<std::string>{"badges", "db"}));
+}
+
+TEST(FormChunkFile, DataFileNeedsPathDataAndFolders) {
+  ScratchDir folder;
+  const uint8_t byte = 'x';
+  EXPECT_FALSE(WriteChunkDataFile("", &byte, 1, true));
+  EXPECT_FALSE(WriteChunkDataFile(folder.path() + "/a", nullptr, 1, true));
+  EXPECT_FALSE(WriteChunkDataFile(folder.path() + "/a", &byte, 0, true));
+  EXPECT_FALSE(WriteChunkDataFile(folder.path() + "/new/a", &byte, 1, false));
+  EXPECT_TRUE(WriteChunkDataFile(folder.path() + "/new/deeper/a", &byte, 1, true));
+  EXPECT_EQ(ReadText(folder.path() + "/new/deeper/a"), "x");
 }
 
 }  // namespace

@@ -264,10 +264,6 @@ TEST(PackBlockTexture, FailsOnDamagedBlocks) {
   EXPECT_FALSE(Decode(Concat({0x18, 0xFB, 0, 0, 32}, Bytes(oneBlock.begin(), oneBlock.end() - 1)), 32));
 }
 
-}  // namespace
-}  // namespace torvale
-
-namespace torvale {
 
 TEST(PackedSizeLimit, BoundsLzByItsDensestCommandAndOtherFamiliesByACeiling) {
   EXPECT_TRUE(IsPlausibleUnpackedSize(257 * 10, 10, 0x10));
@@ -278,4 +274,5 @@ TEST(PackedSizeLimit, BoundsLzByItsDensestCommandAndOtherFamiliesByACeiling) {
   EXPECT_FALSE(IsPlausibleUnpackedSize(uint64_t{1} << 30, 10, 0x30));
 }
 
+}  // namespace
 }  // namespace torvale

@@ -12,6 +12,7 @@
 
 #include "platform/path.h"
 #include "storage/record_stream.h"
+#include "support/file_bytes.h"
 #include "support/scratch_dir.h"
 
 namespace torvale {
@@ -24,11 +25,7 @@ size_t EntryCount(const test::ScratchDir& folder) {
   return static_cast<size_t>(std::distance(fs::directory_iterator(folder.path()), fs::directory_iterator()));
 }
 
-std::string Slurp(const std::string& path) {
-  std::string text;
-  ReadWholeFile(path, text);
-  return text;
-}
+using test::ReadText;
 
 std::vector<uint8_t> Bytes(const uint8_t* bytes, size_t count) { return {bytes, bytes + count}; }
 
@@ -366,10 +363,10 @@ TEST(RecordStream, WritesReplaceTheFileOnlyWhenComplete) {
     CKLFile out;
     ASSERT_TRUE(out.OpenWrite(path, "w"));
     out.WriteInt(1);
-    EXPECT_EQ(Slurp(path), "alt\r\n");  // the old file stays until the new one is complete
+    EXPECT_EQ(ReadText(path), "alt\r\n");  // the old file stays until the new one is complete
     EXPECT_TRUE(out.Close());
   }
-  EXPECT_EQ(Slurp(path), "1\r\n");
+  EXPECT_EQ(ReadText(path), "1\r\n");
   EXPECT_EQ(EntryCount(folder), 1u);
 
   // A folder that cannot hold files: nothing opened, nothing created.
@@ -387,7 +384,7 @@ TEST(RecordStream, WritesReplaceTheFileOnlyWhenComplete) {
     throw std::runtime_error("abgebrochen");
   } catch (const std::runtime_error&) {
   }
-  EXPECT_EQ(Slurp(path), "1\r\n");
+  EXPECT_EQ(ReadText(path), "1\r\n");
   EXPECT_EQ(EntryCount(folder), 1u);
 }
 
@@ -410,7 +407,7 @@ TEST(RecordStreamDeathTest, AFailedWriteLeavesTheOldFileAndNoTemporaryFile) {
   const std::string path = JoinPath(folder.path(), "Country1.sav");
   ASSERT_TRUE(WriteWholeFile(path, "alt\r\n"));
   EXPECT_EXIT(WriteUntilTheDiskIsFull(path), ::testing::ExitedWithCode(0), "");
-  EXPECT_EQ(Slurp(path), "alt\r\n");
+  EXPECT_EQ(ReadText(path), "alt\r\n");
   EXPECT_EQ(EntryCount(folder), 1u);
 }
 

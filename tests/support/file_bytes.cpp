@@ -5,11 +5,19 @@
 #include <fstream>
 #include <iterator>
 
+#include "platform/path.h"
+
 namespace torvale::test {
 
 std::vector<uint8_t> ReadBytes(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
   return std::vector<uint8_t>(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+std::string ReadText(const std::string& path) {
+  std::string text;
+  ReadWholeFile(path, text);  // the editor's own reader: backslashes and letter case as the game has them
+  return text;
 }
 
 std::string_view AsText(const std::vector<uint8_t>& bytes) {

@@ -17,8 +17,8 @@
 #include <QTest>
 
 #include "app/qt_text.h"
-#include "database/save_error_reporter.h"
 #include "support/gui/editor_fixture.h"
+#include "support/test_database.h"
 #include "ui/club/club_editor.h"
 #include "ui/club/club_editor_context.h"
 #include "ui/club/dlg_club_badge.h"
@@ -48,11 +48,6 @@ void Type(QWidget* in, const char* name, const QString& text) {
   field->setText(text);
   field->setModified(true);
 }
-
-class NoReports final : public SaveErrorReporter {
- public:
-  void ReportSaveError(int messageId) override { ADD_FAILURE() << "save reported " << messageId; }
-};
 
 constexpr int kGermany = 14;
 
@@ -355,8 +350,9 @@ TEST_F(ClubEditorTest, EveryPageSurvivesOkSaveAndReload) {
 
   test::ScratchDir saved;
   World().SetFolder(saved.path());
-  NoReports reports;
+  testing::RecordingSaveReporter reports;
   ASSERT_TRUE(World().Save(reports));
+  EXPECT_TRUE(reports.messages.empty());
   CWorldDatabase* reloaded = Context().OpenWorld(saved.path());
   ASSERT_NE(reloaded, nullptr);
   const CClub* back = reloaded->Country(kGermany)->FindClub(id);

@@ -2,6 +2,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "competition/competition_registry.h"
 #include "competition/league.h"
@@ -128,8 +129,17 @@ class CountryRecordTest : public ::testing::Test {
     return fresh;
   }
 
+  // `text` read into a fresh copy of the country, in a world of its own.
+  CCountry& Reread(const std::string& text) {
+    CCountry& reread = FreshCopy(*rereadWorlds_.emplace_back(std::make_unique<CountryTestWorld>()), country_);
+    EXPECT_TRUE(ReadCountryText(reread, text));
+    return reread;
+  }
+  CountryTestWorld& RereadWorld() { return *rereadWorlds_.back(); }
+
   CountryTestWorld world_;
   CCountry& country_ = world_.AddCountry(kGermany, "Deutschland", "GER");
+  std::vector<std::unique_ptr<CountryTestWorld>> rereadWorlds_;
 };
 
 TEST_F(CountryRecordTest, WholeCountryReadsBackEqual) {
@@ -140,14 +150,12 @@ TEST_F(CountryRecordTest, WholeCountryReadsBackEqual) {
   ASSERT_TRUE(country_.IsPlayable());
   const std::string text = WriteCountryText(country_);
 
-  CountryTestWorld second;
-  CCountry& reread = FreshCopy(second, country_);
-  ASSERT_TRUE(ReadCountryText(reread, text));
+  CCountry& reread = Reread(text);
   EXPECT_EQ(WriteCountryText(reread), text);
   EXPECT_TRUE(reread.SameData(country_));
   EXPECT_TRUE(reread.IsPlayable());
-  EXPECT_EQ(second.registry.Size(), world_.registry.Size()) << "root, 2 leagues, play-off, 3 cups";
-  EXPECT_EQ(second.people.Persons().Count(), world_.people.Persons().Count());
+  EXPECT_EQ(RereadWorld().registry.Size(), world_.registry.Size()) << "root, 2 leagues, play-off, 3 cups";
+  EXPECT_EQ(RereadWorld().people.Persons().Count(), world_.people.Persons().Count());
   EXPECT_EQ(reread.AmateurClub()->Name(4), "Amateure");
   EXPECT_EQ(reread.AmateurClub()->Name(1), "Deutschland-1");
 }
@@ -184,9 +192,7 @@ TEST_F(CountryRecordTest, CupFinalStadiumIsWrittenAsItsPosition) {
   for (int i = 0; i < 3; ++i) country_.AddStadium(CStadium{});
   country_.RemoveStadium(1);
   country_.cupFinalStadium = 3;
-  CountryTestWorld second;
-  CCountry& reread = FreshCopy(second, country_);
-  ReadCountryText(reread, WriteCountryText(country_));
+  CCountry& reread = Reread(WriteCountryText(country_));
   EXPECT_EQ(reread.Stadiums().size(), 2u);
   EXPECT_EQ(reread.cupFinalStadium, 2);
 }
@@ -195,10 +201,7 @@ TEST_F(CountryRecordTest, NotesTravelAsOneLine) {
   country_.notes = "a\r\nb";
   const std::string text = WriteCountryText(country_);
   EXPECT_NE(text.find("\r\na\tb\r\n%INDEXEND%COUNTRY_MIST"), std::string::npos);
-  CountryTestWorld second;
-  CCountry& reread = FreshCopy(second, country_);
-  ReadCountryText(reread, text);
-  EXPECT_EQ(reread.notes, "a\r\nb");
+  EXPECT_EQ(Reread(text).notes, "a\r\nb");
 }
 
 std::string VersionSection(uint32_t version) {
@@ -212,7 +215,6 @@ std::string WithCountryVersion(std::string text, const std::string& versionLine)
   return text.replace(at, current.size(), versionLine);
 }
 
-
 TEST_F(CountryRecordTest, OlderRevisionsOfThe2004Edition) {
   SetEveryField(country_);
   country_.youthMasks[kYouthFaces] = (1u << 3) | (1u << 14) | (1u << 19) | (1u << 20) | (1u << 25) | (1u << 27);
@@ -220,18 +222,14 @@ TEST_F(CountryRecordTest, OlderRevisionsOfThe2004Edition) {
   country_.youthMasks[kYouthHaircuts] = 0x14;
   const std::string text = WriteCountryText(country_);
 
-  CountryTestWorld second;
-  CCountry& six = FreshCopy(second, country_);
-  ReadCountryText(six, WithCountryVersion(text, VersionSection(0x20040006)));
+  const CCountry& six = Reread(WithCountryVersion(text, VersionSection(0x20040006)));
   EXPECT_EQ(six.youthMasks[kYouthFaces], (1u << 3) | (1u << 20) | (1u << 25) | (1u << 14) | (1u << 19) | (1u << 27));
   EXPECT_EQ(six.youthMasks[kYouthBeards], (1u << 5) | (1u << 3) | (1u << 4) | (1u << 9));
   EXPECT_EQ(six.youthMasks[kYouthHaircuts], 0x0Au);
   EXPECT_EQ(six.notes, "") << "no notes before revision 8";
   EXPECT_EQ(six.languages, country_.languages);
 
-  CountryTestWorld third;
-  CCountry& seven = FreshCopy(third, country_);
-  ReadCountryText(seven, WithCountryVersion(text, VersionSection(0x20040007)));
+  const CCountry& seven = Reread(WithCountryVersion(text, VersionSection(0x20040007)));
   EXPECT_EQ(seven.youthMasks, country_.youthMasks);
   EXPECT_EQ(seven.notes, "");
 }
@@ -244,9 +242,7 @@ TEST_F(CountryRecordTest, FilesOfOlderEditions) {
 
   // An edition before 2004 read its language lines as two single bytes, and knows no notes
   // and no mask renumbering.
-  CountryTestWorld second;
-  CCountry& old = FreshCopy(second, country_);
-  ReadCountryText(old, WithCountryVersion(text, VersionSection(0x20030005)));
+  const CCountry& old = Reread(WithCountryVersion(text, VersionSection(0x20030005)));
   EXPECT_EQ(old.languages, (std::array<uint8_t, 4>{}));
   EXPECT_EQ(old.languageShares, (std::array<uint8_t, 4>{}));
   EXPECT_EQ(old.reserveLevel, 2) << "the fields after them stay in place";
@@ -259,9 +255,7 @@ TEST_F(CountryRecordTest, FilesOfOlderEditions) {
   country_.winterBreak = 0;
   country_.indoorTournament = 1;
   text = WriteCountryText(country_);
-  CountryTestWorld third;
-  CCountry& oldest = FreshCopy(third, country_);
-  ReadCountryText(oldest, WithCountryVersion(text, ""));
+  const CCountry& oldest = Reread(WithCountryVersion(text, ""));
   EXPECT_EQ(oldest.relegationRules, (std::array<uint8_t, 5>{6, 10, 0, 12, 9}));
   EXPECT_EQ(oldest.indoorTournament, 0) << "no indoor round without a winter break";
   EXPECT_EQ(FixedText(oldest.federationName), "DFB-Bund");
@@ -299,9 +293,7 @@ TEST_F(CountryRecordTest, DamagedCountsDoNotRunAway) {
   replaceCount("ADDMANAGER", "2000000000");
   replaceCount("PLAYERPOOL", "2000000000");
 
-  CountryTestWorld second;
-  CCountry& reread = FreshCopy(second, country_);
-  ASSERT_TRUE(ReadCountryText(reread, text));
+  CCountry& reread = Reread(text);
   EXPECT_EQ(reread.RegularClubCount(), 2);
   EXPECT_NE(reread.AmateurClub(), nullptr);
   EXPECT_EQ(reread.Sponsors().size(), 1u);
