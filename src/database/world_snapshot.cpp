@@ -1,7 +1,9 @@
 #include "database/world_snapshot.h"
 
 #include <algorithm>
+#include <atomic>
 #include <set>
+#include <thread>
 #include <unordered_map>
 #include <unordered_set>
 
@@ -43,14 +45,23 @@ const CClub* FindClub(const CWorldDatabase& world, uint32_t clubId) {
 // kilobytes are kept as they are.
 constexpr size_t kPackFrom = 64 * 1024;
 
-// The part's record text, packed when it is large.
+// The part's record text, unpacked.
 template <typename WriteFn>
 std::string RecordText(WriteFn write) {
   CKLFile file;
   file.OpenWriteToMemory();
   write(file);
-  std::string text = file.TakeWritten();
-  if (text.size() < kPackFrom) return text;
+  return file.TakeWritten();
+}
+
+// Record text never starts with a packed block's marker byte.
+bool IsPacked(const std::string& text) {
+  return text.size() > 2 && static_cast<uint8_t>(text[1]) == kPackMarker;
+}
+
+// The text packed when it is large.
+std::string PackedText(std::string text) {
+  if (text.size() < kPackFrom || IsPacked(text)) return text;
   std::string packed(PACK_packedBound(text.size()), '\0');
   const size_t length = PACK_pack(reinterpret_cast<const uint8_t*>(text.data()), text.size(),
                                   reinterpret_cast<uint8_t*>(packed.data()), packed.size(), true);
@@ -58,11 +69,6 @@ std::string RecordText(WriteFn write) {
   packed.resize(length);
   packed.shrink_to_fit();
   return packed;
-}
-
-// Record text never starts with a packed block's marker byte.
-bool IsPacked(const std::string& text) {
-  return text.size() > 2 && static_cast<uint8_t>(text[1]) == kPackMarker;
 }
 
 void OpenText(CKLFile& file, const std::string& text) {
@@ -143,6 +149,28 @@ WorldSnapshot::~WorldSnapshot() = default;
 // ---------------------------------------------------------------- capture
 
 WorldSnapshot WorldSnapshot::Capture(const CWorldDatabase& world, std::span<const WorldPart> parts) {
+  WorldSnapshot snapshot = CaptureUnpacked(world, parts);
+  snapshot.PackTexts();
+  return snapshot;
+}
+
+void WorldSnapshot::PackTexts() {
+  std::vector<std::string*> large;
+  for (Captured& c : captured_)
+    if (c.text.size() >= kPackFrom && !IsPacked(c.text)) large.push_back(&c.text);
+  if (large.empty()) return;
+  std::atomic<size_t> next{0};
+  auto packNext = [&large, &next] {
+    for (size_t i = next++; i < large.size(); i = next++) *large[i] = PackedText(std::move(*large[i]));
+  };
+  const size_t threads = std::min<size_t>(std::max(1u, std::thread::hardware_concurrency()), large.size());
+  std::vector<std::thread> helpers;
+  for (size_t t = 1; t < threads; ++t) helpers.emplace_back(packNext);
+  packNext();
+  for (std::thread& helper : helpers) helper.join();
+}
+
+WorldSnapshot WorldSnapshot::CaptureUnpacked(const CWorldDatabase& world, std::span<const WorldPart> parts) {
   WorldSnapshot snapshot;
   auto countryCaptured = [&parts](int country) {
     return std::any_of(parts.begin(), parts.end(), [country](const WorldPart& p) {

@@ -72,6 +72,11 @@ class WorldSnapshot {
   // Captures the parts (a part named twice is kept once; a club or the settings of a
   // captured country add nothing). A club that does not exist is captured as absent: restoring removes it.
   static WorldSnapshot Capture(const CWorldDatabase& world, std::span<const WorldPart> parts);
+  // The same with the large texts left unpacked: a change over many countries compares the
+  // two sides first (DropUnchanged) and packs only what it keeps (PackTexts).
+  static WorldSnapshot CaptureUnpacked(const CWorldDatabase& world, std::span<const WorldPart> parts);
+  // Packs the large texts, on every processor: packing is most of the time a capture takes.
+  void PackTexts();
 
   // Puts every part back as captured. Persons the parts list now are removed first (those
   // the change created with them), then the captured persons come back under their ids. A

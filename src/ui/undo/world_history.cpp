@@ -86,7 +86,8 @@ void WorldHistory::AboutToChange(const ChangeScope& scope) {
   if (restoring_) return;
   const std::vector<WorldPart> parts = SnapshotPartsOf(scope);
   WaitCursor wait(NamesManyCountries(scope));
-  WorldSnapshot captured = WorldSnapshot::Capture(changes_.World(), parts);
+  WorldSnapshot captured = NamesManyCountries(scope) ? WorldSnapshot::CaptureUnpacked(changes_.World(), parts)
+                                                     : WorldSnapshot::Capture(changes_.World(), parts);
   if (!before_) {
     before_ = std::move(captured);
   } else if (!before_->Absorb(std::move(captured))) {
@@ -102,12 +103,18 @@ void WorldHistory::Changed(const ChangeScope& scope, const QString& text) {
   }
   WorldSnapshot before = std::move(*before_);
   Forget();
-  WaitCursor wait(NamesManyCountries(scope));
-  WorldSnapshot after = WorldSnapshot::Capture(changes_.World(), before.Parts());
+  const bool many = NamesManyCountries(scope);
+  WaitCursor wait(many);
+  WorldSnapshot after = many ? WorldSnapshot::CaptureUnpacked(changes_.World(), before.Parts())
+                             : WorldSnapshot::Capture(changes_.World(), before.Parts());
   // Nothing changed after all (a calendar day clicked off and on again): no step to take back.
   // The world stays marked unsaved as the door marked it; that is what the user did.
   if (after.SameState(before)) return;
-  if (NamesManyCountries(scope)) WorldSnapshot::DropUnchanged(before, after);
+  if (many) {
+    WorldSnapshot::DropUnchanged(before, after);
+    before.PackTexts();
+    after.PackTexts();
+  }
   if (before.MemoryBytes() + after.MemoryBytes() >= kTempFileFrom) {
     // Without a temporary file the step stays in memory: still correct, only bigger.
     before.MoveTextsToTempFile();
