@@ -209,6 +209,9 @@ void DlgMainMenu::BuildMenus() {
   databaseMenu_ = menuBar_->addMenu(QStringLiteral("Datenbanken"));
   databaseMenu_->setObjectName("databaseMenu");
   AddCommand(databaseMenu_, kCmdManage, QStringLiteral("Verwalten"), [this] { ManageDatabases(); });
+  AddEditorCommand(databaseMenu_, kCmdCheckDatabase, QString::fromUtf8("Datenbank &prüfen"),
+                   EditorCommand::kValidationReport)
+      ->setShortcut(Qt::Key_F7);
   databaseMenu_->addSeparator();
 
   QMenu* edit = menuBar_->addMenu(QStringLiteral("Be&arbeiten"));

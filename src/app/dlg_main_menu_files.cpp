@@ -25,6 +25,7 @@
 #include "ui/common/world_changes.h"
 #include "ui/database/dlg_new_database.h"
 #include "ui/database/dlg_select_database.h"
+#include "ui/validation/validation_commands.h"
 
 namespace torvale {
 
@@ -155,6 +156,7 @@ void DlgMainMenu::RestoreDatabase() {
 void DlgMainMenu::WriteDatabaseForGame(uint32_t flags) {
   CWorldDatabase* world = context_.CurrentWorld();
   if (!world) return;
+  if (!ConfirmBuildDespiteErrors(context_, this, flags)) return;
   const std::string databasePath = context_.Worlds().ActiveDatabasePath();
   WorldDatabaseMasterView view(*world, databasePath);
   MasterBuildOptions options;

@@ -43,6 +43,7 @@ enum MainMenuCommand : int {
   kCmdMapPlayerIds = 32846,
   kCmdMapConsoleFaces = 32855,
   kCmdMapFaceIds = 32863,
+  kCmdCheckDatabase = 1450,  // "Datenbank prüfen" (F7), an addition of this editor
 };
 
 }  // namespace torvale

@@ -322,6 +322,9 @@ bool CWorldDatabase::Save(SaveErrorReporter& reporter) const {
     commit.Discard();
     reporter.ReportSaveError(IDS_SAVE_FAILED);
   }
+  if (ok)
+    std::erase_if(lastLoadReport_.problems,
+                  [](const LoadProblem& problem) { return problem.kind != LoadProblemKind::kUnreadable; });
   if (!unreadableFiles_.empty())
     reporter.ReportFilesNotWritten(std::vector<std::string>(unreadableFiles_.begin(), unreadableFiles_.end()));
   return ok;
@@ -454,6 +457,12 @@ bool CWorldDatabase::SameData(const CWorldDatabase& other) const {
   for (size_t i = 0; i < count; ++i)
     if (!SamePerson(withoutClub_->At(i), other.withoutClub_->At(i))) return false;
   return true;
+}
+
+int CountryOfDatabaseFile(std::string_view name) {
+  for (int n = kFirstCountry; n <= kLastCountry; ++n)
+    if (name == CountryFileName(n)) return n;
+  return 0;
 }
 
 }  // namespace torvale

@@ -96,6 +96,8 @@ class CWorldDatabase final : public CountryDirectory,
   // was unreadable.
   bool Load(std::string_view path, LoadReport& report);
   bool Load(std::string_view path);
+  // What the last load met; after a successful save only the unreadable files, which a save
+  // leaves alone, are still in it.
   const LoadReport& LastLoadReport() const { return lastLoadReport_; }
   // Writes every file into the folder as one commit: every file is written and synced under a
   // temporary name first, and only when all are complete do they replace the old ones, so
@@ -194,11 +196,16 @@ class CWorldDatabase final : public CountryDirectory,
   std::string accessFolder_;
   std::string badgeFolder_;
   std::set<std::string> unreadableFiles_;
-  LoadReport lastLoadReport_;
+  // Mutable: a successful save rewrites the files, so their load problems no longer hold.
+  mutable LoadReport lastLoadReport_;
   FrameworkCalendars calendars_;
   // The draw that reading the oldest person records needs; fixed seed for repeatable loads.
   std::minstd_rand random_{20040701};
 };
+
+// The country whose file `name` of a database folder is ("Country14.sav" -> 14); 0 for the
+// files of the world as a whole.
+int CountryOfDatabaseFile(std::string_view name);
 
 // Splits one line of the country index: fields separated by ',', empty fields skipped. The
 // first name goes to every language, the k-th further name (k = 1..4) replaces language k.

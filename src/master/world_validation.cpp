@@ -1,7 +1,6 @@
 #include "master/world_validation.h"
 
 #include <array>
-#include <cstdio>
 #include <unordered_map>
 #include <utility>
 
@@ -82,6 +81,7 @@ class Validator {
       : world_(world), options_(options), listings_(world.Persons()) {}
 
   ValidationReport Run() {
+    CheckLoadReport();
     for (int n = kFirstCountry; n <= kLastCountry; ++n)
       if (const CCountry* country = world_.Country(n)) CheckCountry(*country);
     CheckCompleteCountries();
@@ -109,6 +109,25 @@ class Validator {
     auto& bucket = byCountry_[static_cast<size_t>(country >= kFirstCountry && country <= kLastCountry ? country : 0)];
     bucket.push_back(std::move(finding));
     return bucket.back();
+  }
+
+  // ---------------------------------------------------------------- the files
+
+  // What loading met, file by file, under the country whose file it is. The game is built
+  // from the world as loaded: what an unreadable or damaged file held does not reach it
+  // (and a save keeps only what was read), so those are errors. A missing file leaves an
+  // empty country, the standard rules or no free players, which the game accepts, and a
+  // repair kept what the file meant: warnings.
+  void CheckLoadReport() {
+    for (const LoadProblem& problem : world_.LastLoadReport().problems) {
+      const bool lost = problem.kind == LoadProblemKind::kUnreadable || problem.kind == LoadProblemKind::kDamaged;
+      std::string where = Text("Datei ") + problem.file;
+      if (problem.line != 0) where += ", Zeile " + Number(static_cast<uint32_t>(problem.line));
+      Add(lost ? FindingSeverity::kError : FindingSeverity::kWarning, FindingKind::kLoadProblem,
+          CountryOfDatabaseFile(problem.file),
+          Format("%s (%s): %s", {where, LoadProblemKindText(problem.kind), problem.text}), 0, 0,
+          static_cast<uint32_t>(problem.kind));
+    }
   }
 
   // ---------------------------------------------------------------- a country
@@ -429,9 +448,11 @@ std::string FormatValidationReport(const CWorldDatabase& world, const Validation
     out += finding.text;
     out += '\n';
   }
-  char summary[96];
-  std::snprintf(summary, sizeof summary, "%d Fehler, %d Warnungen\n", report.ErrorCount(), report.WarningCount());
-  return out + summary;
+  return out + FindingCountText(report.ErrorCount(), report.WarningCount()) + '\n';
+}
+
+std::string FindingCountText(int errors, int warnings) {
+  return std::to_string(errors) + " Fehler, " + std::to_string(warnings) + (warnings == 1 ? " Warnung" : " Warnungen");
 }
 
 }  // namespace torvale

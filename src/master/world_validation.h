@@ -1,6 +1,6 @@
 #pragma once
 // One report of everything that keeps a world from working in the game, or that is probably
-// wrong: the checks the editors make one at a time (club check, league consistency and
+// wrong: what loading its files met (missing, unreadable, damaged, repaired), the checks the editors make one at a time (club check, league consistency and
 // calendar, the master build's judgement of which countries are complete, missing badges),
 // plus what only shows over the whole world (persons no club lists, references to clubs,
 // persons and stadiums that do not exist, names the game would cut). Every check calls the
@@ -37,6 +37,7 @@ enum class FindingKind : uint8_t {
   kMissingClub,          // a reference to a club that does not exist
   kMissingStadium,       // a reference to a stadium that does not exist
   kNameTooLong,          // longer than the game (and the next load) keeps
+  kLoadProblem,          // code: the LoadProblemKind of what loading the file met
 };
 
 struct ValidationFinding {
@@ -76,5 +77,8 @@ ValidationReport ValidateWorld(const CWorldDatabase& world, const ValidationOpti
 // world's language), one line per finding with "Fehler" or "Warnung", and a closing count.
 // Windows-1252.
 std::string FormatValidationReport(const CWorldDatabase& world, const ValidationReport& report);
+
+// "2 Fehler, 1 Warnung": the closing count of the report, also the report dialog's heading.
+std::string FindingCountText(int errors, int warnings);
 
 }  // namespace torvale

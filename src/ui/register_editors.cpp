@@ -7,6 +7,7 @@
 #include "ui/search/search_commands.h"
 #include "ui/squad/squad_editor_command.h"
 #include "ui/lists/list_dialogs.h"
+#include "ui/validation/validation_commands.h"
 
 namespace torvale {
 
@@ -19,6 +20,7 @@ void RegisterEditors(EditorCommandRegistry& registry) {
   registry.Register(EditorCommand::kSquadEditor, &OpenSquadEditor);
   registry.Register(EditorCommand::kDuplicatePlayers, &OpenDuplicatePlayersCommand);
   registry.Register(EditorCommand::kPlayersWithoutClub, &OpenPlayersWithoutClubCommand);
+  registry.Register(EditorCommand::kValidationReport, &OpenValidationReport);
 }
 
 }  // namespace torvale

@@ -29,7 +29,7 @@ TEST_F(CheckModeFixture, TheSampleInstallationPassesABrokenCopyFails) {
   test::ProcessResult r = Editor({"-check"});
   EXPECT_EQ(r.exit_status, 0) << r.err;
   EXPECT_EQ(r.out.rfind("Check database : " + testing::SampleInstallFolder() + "/database\n", 0), 0u) << r.out;
-  EXPECT_NE(r.out.find("0 Fehler, 1 Warnungen\n"), std::string::npos) << r.out;
+  EXPECT_NE(r.out.find("0 Fehler, 1 Warnung\n"), std::string::npos) << r.out;
   EXPECT_NE(r.out.find("nicht vorhandenes Wappen"), std::string::npos) << "UTF-8 on standard output";
 
   // A copy of the database with a club whose facilities do not allow its staff.

@@ -193,7 +193,7 @@ TEST(WorldValidation, TheReportTextGroupsByCountryAndCounts) {
   const std::string text = FormatValidationReport(*sample->world, report);
   EXPECT_NE(text.find("Deutschland\n  Fehler:  Das Land wird im Spiel nicht angeboten: "), std::string::npos) << text;
   EXPECT_NE(text.find("Schottland\n  Warnung: Der Verein "), std::string::npos) << text;
-  EXPECT_NE(text.find("\n2 Fehler, 1 Warnungen\n"), std::string::npos) << text;
+  EXPECT_NE(text.find("\n2 Fehler, 1 Warnung\n"), std::string::npos) << text;
 }
 
 }  // namespace

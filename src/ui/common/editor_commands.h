@@ -36,6 +36,7 @@ enum class EditorCommand {
   kNationalTeams,         // "&Nationalmannschaften"
   kPlayerComparison,      // "Spielerverglei&ch"
   kNewClub,               // "Neuer Verein": CDlgNewClub, then a club of that name in the selected country
+  kValidationReport,      // "Datenbank prüfen": CDlgValidationReport of the current world
   kCount
 };
 

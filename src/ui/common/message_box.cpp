@@ -16,55 +16,69 @@ namespace {
 
 struct ButtonChoice {
   QMessageBox::StandardButton button;
-  const char* label;
+  QString label;
   DialogAnswer answer;
 };
 
 std::vector<ButtonChoice> ButtonsOf(MessageButtons buttons) {
   switch (buttons) {
-    case MessageButtons::kOk: return {{QMessageBox::Ok, "OK", DialogAnswer::kOk}};
+    case MessageButtons::kOk: return {{QMessageBox::Ok, QStringLiteral("OK"), DialogAnswer::kOk}};
     case MessageButtons::kYesNo:
-      return {{QMessageBox::Yes, "&Ja", DialogAnswer::kYes}, {QMessageBox::No, "&Nein", DialogAnswer::kNo}};
+      return {{QMessageBox::Yes, QStringLiteral("&Ja"), DialogAnswer::kYes},
+              {QMessageBox::No, QStringLiteral("&Nein"), DialogAnswer::kNo}};
     case MessageButtons::kYesNoCancel:
-      return {{QMessageBox::Yes, "&Ja", DialogAnswer::kYes},
-              {QMessageBox::No, "&Nein", DialogAnswer::kNo},
-              {QMessageBox::Cancel, "Abbrechen", DialogAnswer::kCancel}};
+      return {{QMessageBox::Yes, QStringLiteral("&Ja"), DialogAnswer::kYes},
+              {QMessageBox::No, QStringLiteral("&Nein"), DialogAnswer::kNo},
+              {QMessageBox::Cancel, QStringLiteral("Abbrechen"), DialogAnswer::kCancel}};
   }
   return {};
 }
 
-}  // namespace
-
-DialogAnswer ShowMessageBox(const std::string& text, MessageButtons buttons, QWidget* parent) {
+DialogAnswer ShowChoices(const std::string& text, const std::vector<ButtonChoice>& choices, QWidget* parent) {
   // Work on a worker thread (an export, a build) may have something to say; boxes live on
   // the GUI thread, and the worker waits for the answer.
   if (qApp && QThread::currentThread() != qApp->thread()) {
     DialogAnswer answer = DialogAnswer::kCancel;
-    QMetaObject::invokeMethod(qApp, [&] { answer = ShowMessageBox(text, buttons, parent); },
+    QMetaObject::invokeMethod(qApp, [&] { answer = ShowChoices(text, choices, parent); },
                               Qt::BlockingQueuedConnection);
     return answer;
   }
   const QString caption = FromCp1252(LoadString(IDS_MESSAGE_CAPTION));
-  const std::vector<ButtonChoice> choices = ButtonsOf(buttons);
+  const bool notice = choices.size() == 1;
   if (ScopedDialogAnswers* hook = ScopedDialogAnswers::Active()) {
     ShownDialog shown{ShownDialogKind::kMessageBox, caption, {}, FromCp1252(text), {}};
-    for (const ButtonChoice& choice : choices) shown.buttons << QString::fromUtf8(choice.label).remove('&');
-    if (buttons == MessageButtons::kOk) {
+    for (const ButtonChoice& choice : choices) shown.buttons << QString(choice.label).remove('&');
+    if (notice) {
       hook->RecordNotice(std::move(shown));
       return DialogAnswer::kOk;
     }
     return hook->AnswerQuestion(std::move(shown));
   }
 
-  QMessageBox box(buttons == MessageButtons::kOk ? QMessageBox::Information : QMessageBox::Question, caption,
-                  FromCp1252(text), QMessageBox::NoButton, parent);
-  for (const ButtonChoice& choice : choices) box.addButton(choice.button)->setText(QString::fromUtf8(choice.label));
+  QMessageBox box(notice ? QMessageBox::Information : QMessageBox::Question, caption, FromCp1252(text),
+                  QMessageBox::NoButton, parent);
+  for (const ButtonChoice& choice : choices) box.addButton(choice.button)->setText(choice.label);
   box.setDefaultButton(choices.front().button);
   box.setEscapeButton(choices.back().button);
   box.exec();
   for (const ButtonChoice& choice : choices)
     if (box.clickedButton() == box.button(choice.button)) return choice.answer;
   return choices.back().answer;
+}
+
+}  // namespace
+
+DialogAnswer ShowMessageBox(const std::string& text, MessageButtons buttons, QWidget* parent) {
+  return ShowChoices(text, ButtonsOf(buttons), parent);
+}
+
+DialogAnswer AskThreeWay(const std::string& text, const std::string& first, const std::string& second,
+                         const std::string& third, QWidget* parent) {
+  return ShowChoices(text,
+                     {{QMessageBox::Yes, FromCp1252(first), DialogAnswer::kYes},
+                      {QMessageBox::No, FromCp1252(second), DialogAnswer::kNo},
+                      {QMessageBox::Cancel, FromCp1252(third), DialogAnswer::kCancel}},
+                     parent);
 }
 
 void ShowMessage(const std::string& text, QWidget* parent) { ShowMessageBox(text, MessageButtons::kOk, parent); }

@@ -27,6 +27,11 @@ DialogAnswer ShowMessageBox(const std::string& text, MessageButtons buttons = Me
 void ShowMessage(const std::string& text, QWidget* parent = nullptr);
 // A Yes/No question; true for Yes.
 bool AskYesNo(const std::string& text, QWidget* parent = nullptr);
+// A question whose three buttons say what they do ("Bericht anzeigen", "Trotzdem einbinden",
+// "Abbrechen"; Windows-1252). Answers kYes for the first, kNo for the second and kCancel for
+// the third or for closing the box; tests answer it like a Yes/No/Cancel question.
+DialogAnswer AskThreeWay(const std::string& text, const std::string& first, const std::string& second,
+                         const std::string& third, QWidget* parent = nullptr);
 
 // Makes fatal platform errors show a system-modal error box before the process ends.
 void InstallFatalErrorBox(FatalErrorHandler& handler);

@@ -122,8 +122,8 @@ bool WriteListExport(const QString& path, int filterIndex, const ExportedList& l
   }
 }
 
-bool CReportList::ExportList(const std::string& title) {
-  QFileDialog dialog(window());
+bool SaveListAs(QWidget* parent, const ExportedList& list) {
+  QFileDialog dialog(parent);
   dialog.setAcceptMode(QFileDialog::AcceptSave);
   dialog.setFileMode(QFileDialog::AnyFile);
   dialog.setOption(QFileDialog::DontUseNativeDialog);
@@ -132,13 +132,15 @@ bool CReportList::ExportList(const std::string& title) {
   if (!RunModalDialog(dialog) || dialog.selectedFiles().isEmpty()) return false;
   const int filter = static_cast<int>(ListExportNameFilters().indexOf(dialog.selectedNameFilter()));
   const QString path = dialog.selectedFiles().front();
-  if (!WriteListExport(path, filter, Contents(title))) {
+  if (!WriteListExport(path, filter, list)) {
     ShowMessage(ToCp1252(QStringLiteral("Die Datei \"%1\" konnte nicht geschrieben werden.").arg(QDir::toNativeSeparators(path))),
-                this);
+                parent);
     return false;
   }
   return true;
 }
+
+bool CReportList::ExportList(const std::string& title) { return SaveListAs(window(), Contents(title)); }
 
 void SetUpListPreview(QPrintPreviewDialog& preview, ExportedList list, const ListPrintSettings& settings) {
   preview.setWindowTitle(QStringLiteral("Druckvorschau"));
@@ -158,11 +160,15 @@ CReportList::OutputButtons CReportList::MakeOutputButtons(QWidget* parent, const
   return buttons;
 }
 
-void CReportList::PrintList(const std::string& title, const ListPrintSettings& settings) {
+void PrintListWithPreview(QWidget* parent, ExportedList list, const ListPrintSettings& settings) {
   QPrinter printer(QPrinter::HighResolution);
-  QPrintPreviewDialog preview(&printer, window());
-  SetUpListPreview(preview, Contents(title), settings);
+  QPrintPreviewDialog preview(&printer, parent);
+  SetUpListPreview(preview, std::move(list), settings);
   RunModalDialog(preview);
+}
+
+void CReportList::PrintList(const std::string& title, const ListPrintSettings& settings) {
+  PrintListWithPreview(window(), Contents(title), settings);
 }
 
 }  // namespace torvale

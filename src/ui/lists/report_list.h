@@ -88,4 +88,10 @@ QStringList ListExportNameFilters();
 // Writes `list` to `path` in the format of name filter `filterIndex` (0-based); false on failure.
 bool WriteListExport(const QString& path, int filterIndex, const ExportedList& list);
 
+// What "Speichern" and "Drucken" of a report do, for reports that are not a CReportList: the
+// save dialog, then the file in the chosen format (false when cancelled or not written, the
+// latter said in a box); the print preview, printing from there.
+bool SaveListAs(QWidget* parent, const ExportedList& list);
+void PrintListWithPreview(QWidget* parent, ExportedList list, const ListPrintSettings& settings);
+
 }  // namespace torvale

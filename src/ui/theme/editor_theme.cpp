@@ -1,7 +1,9 @@
 #include "ui/theme/editor_theme.h"
 
 #include <QApplication>
+#include <QPainter>
 #include <QPalette>
+#include <QPixmap>
 #include <QStyleFactory>
 
 // The resource initialiser must be named outside any namespace; the theme lives in a static
@@ -108,6 +110,29 @@ QToolTip { border: 1px solid #7f9384; }
 }  // namespace
 
 QColor EditorAccentColour() { return QColor(kAccent); }
+
+QColor EditorErrorColour() { return QColor(0xb3261e); }
+QColor EditorWarningColour() { return QColor(0x8a5a00); }
+
+QIcon EditorSeverityIcon(bool error) {
+  // A referee's card, slightly tilted, drawn at the sizes lists and headers ask for.
+  QIcon icon;
+  for (int size : {16, 24, 32}) {
+    QPixmap pixmap(size, size);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.translate(size / 2.0, size / 2.0);
+    painter.rotate(12);
+    const QRectF card(-size * 0.28, -size * 0.40, size * 0.56, size * 0.80);
+    painter.setPen(QPen(QColor(error ? 0x7a1712 : 0x8a6a00), size / 16.0));
+    painter.setBrush(error ? QColor(0xe0342b) : QColor(0xf6c915));
+    painter.drawRoundedRect(card, size * 0.07, size * 0.07);
+    painter.end();
+    icon.addPixmap(pixmap);
+  }
+  return icon;
+}
 
 void ApplyEditorTheme(QApplication& app) {
   InitThemeResources();

@@ -7,6 +7,7 @@
 // ("heading", "figure", "caption") and the style sheet does the rest.
 
 #include <QColor>
+#include <QIcon>
 
 class QApplication;
 
@@ -16,5 +17,11 @@ void ApplyEditorTheme(QApplication& app);
 
 // The accent of the theme (headings, the selection), for widgets that paint themselves.
 QColor EditorAccentColour();
+
+// How reports mark what the game will not accept (a red card) and what is probably wrong (a
+// yellow card): the text colour and a small card icon.
+QColor EditorErrorColour();
+QColor EditorWarningColour();
+QIcon EditorSeverityIcon(bool error);
 
 }  // namespace torvale
