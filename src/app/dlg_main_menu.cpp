@@ -21,6 +21,10 @@
 #include "database/world_database.h"
 #include "database/world_statistics.h"
 #include "platform/string_table.h"
+#include "database/background_backup_packer.h"
+#include "database/world_backups.h"
+#include "ui/backup/backup_commands.h"
+#include "ui/backup/dlg_backup_restore.h"
 #include "ui/common/editor_context.h"
 #include "ui/common/load_report_box.h"
 #include "ui/common/message_box.h"
@@ -212,6 +216,9 @@ void DlgMainMenu::BuildMenus() {
   AddEditorCommand(databaseMenu_, kCmdCheckDatabase, QString::fromUtf8("Datenbank &prüfen"),
                    EditorCommand::kValidationReport)
       ->setShortcut(Qt::Key_F7);
+  AddCommand(databaseMenu_, kCmdRestoreBackup, FromCp1252(LoadString(IDS_BACKUP_MENU)), [this] {
+    if (RunBackupRestore(context_, this)) Refresh();
+  });
   databaseMenu_->addSeparator();
 
   QMenu* edit = menuBar_->addMenu(QStringLiteral("Be&arbeiten"));
@@ -271,6 +278,8 @@ void DlgMainMenu::Initialise() {
   FillCountries();
   RebuildDatabaseMenu();
   if (start_.writePristineArchive) WritePristineArchive();
+  // Backups a crash left unpacked are packed now, in the background.
+  if (context_.Backups().PendingCount() > 0) context_.BackupPacker().Start();
 
   const bool rendererLoaded = !start_.rendererLoaded || start_.rendererLoaded();
   if (!rendererLoaded) {

@@ -6,6 +6,7 @@
 #include "app/dlg_main_menu.h"
 #include "app/qt_text.h"
 #include "database/world_database.h"
+#include "ui/backup/backup_commands.h"
 #include "ui/common/editor_context.h"
 #include "ui/common/message_box.h"
 #include "ui/common/save_error_box.h"
@@ -45,8 +46,7 @@ const char* const kClubFileFilter = "Vereinsdateien (*.club)|*.club|Alle Dateien
 void DlgMainMenu::SaveCurrentWorld() {
   CWorldDatabase* world = context_.CurrentWorld();
   if (!world) return;
-  SaveErrorBox errors(this);
-  if (world->Save(errors)) context_.ChangesOf(*world).MarkSaved();
+  if (SaveWorldWithBackup(context_, *world, this)) context_.ChangesOf(*world).MarkSaved();
 }
 
 void DlgMainMenu::CloseCurrentWorld() {

@@ -15,6 +15,9 @@
 #include "platform/documents_folder.h"
 #include "platform/path.h"
 #include "platform/string_table.h"
+#include "database/background_backup_packer.h"
+#include "database/world_backups.h"
+#include "ui/backup/backup_commands.h"
 #include "ui/common/dlg_longtime_operation.h"
 #include "ui/common/editor_context.h"
 #include "ui/common/input_dialogs.h"
@@ -128,7 +131,11 @@ void DlgMainMenu::SaveDatabaseAs() {
                            return w.Save(errors);
                          },
                          this);
-  if (!RunModalDialog(dialog)) return;
+  dialog.SetBackup(&context_.Backups());
+  const bool saved = RunModalDialog(dialog);
+  context_.BackupPacker().Start();
+  ReportBackupFailureOnce(context_, this);
+  if (!saved) return;
   context_.ChangesOf(*world).MarkSaved();
   Refresh();
 }

@@ -19,6 +19,7 @@ enum MainMenuCommand : int {
   kCmdNext = 32829,
   kCmdManage = 1910,
   kCmdRestore = 32908,
+  kCmdRestoreBackup = 32950,
   kCmdDatabase1 = 32830,  // .. 32835
   kCmdFastTransfers = 1763,
   kCmdPlayerSearch = 1805,

@@ -38,6 +38,8 @@ class DatabaseCommit {
   bool Commit();
   // Removes every staged file.
   void Discard();
+  // Whether Commit would replace anything.
+  bool HasStaged() const { return !staged_.empty(); }
 
  private:
   bool WriteRecord() const;

@@ -1,5 +1,7 @@
 #include "database/database_folder.h"
 
+#include <algorithm>
+#include <cctype>
 #include <filesystem>
 
 #include "database/world_database.h"
@@ -17,7 +19,11 @@ std::string DatabasesRoot(std::string_view documentsFolder) {
 
 bool IsValidDatabaseName(std::string_view name) {
   if (name.empty() || name == "." || name == "..") return false;
-  return name.find_first_of("\\/\"*?<>:") == std::string_view::npos;
+  if (name.size() == kBackupFolderName.size() &&
+      std::equal(name.begin(), name.end(), kBackupFolderName.begin(),
+                 [](char a, char b) { return std::tolower(static_cast<unsigned char>(a)) == std::tolower(static_cast<unsigned char>(b)); }))
+    return false;
+  return name.find_first_of(kForbiddenNameCharacters) == std::string_view::npos;
 }
 
 bool CreateDatabaseFolder(CWorldDatabase& world, std::string_view documentsFolder, std::string_view name,

@@ -15,13 +15,18 @@ class CWorldDatabase;
 // a left-over one.
 inline constexpr std::string_view kTempExportFolderName = "tempExport";
 inline constexpr std::string_view kDatabaseDescriptionFile = "Database.txt";
+// The automatic backups live beside the databases; the folder is no database and its name is
+// not one a database may take (saving a database under it would replace every backup).
+inline constexpr std::string_view kBackupFolderName = "Sicherungen";
 
 // "<documents>/database", spelled as it is on disk when it exists in another letter case.
 std::string DatabasesRoot(std::string_view documentsFolder);
 
 // The rule of the "save as" dialog: not empty and none of \ / " * ? < > :. The names "." and
-// ".." are refused too, since a database of that name would be its parent folder.
+// ".." are refused too, since a database of that name would be its parent folder, and so is
+// the backup folder's name in any letter case.
 bool IsValidDatabaseName(std::string_view name);
+inline constexpr std::string_view kForbiddenNameCharacters = "\\/\"*?<>:";
 
 // Asked when the folder exists already; the text is message 863 with the name. True: replace.
 using OverwriteQuestion = std::function<bool(std::string_view text)>;

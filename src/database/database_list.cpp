@@ -31,7 +31,8 @@ std::vector<std::string> ListDatabases(std::string_view root) {
   std::vector<std::string> names;
   std::error_code ec;
   for (fs::directory_iterator it(ResolvePath(root), ec), end; !ec && it != end; it.increment(ec))
-    if (it->is_directory(ec)) names.push_back(it->path().filename().string());
+    if (it->is_directory(ec) && !EqualIgnoringCase(it->path().filename().string(), kBackupFolderName))
+      names.push_back(it->path().filename().string());
   std::sort(names.begin(), names.end(), [](const std::string& a, const std::string& b) { return Lower(a) < Lower(b); });
   return names;
 }

@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <system_error>
 
+#include "database/save_backup_hook.h"
 #include "database/world_database.h"
 #include "platform/path.h"
 #include "platform/string_table.h"
@@ -21,7 +22,7 @@ std::string AsideFolderFor(std::string_view folder) {
 
 SaveAsOutcome SaveWorldAs(CWorldDatabase& world, std::string_view documentsFolder, std::string_view name,
                           std::string_view description, const OverwriteQuestion& confirmOverwrite,
-                          const std::function<bool(CWorldDatabase&)>& save) {
+                          const std::function<bool(CWorldDatabase&)>& save, SaveBackupHook* backup) {
   if (documentsFolder.empty() || !IsValidDatabaseName(name)) return SaveAsOutcome::kNoFolder;
   const std::string previousFolder = world.Folder();
   const std::string target = ResolvePath(JoinPath(DatabasesRoot(documentsFolder), name));
@@ -54,7 +55,10 @@ SaveAsOutcome SaveWorldAs(CWorldDatabase& world, std::string_view documentsFolde
     world.SetFolder(previousFolder);
     return SaveAsOutcome::kSaveFailed;
   }
-  if (!aside.empty()) DeleteFolder(aside, true);
+  if (!aside.empty()) {
+    if (backup) backup->KeepPreviousState(aside, world.Folder(), world.Name());
+    DeleteFolder(aside, true);
+  }
   return SaveAsOutcome::kSaved;
 }
 

@@ -14,6 +14,7 @@
 namespace torvale {
 
 class CWorldDatabase;
+class SaveBackupHook;
 
 enum class SaveAsOutcome {
   kSaved,
@@ -23,10 +24,11 @@ enum class SaveAsOutcome {
 };
 
 // `save` writes the world into its (new) folder and says whether every file was written
-// (normally CWorldDatabase::Save with the editor's error reporter).
+// (normally CWorldDatabase::Save with the editor's error reporter). With `backup`, a database
+// that the save replaced is handed to it before its folder goes, as any save's old files are.
 SaveAsOutcome SaveWorldAs(CWorldDatabase& world, std::string_view documentsFolder, std::string_view name,
                           std::string_view description, const OverwriteQuestion& confirmOverwrite,
-                          const std::function<bool(CWorldDatabase&)>& save);
+                          const std::function<bool(CWorldDatabase&)>& save, SaveBackupHook* backup = nullptr);
 
 // Where an existing database waits while its replacement is written: a free name beside it.
 std::string AsideFolderFor(std::string_view folder);

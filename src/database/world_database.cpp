@@ -11,6 +11,7 @@
 #include "platform/path.h"
 #include "storage/record_stream.h"
 #include "database/database_commit.h"
+#include "database/save_backup_hook.h"
 #include "database/save_error_reporter.h"
 #include "world/sibling_lookup.h"
 
@@ -311,13 +312,16 @@ bool CWorldDatabase::StageFiles(DatabaseCommit& commit) const {
   return true;
 }
 
-bool CWorldDatabase::Save(SaveErrorReporter& reporter) const {
+bool CWorldDatabase::Save(SaveErrorReporter& reporter, SaveBackupHook* backup) const {
   // What a killed save left behind is settled first, so that it cannot be mixed with this one.
   RecoverInterruptedSave(accessFolder_);
   RemoveStaleTemporaries(accessFolder_);
   DatabaseCommit commit(accessFolder_);
   // A failed file stops the save: the others would refer to it under the new numbering.
-  const bool ok = StageFiles(commit) && commit.Commit();
+  bool ok = StageFiles(commit);
+  // The old files are still in place here, and stay so until Commit renames over them.
+  if (ok && backup && commit.HasStaged()) backup->KeepPreviousState(accessFolder_, Folder(), Name());
+  ok = ok && commit.Commit();
   if (!ok) {
     commit.Discard();
     reporter.ReportSaveError(IDS_SAVE_FAILED);

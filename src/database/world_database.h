@@ -33,6 +33,7 @@ namespace torvale {
 class CNamePool;
 class DatabaseCommit;
 class CupAllocationTable;
+class SaveBackupHook;
 class SaveErrorReporter;
 
 constexpr int kFirstCountry = 1;
@@ -104,8 +105,10 @@ class CWorldDatabase final : public CountryDirectory,
   // the folder holds either the old or the new database, even after a kill or a power cut.
   // When anything failed nothing is replaced and the reporter is told once (message 798).
   // A file that existed but could not be read at loading is never written (the reporter is
-  // told which); the others are. Returns false when writing failed.
-  bool Save(SaveErrorReporter& reporter) const;
+  // told which); the others are. Returns false when writing failed. With `backup`, the
+  // folder's previous files are handed to it once every new file is staged and before any
+  // replaces its old one (not when nothing changed); whatever the backup does, the save goes on.
+  bool Save(SaveErrorReporter& reporter, SaveBackupHook* backup = nullptr) const;
 
   // Names of the files of the folder that existed but could not be read at the last load.
   const std::set<std::string>& UnreadableFiles() const { return unreadableFiles_; }

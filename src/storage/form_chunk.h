@@ -18,9 +18,12 @@ enum FormTag : uint32_t {
   kFormTagBadge = 4,    // "BADG": NUL-terminated file name, then the badge image file
   kFormTagKit = 5,      // "KIT ": defined, never written or handled
   kFormTagPicture = 6,  // "PLIM": NUL-terminated file name, then the player picture file
+  // Our own additions for the automatic backups; an import of the game's kind skips them.
+  kFormTagFile = 7,     // "FILE": NUL-terminated name, then a database file other than a country's
+  kFormTagInfo = 8,     // "INFO": the backup's description (text)
 };
 
-inline constexpr uint32_t kFormTagCount = 7;
+inline constexpr uint32_t kFormTagCount = 9;
 inline constexpr std::array<std::array<char, 4>, kFormTagCount> kFormTagBytes = {{
     {0, 0, 0, 0},
     {'C', 'O', 'U', 'N'},
@@ -29,9 +32,11 @@ inline constexpr std::array<std::array<char, 4>, kFormTagCount> kFormTagBytes = 
     {'B', 'A', 'D', 'G'},
     {'K', 'I', 'T', ' '},
     {'P', 'L', 'I', 'M'},
+    {'F', 'I', 'L', 'E'},
+    {'I', 'N', 'F', 'O'},
 }};
 
-// The index of a tag read from a file: the first of entries 1..6 it equals, else 0.
+// The index of a tag read from a file: the first of entries 1..8 it equals, else 0.
 uint32_t FormTagIndex(const uint8_t tag[4]);
 
 // One chunk as the reader hands it out: its unpacked data and its tag index.

@@ -27,6 +27,7 @@
 #include "platform/atomic_file.h"
 #include "platform/path.h"
 #include "storage/record_stream.h"
+#include "bench_world.h"
 
 namespace fs = std::filesystem;
 using namespace torvale;
@@ -164,17 +165,10 @@ int main(int argc, char** argv) {
     return 2;
   }
   const std::string source = argv[1];
-  const fs::path scratch = argc > 2 ? fs::path(argv[2]) : fs::temp_directory_path() / "bench-database-safety";
-  fs::remove_all(scratch);
-  fs::create_directories(scratch);
-
-  WorldEnvironment environment;
-  environment.countryIndexPath = JoinPath(source, "countries.sav");
-  CWorldDatabase world(environment);
-  world.InitEmptyWorld();
-  LoadReport report;
-  world.Load(source, report);
-  std::printf("world: %zu persons; load report: %zu entries\n", world.Persons().Count(), report.problems.size());
+  const fs::path scratch = FreshScratch(argc, argv, "bench-database-safety");
+  const WorldEnvironment environment = BenchEnvironment(source);
+  const std::unique_ptr<CWorldDatabase> loaded = LoadBenchWorld(source);
+  CWorldDatabase& world = *loaded;
 
   const std::string target = (scratch / "save").string();
   fs::create_directories(target);

@@ -1,5 +1,9 @@
 #include "ui/common/editor_context.h"
 
+#include "database/background_backup_packer.h"
+#include "database/database_folder.h"
+#include "database/world_backups.h"
+#include "platform/documents_folder.h"
 #include "platform/path.h"
 #include "platform/pc/file.h"
 #include "ui/common/message_box.h"
@@ -25,6 +29,8 @@ EditorContext::EditorContext(const std::string& installFolder)
 }
 
 EditorContext::~EditorContext() {
+  // What was staged is packed before the editor ends.
+  backupPacker_.reset();
   // The histories observe the change doors, which observe the worlds: they go first.
   histories_.clear();
   changes_.clear();
@@ -36,6 +42,19 @@ std::unique_ptr<EditorContext> EditorContext::FromInstallFolder(const std::strin
   auto context = std::make_unique<EditorContext>(installFolder);
   context->OpenGameDatabase();
   return context;
+}
+
+WorldBackups& EditorContext::Backups() {
+  if (!backups_) {
+    const std::string documents = PersonalDocumentsFolder().value_or(std::string());
+    backups_ = std::make_unique<WorldBackups>(WorldBackups::FolderBeside(DatabasesRoot(documents)));
+  }
+  return *backups_;
+}
+
+BackgroundBackupPacker& EditorContext::BackupPacker() {
+  if (!backupPacker_) backupPacker_ = std::make_unique<BackgroundBackupPacker>(Backups());
+  return *backupPacker_;
 }
 
 std::string EditorContext::DataFolder(const std::string& name) const { return JoinPath(installFolder_, name); }

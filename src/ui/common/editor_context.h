@@ -28,6 +28,8 @@
 
 namespace torvale {
 
+class BackgroundBackupPacker;
+class WorldBackups;
 class WorldHistory;
 
 // The game's own database folder below the install folder.
@@ -87,6 +89,12 @@ class EditorContext {
   int CurrentLanguage() const { return language_; }
   void SetCurrentLanguage(int language) { language_ = language; }
 
+  // ---- automatic backups ----
+  // The backups taken before each save, in "Sicherungen" beside the user's databases, and the
+  // worker that packs them; made on first use.
+  WorldBackups& Backups();
+  BackgroundBackupPacker& BackupPacker();
+
   // ---- editor commands ----
   EditorCommandRegistry& Commands() { return commands_; }
   const EditorCommandRegistry& Commands() const { return commands_; }
@@ -102,6 +110,9 @@ class EditorContext {
   EditorCommandRegistry commands_;
   ClubNameCounter clubNames_;
   bool expertMode_ = false;
+  // The packer works on the backups: it goes first.
+  std::unique_ptr<WorldBackups> backups_;
+  std::unique_ptr<BackgroundBackupPacker> backupPacker_;
   int language_ = 0;
 };
 

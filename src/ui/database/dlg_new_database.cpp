@@ -87,7 +87,8 @@ void CDlgNewDatabase::Save() {
   if (const std::string existing = FindDatabaseIgnoringCase(Names(), name); !existing.empty()) name = existing;
   const SaveAsOutcome outcome =
       SaveWorldAs(world_, documents_, name, ToCp1252(description_->toPlainText()),
-                  [this](std::string_view question) { return AskYesNo(std::string(question), this); }, save_);
+                  [this](std::string_view question) { return AskYesNo(std::string(question), this); }, save_,
+                  backup_);
   if (outcome == SaveAsOutcome::kSaved) {
     accept();
   } else {

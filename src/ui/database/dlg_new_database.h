@@ -14,6 +14,7 @@ class QLineEdit;
 namespace torvale {
 
 class CWorldDatabase;
+class SaveBackupHook;
 
 class CDlgNewDatabase : public DatabaseFolderDialog {
   Q_OBJECT
@@ -23,6 +24,8 @@ class CDlgNewDatabase : public DatabaseFolderDialog {
   CDlgNewDatabase(CWorldDatabase& world, const std::string& documentsFolder,
                   std::function<bool(CWorldDatabase&)> save, QWidget* parent = nullptr);
 
+  // Where a database this save replaces is kept; none: it is deleted.
+  void SetBackup(SaveBackupHook* backup) { backup_ = backup; }
   QLineEdit* NameField() const { return name_; }
   QPlainTextEdit* CommentField() const { return description_; }
   // "Speichern".
@@ -37,6 +40,7 @@ class CDlgNewDatabase : public DatabaseFolderDialog {
   CWorldDatabase& world_;
   std::string documents_;
   std::function<bool(CWorldDatabase&)> save_;
+  SaveBackupHook* backup_ = nullptr;
   QLineEdit* name_ = nullptr;
   QPlainTextEdit* description_ = nullptr;
   QPushButton* saveButton_ = nullptr;
