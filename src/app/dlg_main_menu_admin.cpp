@@ -83,7 +83,9 @@ void DlgMainMenu::RunMapping(MappingCommand command) {
   if (!report) return;
   const std::string reportPath = ToCp1252(*report);
   MappingResult result = MappingResult::kNoWorld;
-  context_.CurrentChanges().CommitIf(ChangeScope::WholeWorld(), QString::fromLatin1(texts.question), [&](CWorldDatabase& w) {
+  // The mappings rewrite fields of the persons and clubs of every country; the undo step keeps
+  // only the countries whose data changed.
+  context_.CurrentChanges().CommitIf(ChangeScope::AllCountries(), QString::fromLatin1(texts.question), [&](CWorldDatabase& w) {
     CGlobalTools& tools = context_.Tools();
     switch (command) {
       case MappingCommand::kClubIds: result = tools.ClubMapping().MapWorld(&w, reportPath, overwrite); break;
@@ -109,7 +111,9 @@ void DlgMainMenu::RunBatch(BatchCommand command) {
   target.other = OtherLoadedWorld(context_.Worlds());
   target.names = &context_.NameGenerator();
 
-  ChangeScope scope = ChangeScope::WholeWorld();
+  // The commands over the world change club persons of any country; the undo step keeps only
+  // the countries whose data changed.
+  ChangeScope scope = ChangeScope::AllCountries();
   switch (command) {
     case BatchCommand::kYellowShoesClub:
       // Only the boots of the club's persons change.

@@ -66,11 +66,15 @@ void DlgMainMenu::ImportFrom(const std::string& path, bool confirm, bool emptyWo
   options.badges = context_.DataFolder("badges");
   options.pictures = context_.DataFolder("picture");
   MessageBoxPrompts prompts(this);
+  // Asked before the change starts: the undo history keeps the world as it was first, which
+  // takes a moment on a big world and is not worth it for a No.
+  if (confirm && !prompts.AskYesNo(LoadString(IDS_IMPORT_CONFIRM))) return;
   DialogLongtimeRunner runner(this);
   ImportReport report;
   WorldChanges& changes = context_.ChangesOf(*world);
+  // The import replaces everything, the folder too; the undo step keeps the world before it.
   const bool imported = changes.CommitIf(ChangeScope::WholeWorld(), text, [&](CWorldDatabase&) {
-    return ImportIntoCurrentWorld(context_.Worlds(), path, confirm, options, prompts, runner, &report);
+    return ImportIntoCurrentWorld(context_.Worlds(), path, false, options, prompts, runner, &report);
   });
   if (!imported) return;
   // The world is what the game's database folder now holds.

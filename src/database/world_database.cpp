@@ -339,6 +339,12 @@ void CWorldDatabase::MarkCountryReplaced(int number) {
   unreadableFiles_.erase(CountryFileName(number));
 }
 
+void CWorldDatabase::RestoreUnreadableFiles(const std::set<std::string>& names) {
+  unreadableFiles_ = names;
+  for (int n = kFirstCountry; n <= kLastCountry; ++n)
+    if (CCountry* country = Country(n)) country->SetKeepReferencesAsRead(names.contains(CountryFileName(n)));
+}
+
 void CWorldDatabase::RemoveWithoutClubPersons() {
   if (!withoutClub_) return;
   for (size_t i = 0; i < withoutClub_->Count(); ++i) persons_.RemovePlayer(withoutClub_->IdAt(i));

@@ -1,10 +1,14 @@
 #include "database/world_snapshot.h"
 
 #include <algorithm>
+#include <atomic>
+#include <set>
+#include <thread>
 #include <unordered_map>
 #include <unordered_set>
 
 #include "competition/competition_records.h"
+#include "competition/international_competitions.h"
 #include "database/world_database.h"
 #include "storage/pack.h"
 #include "storage/record_stream.h"
@@ -41,14 +45,23 @@ const CClub* FindClub(const CWorldDatabase& world, uint32_t clubId) {
 // kilobytes are kept as they are.
 constexpr size_t kPackFrom = 64 * 1024;
 
-// The part's record text, packed when it is large.
+// The part's record text, unpacked.
 template <typename WriteFn>
 std::string RecordText(WriteFn write) {
   CKLFile file;
   file.OpenWriteToMemory();
   write(file);
-  std::string text = file.TakeWritten();
-  if (text.size() < kPackFrom) return text;
+  return file.TakeWritten();
+}
+
+// Record text never starts with a packed block's marker byte.
+bool IsPacked(const std::string& text) {
+  return text.size() > 2 && static_cast<uint8_t>(text[1]) == kPackMarker;
+}
+
+// The text packed when it is large.
+std::string PackedText(std::string text) {
+  if (text.size() < kPackFrom || IsPacked(text)) return text;
   std::string packed(PACK_packedBound(text.size()), '\0');
   const size_t length = PACK_pack(reinterpret_cast<const uint8_t*>(text.data()), text.size(),
                                   reinterpret_cast<uint8_t*>(packed.data()), packed.size(), true);
@@ -56,11 +69,6 @@ std::string RecordText(WriteFn write) {
   packed.resize(length);
   packed.shrink_to_fit();
   return packed;
-}
-
-// Record text never starts with a packed block's marker byte.
-bool IsPacked(const std::string& text) {
-  return text.size() > 2 && static_cast<uint8_t>(text[1]) == kPackMarker;
 }
 
 void OpenText(CKLFile& file, const std::string& text) {
@@ -106,12 +114,31 @@ struct WorldSnapshot::Captured {
   std::array<uint8_t, 12> spareA = {};
   std::array<uint8_t, 12> spareB = {};
   uint8_t language = 0;
+  // The world's frame: the folder as chosen, the files it could not read, the calendars.
+  std::string folder;
+  std::set<std::string> unreadableFiles;
+  std::vector<int32_t> calendars;
+  // Where the text went when it was moved into the snapshot's temporary file.
+  bool inTempFile = false;
+  long tempOffset = 0;
+  size_t tempLength = 0;
 
   bool operator==(const Captured&) const = default;
 };
 
 WorldPart WorldPart::Club(uint32_t clubId) {
   return {WorldPartKind::kClub, ClubCountry(clubId), ClubKeyOf(clubId)};
+}
+
+std::vector<WorldPart> WholeWorldParts() {
+  std::vector<WorldPart> parts;
+  for (int n = kFirstCountry; n <= kLastCountry; ++n) parts.push_back(WorldPart::Country(n));
+  parts.push_back(WorldPart::Rules());
+  parts.push_back(WorldPart::PlayersWithoutClub());
+  parts.push_back(WorldPart::Settings());
+  // Last: restoring it marks the countries whose files were unreadable, after they are read.
+  parts.push_back(WorldPart::Frame());
+  return parts;
 }
 
 WorldSnapshot::WorldSnapshot() = default;
@@ -122,6 +149,28 @@ WorldSnapshot::~WorldSnapshot() = default;
 // ---------------------------------------------------------------- capture
 
 WorldSnapshot WorldSnapshot::Capture(const CWorldDatabase& world, std::span<const WorldPart> parts) {
+  WorldSnapshot snapshot = CaptureUnpacked(world, parts);
+  snapshot.PackTexts();
+  return snapshot;
+}
+
+void WorldSnapshot::PackTexts() {
+  std::vector<std::string*> large;
+  for (Captured& c : captured_)
+    if (c.text.size() >= kPackFrom && !IsPacked(c.text)) large.push_back(&c.text);
+  if (large.empty()) return;
+  std::atomic<size_t> next{0};
+  auto packNext = [&large, &next] {
+    for (size_t i = next++; i < large.size(); i = next++) *large[i] = PackedText(std::move(*large[i]));
+  };
+  const size_t threads = std::min<size_t>(std::max(1u, std::thread::hardware_concurrency()), large.size());
+  std::vector<std::thread> helpers;
+  for (size_t t = 1; t < threads; ++t) helpers.emplace_back(packNext);
+  packNext();
+  for (std::thread& helper : helpers) helper.join();
+}
+
+WorldSnapshot WorldSnapshot::CaptureUnpacked(const CWorldDatabase& world, std::span<const WorldPart> parts) {
   WorldSnapshot snapshot;
   auto countryCaptured = [&parts](int country) {
     return std::any_of(parts.begin(), parts.end(), [country](const WorldPart& p) {
@@ -189,6 +238,14 @@ WorldSnapshot WorldSnapshot::Capture(const CWorldDatabase& world, std::span<cons
         captured.spareB = world.SpareBytesB();
         captured.language = world.Language();
         break;
+      case WorldPartKind::kFrame:
+        captured.folder = world.AccessFolder();
+        captured.unreadableFiles = world.UnreadableFiles();
+        for (int i = 0; i < kFrameworkCalendarCount; ++i) {
+          const auto calendar = world.Calendars().GetFrameworkCalendar(i);
+          captured.calendars.insert(captured.calendars.end(), calendar.begin(), calendar.end());
+        }
+        break;
     }
     snapshot.parts_.push_back(part);
     snapshot.captured_.push_back(std::move(captured));
@@ -217,6 +274,51 @@ bool WorldSnapshot::Absorb(WorldSnapshot&& later) {
   return true;
 }
 
+void WorldSnapshot::DropUnchanged(WorldSnapshot& before, WorldSnapshot& after) {
+  WorldSnapshot keptBefore;
+  WorldSnapshot keptAfter;
+  for (size_t i = 0; i < before.parts_.size(); ++i) {
+    const auto found = std::find(after.parts_.begin(), after.parts_.end(), before.parts_[i]);
+    const size_t j = static_cast<size_t>(found - after.parts_.begin());
+    if (found != after.parts_.end() && before.captured_[i] == after.captured_[j]) continue;
+    keptBefore.parts_.push_back(before.parts_[i]);
+    keptBefore.captured_.push_back(std::move(before.captured_[i]));
+    if (found == after.parts_.end()) continue;
+    keptAfter.parts_.push_back(after.parts_[j]);
+    keptAfter.captured_.push_back(std::move(after.captured_[j]));
+  }
+  before = std::move(keptBefore);
+  after = std::move(keptAfter);
+}
+
+bool WorldSnapshot::MoveTextsToTempFile() {
+  if (tempFile_) return true;
+  std::shared_ptr<std::FILE> file(std::tmpfile(), [](std::FILE* f) {
+    if (f) std::fclose(f);
+  });
+  if (!file) return false;
+  for (const Captured& c : captured_)
+    if (!c.text.empty() && std::fwrite(c.text.data(), 1, c.text.size(), file.get()) != c.text.size()) return false;
+  if (std::fflush(file.get()) != 0) return false;
+  long offset = 0;
+  for (Captured& c : captured_) {
+    if (c.text.empty()) continue;
+    c.inTempFile = true;
+    c.tempOffset = offset;
+    c.tempLength = c.text.size();
+    offset += static_cast<long>(c.text.size());
+    std::string().swap(c.text);
+  }
+  tempFile_ = std::move(file);
+  return true;
+}
+
+size_t WorldSnapshot::TempFileBytes() const {
+  size_t bytes = 0;
+  for (const Captured& c : captured_) bytes += c.tempLength;
+  return bytes;
+}
+
 size_t WorldSnapshot::MemoryBytes() const {
   size_t bytes = sizeof(*this) + parts_.capacity() * sizeof(WorldPart) + captured_.capacity() * sizeof(Captured);
   for (const Captured& c : captured_) {
@@ -225,6 +327,8 @@ size_t WorldSnapshot::MemoryBytes() const {
     for (const auto* list : {&c.numbering.referees, &c.numbering.sponsors, &c.numbering.staff, &c.numbering.stadiums})
       bytes += list->capacity() * sizeof(int);
     for (const std::string& name : c.countrySettings.names) bytes += name.capacity();
+    bytes += c.folder.capacity() + c.calendars.capacity() * sizeof(int32_t);
+    for (const std::string& name : c.unreadableFiles) bytes += name.capacity() + 4 * sizeof(void*);
     bytes += c.countrySettings.nationalNewspaper.capacity() + c.countrySettings.notes.capacity();
   }
   return bytes;
@@ -266,6 +370,7 @@ class Restorer {
       case WorldPartKind::kCountrySettings:
       case WorldPartKind::kRules:
       case WorldPartKind::kSettings:
+      case WorldPartKind::kFrame:
         break;
     }
   }
@@ -287,7 +392,7 @@ class Restorer {
   }
 
   // 3. Every part reads its record back.
-  void Read(const WorldPart& part, const WorldSnapshot::Captured& captured);
+  void Read(const WorldPart& part, const WorldSnapshot::Captured& captured, const std::string& text);
 
   // 4. Persons that reading gave other ids than they had get theirs back.
   void GiveIdsBack(const WorldPart& part, const std::vector<uint32_t>& wanted) {
@@ -344,7 +449,7 @@ class Restorer {
   std::vector<uint32_t> withoutClubIds_;
 };
 
-void Restorer::Read(const WorldPart& part, const WorldSnapshot::Captured& captured) {
+void Restorer::Read(const WorldPart& part, const WorldSnapshot::Captured& captured, const std::string& text) {
   switch (part.kind) {
     case WorldPartKind::kCountry: {
       CCountry* country = world_.Country(part.country);
@@ -353,7 +458,7 @@ void Restorer::Read(const WorldPart& part, const WorldSnapshot::Captured& captur
       static_cast<CountryFields&>(*country) = captured.countrySettings;
       country->SetFallbackLanguage(captured.fallbackLanguage);
       CKLFile file;
-      OpenText(file, captured.text);
+      OpenText(file, text);
       country->ReadCountry(file);
       country->RestoreNumbering(captured.numbering);
       static_cast<CountryFields&>(*country) = captured.countrySettings;
@@ -363,7 +468,7 @@ void Restorer::Read(const WorldPart& part, const WorldSnapshot::Captured& captur
       CCountry* country = world_.Country(part.country);
       if (!country) return;
       CKLFile file;
-      OpenText(file, captured.text);
+      OpenText(file, text);
       ReadCountryCompetitions(file, world_.Competitions(), part.country);
       static_cast<CountryFields&>(*country) = captured.countrySettings;
       country->SetFallbackLanguage(captured.fallbackLanguage);
@@ -381,7 +486,7 @@ void Restorer::Read(const WorldPart& part, const WorldSnapshot::Captured& captur
       read->SetWorld(&persons_);
       const PlayerReadContext players = world_.MakePlayerReadContext();
       CKLFile file;
-      OpenText(file, captured.text);
+      OpenText(file, text);
       read->ReadClub(file, ClubNumber(part.clubId), ClubReadContext{players, world_.Language(), 0});
       if (CClub* club = country->FindClub(part.clubId)) {
         // The club object stays: editors may hold it.
@@ -394,7 +499,7 @@ void Restorer::Read(const WorldPart& part, const WorldSnapshot::Captured& captur
     case WorldPartKind::kRules: {
       CGlobalRules rules;
       CKLFile file;
-      OpenText(file, captured.text);
+      OpenText(file, text);
       rules.ReadRules(file);
       world_.Rules() = rules;
       return;
@@ -403,7 +508,7 @@ void Restorer::Read(const WorldPart& part, const WorldSnapshot::Captured& captur
       CPlayersWithoutClub* list = world_.PlayersWithoutClub();
       if (!list || !captured.present) return;
       CKLFile file;
-      OpenText(file, captured.text);
+      OpenText(file, text);
       list->ReadWithout(file, world_.MakePlayerReadContext());
       return;
     }
@@ -413,6 +518,17 @@ void Restorer::Read(const WorldPart& part, const WorldSnapshot::Captured& captur
       world_.SpareBytesB() = captured.spareB;
       world_.SetLanguage(captured.language);
       return;
+    case WorldPartKind::kFrame: {
+      world_.SetFolder(captured.folder);
+      world_.RestoreUnreadableFiles(captured.unreadableFiles);
+      auto day = captured.calendars.begin();
+      for (int i = 0; i < kFrameworkCalendarCount && captured.calendars.end() - day >= kCalendarDays; ++i) {
+        const auto calendar = world_.Calendars().GetFrameworkCalendar(i);
+        std::copy(day, day + kCalendarDays, calendar.begin());
+        day += kCalendarDays;
+      }
+      return;
+    }
   }
 }
 
@@ -487,15 +603,28 @@ void Restorer::Relist(const Move& move, uint32_t id) {
 
 }  // namespace
 
-void WorldSnapshot::Restore(CWorldDatabase& world) const {
+bool WorldSnapshot::Restore(CWorldDatabase& world) const {
+  // Texts kept in the temporary file are read back before anything changes: a file that
+  // cannot be read leaves the world as it is.
+  std::vector<std::string> fromFile(captured_.size());
+  for (size_t i = 0; i < captured_.size(); ++i) {
+    const Captured& c = captured_[i];
+    if (!c.inTempFile) continue;
+    fromFile[i].resize(c.tempLength);
+    if (!tempFile_ || std::fseek(tempFile_.get(), c.tempOffset, SEEK_SET) != 0 ||
+        std::fread(fromFile[i].data(), 1, c.tempLength, tempFile_.get()) != c.tempLength)
+      return false;
+  }
   Restorer restorer(world);
   for (const WorldPart& part : parts_) restorer.Clear(part);
   std::vector<uint32_t> wanted;
   for (const Captured& captured : captured_) wanted.insert(wanted.end(), captured.personIds.begin(), captured.personIds.end());
   restorer.RemoveUnlisted(wanted);
-  for (size_t i = 0; i < parts_.size(); ++i) restorer.Read(parts_[i], captured_[i]);
+  for (size_t i = 0; i < parts_.size(); ++i)
+    restorer.Read(parts_[i], captured_[i], captured_[i].inTempFile ? fromFile[i] : captured_[i].text);
   for (size_t i = 0; i < parts_.size(); ++i) restorer.GiveIdsBack(parts_[i], captured_[i].personIds);
   restorer.MovePersons();
+  return true;
 }
 
 }  // namespace torvale

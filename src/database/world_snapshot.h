@@ -17,8 +17,11 @@
 //
 // The caller names every part the change touches: a person moved from a club of country A
 // to country B needs both; a person moved to the players without club needs that list too.
+// A change of the whole world (an import reads another folder into it) names every country,
+// the rules, the list, the settings and the frame (WholeWorldParts).
 
 #include <cstdint>
+#include <cstdio>
 #include <memory>
 #include <span>
 #include <string>
@@ -37,6 +40,7 @@ enum class WorldPartKind : uint8_t {
   kRules,
   kPlayersWithoutClub,
   kSettings,          // the world's starting selection, spare bytes and language
+  kFrame,             // the folder, the files unreadable at the last load, the framework calendars
 };
 
 struct WorldPart {
@@ -50,9 +54,13 @@ struct WorldPart {
   static WorldPart Rules() { return {WorldPartKind::kRules, 0, 0}; }
   static WorldPart PlayersWithoutClub() { return {WorldPartKind::kPlayersWithoutClub, 0, 0}; }
   static WorldPart Settings() { return {WorldPartKind::kSettings, 0, 0}; }
+  static WorldPart Frame() { return {WorldPartKind::kFrame, 0, 0}; }
 
   friend bool operator==(const WorldPart&, const WorldPart&) = default;
 };
+
+// Every part of a world: what an import or a load into the open world replaces.
+std::vector<WorldPart> WholeWorldParts();
 
 class WorldSnapshot {
  public:
@@ -64,11 +72,17 @@ class WorldSnapshot {
   // Captures the parts (a part named twice is kept once; a club or the settings of a
   // captured country add nothing). A club that does not exist is captured as absent: restoring removes it.
   static WorldSnapshot Capture(const CWorldDatabase& world, std::span<const WorldPart> parts);
+  // The same with the large texts left unpacked: a change over many countries compares the
+  // two sides first (DropUnchanged) and packs only what it keeps (PackTexts).
+  static WorldSnapshot CaptureUnpacked(const CWorldDatabase& world, std::span<const WorldPart> parts);
+  // Packs the large texts, on every processor: packing is most of the time a capture takes.
+  void PackTexts();
 
   // Puts every part back as captured. Persons the parts list now are removed first (those
   // the change created with them), then the captured persons come back under their ids. A
-  // country or list that is absent from the world is skipped.
-  void Restore(CWorldDatabase& world) const;
+  // country or list that is absent from the world is skipped. False, and nothing changed,
+  // when texts kept in the temporary file cannot be read back.
+  bool Restore(CWorldDatabase& world) const;
 
   // Adds the parts of `later` that this snapshot does not hold yet: a change that names more
   // parts as it goes captures each before it touches it, and one restore must put them all
@@ -78,8 +92,18 @@ class WorldSnapshot {
   bool Absorb(WorldSnapshot&& later);
 
   const std::vector<WorldPart>& Parts() const { return parts_; }
-  // Bytes held, for the undo stack's budget.
+  // Drops the parts that `before` and `after` hold in the same state: a command over the
+  // whole world that changed a few countries keeps only those. Both must hold the same parts.
+  static void DropUnchanged(WorldSnapshot& before, WorldSnapshot& after);
+
+  // Moves the record texts into an anonymous temporary file (the system removes it when the
+  // snapshot goes, even after a crash), so that a snapshot of many countries holds little
+  // memory. False, and the texts stay in memory, when the file cannot be written.
+  bool MoveTextsToTempFile();
+
+  // Bytes held in memory, for the undo stack's budget, and bytes kept in the temporary file.
   size_t MemoryBytes() const;
+  size_t TempFileBytes() const;
   // The same parts in the same state: a change that left them so needs no undo step.
   bool SameState(const WorldSnapshot& other) const;
 
@@ -89,6 +113,7 @@ class WorldSnapshot {
  private:
   std::vector<WorldPart> parts_;
   std::vector<Captured> captured_;
+  std::shared_ptr<std::FILE> tempFile_;  // the texts MoveTextsToTempFile moved out
 };
 
 }  // namespace torvale

@@ -3,10 +3,14 @@
 #include <QAction>
 #include <QMenu>
 #include <QTableView>
+#include <filesystem>
 
 #include "app/dlg_main_menu.h"
 #include "app/qt_text.h"
+#include "exchange/batch_corrections.h"
+#include "platform/path.h"
 #include "support/gui/editor_fixture.h"
+#include "support/test_database.h"
 #include "ui/undo/world_history.h"
 #include "world/club.h"
 #include "world/country.h"
@@ -23,6 +27,21 @@ uint32_t SecondRegularClub(const CCountry& country) {
     if (club->Number() != kAmateurClubNumber && seen++ == 1) return club->clubId;
   return 0;
 }
+
+using Files = std::vector<std::pair<std::string, std::string>>;
+
+// The world saved into a folder of its own; the world keeps its folder.
+Files SaveCopy(CWorldDatabase& world, const std::string& folder) {
+  const std::string keep = world.AccessFolder();
+  std::filesystem::create_directories(folder);
+  world.SetFolder(folder);
+  testing::RecordingSaveReporter reporter;
+  EXPECT_TRUE(world.Save(reporter));
+  world.SetFolder(keep);
+  return testing::FolderContents(folder);
+}
+
+std::vector<std::string> Differing(const Files& a, const Files& b) { return testing::DifferingFiles(a, b); }
 
 }  // namespace
 
@@ -77,6 +96,46 @@ TEST_F(UndoMenuTest, TheEditMenuTakesBackADeletedClubAndTheCaptionFollowsTheSave
   window.Refresh();
   EXPECT_FALSE(undo->isEnabled());
   EXPECT_EQ(undo->text(), QString::fromUtf8("&Rückgängig"));
+}
+
+// "Datenbank wiederherstellen" reads the pristine archive over the world, and a command of
+// the admin menu changes persons of every country: both are steps that undo and redo exactly.
+TEST_F(UndoMenuTest, ARestoredDatabaseAndACommandOverTheWorldAreTakenBackExactly) {
+  Context().SetExpertMode(true);
+  DlgMainMenu window(Context(), MainMenuStart{false, {}, true});  // writes the pristine archive
+  window.Initialise();
+  Answers().SetDefault(DialogAnswer::kYes);
+  CWorldDatabase& world = World();
+  const uint32_t victim = SecondRegularClub(*world.Country(14));
+  window.SelectClub(victim);
+  window.TriggerCommand(kCmdDeleteClub);
+  const std::string folder = world.Folder();
+  const Files before = SaveCopy(world, InstallFolder() + "/before");
+
+  window.TriggerCommand(kCmdRestore);
+  ASSERT_NE(world.Country(14)->FindClub(victim), nullptr) << "the pristine database has the club";
+  EXPECT_FALSE(window.windowTitle().endsWith(" *")) << "the world is what the game's folder holds";
+  const size_t persons = world.Persons().Count();
+  window.TriggerCommand(static_cast<int>(BatchCommand::kDeleteStaff));
+  ASSERT_LT(world.Persons().Count(), persons);
+  QAction* undo = window.CommandAction(kCmdUndo);
+  EXPECT_EQ(undo->text(), QString::fromUtf8("&Rückgängig: Delete staff (except manager, chairman, president)"));
+  const Files after = SaveCopy(world, InstallFolder() + "/after");
+  ASSERT_FALSE(Differing(before, after).empty());
+  ASSERT_EQ(Context().HistoryOf(world).Stack().count(), 3);
+
+  window.TriggerCommand(kCmdUndo);
+  window.TriggerCommand(kCmdUndo);
+  EXPECT_TRUE(undo->text().startsWith(QString::fromUtf8("&Rückgängig: Verein "))) << "the club's deletion is next";
+  EXPECT_EQ(world.Country(14)->FindClub(victim), nullptr);
+  EXPECT_EQ(world.Folder(), folder);
+  EXPECT_TRUE(window.windowTitle().endsWith(" *"));
+  EXPECT_EQ(Differing(before, SaveCopy(world, InstallFolder() + "/undone")), std::vector<std::string>{});
+
+  window.TriggerCommand(kCmdRedo);
+  EXPECT_FALSE(window.windowTitle().endsWith(" *")) << "back at the imported state";
+  window.TriggerCommand(kCmdRedo);
+  EXPECT_EQ(Differing(after, SaveCopy(world, InstallFolder() + "/redone")), std::vector<std::string>{});
 }
 
 }  // namespace torvale

@@ -13,6 +13,7 @@
 #include "database/world_snapshot.h"
 #include "support/sample_world.h"
 #include "support/scratch_dir.h"
+#include "platform/path.h"
 #include "support/test_database.h"
 #include "world/fixed_text.h"
 
@@ -31,14 +32,7 @@ Files SaveInto(CWorldDatabase& world, const std::string& folder) {
   return testing::FolderContents(folder);
 }
 
-// The files that differ, by name, for a readable failure.
-std::vector<std::string> Differing(const Files& a, const Files& b) {
-  std::vector<std::string> names;
-  for (size_t i = 0; i < a.size() && i < b.size(); ++i)
-    if (a[i] != b[i]) names.push_back(a[i].first);
-  if (a.size() != b.size()) names.push_back("(number of files)");
-  return names;
-}
+std::vector<std::string> Differing(const Files& a, const Files& b) { return testing::DifferingFiles(a, b); }
 
 CClub& NthClub(CWorldDatabase& world, int country, int n) {
   for (const auto& [id, club] : world.Country(country)->Clubs())
@@ -206,6 +200,67 @@ TEST(WorldSnapshot, CountrySettingsPartsCoverCalendarCupAndLeagueEdits) {
 
   const WorldSnapshot country = WorldSnapshot::Capture(world, std::vector{WorldPart::Country(kGermany)});
   EXPECT_LT(undo.MemoryBytes() * 5, country.MemoryBytes()) << "no clubs and persons";
+}
+
+// An import replaces everything: every country, the persons, the rules, the settings, the
+// folder and the framework calendars. The snapshot of the whole world, kept in its temporary
+// file, puts the world back exactly, and the later one the imported world.
+TEST(WorldSnapshot, TheWholeWorldKeptInATempFileTakesBackAnImport) {
+  test::ScratchDir scratch;
+  auto sample = testing::LoadSampleWorld();
+  CWorldDatabase& world = *sample->world;
+  const Files before = SaveInto(world, scratch.MakeDir("before"));
+  const std::string folderBefore = world.Folder();
+  const auto calendarBefore = world.Calendars().GetFrameworkCalendar(1)[10];
+
+  WorldSnapshot undo = WorldSnapshot::Capture(world, WholeWorldParts());
+  const size_t inMemory = undo.MemoryBytes();
+  ASSERT_TRUE(undo.MoveTextsToTempFile());
+  EXPECT_GT(undo.TempFileBytes() * 2, inMemory) << "the records went into the file";
+  EXPECT_LT(undo.MemoryBytes() * 2, inMemory);
+
+  // The import: a fresh world reads another folder.
+  ChangeEverything(world);
+  const std::string imported = scratch.MakeDir("imported");
+  SaveInto(world, imported);
+  world.InitEmptyWorld();
+  world.Reset();
+  ASSERT_TRUE(world.Load(imported));
+  world.Calendars().GetFrameworkCalendar(1)[10] = calendarBefore + 7;
+  WorldSnapshot redo = WorldSnapshot::Capture(world, WholeWorldParts());
+  ASSERT_TRUE(redo.MoveTextsToTempFile());
+  const Files after = SaveInto(world, scratch.MakeDir("after"));
+  ASSERT_FALSE(Differing(before, after).empty());
+  world.SetFolder(imported);
+
+  ASSERT_TRUE(undo.Restore(world));
+  EXPECT_EQ(world.Folder(), folderBefore);
+  EXPECT_EQ(world.Calendars().GetFrameworkCalendar(1)[10], calendarBefore);
+  EXPECT_EQ(Differing(before, SaveInto(world, scratch.MakeDir("undone"))), std::vector<std::string>{});
+  ASSERT_TRUE(redo.Restore(world));
+  EXPECT_EQ(world.Folder(), NormalizePath(imported));
+  EXPECT_EQ(Differing(after, SaveInto(world, scratch.MakeDir("redone"))), std::vector<std::string>{});
+}
+
+// A command over every country keeps only the countries it changed.
+TEST(WorldSnapshot, UnchangedPartsAreDroppedFromBothSides) {
+  test::ScratchDir scratch;
+  auto sample = testing::LoadSampleWorld();
+  CWorldDatabase& world = *sample->world;
+  const Files before = SaveInto(world, scratch.MakeDir("before"));
+  WorldSnapshot undo = WorldSnapshot::Capture(world, WholeWorldParts());
+  CClub& club = NthClub(world, kSpain, 1);
+  world.Persons().FindPlayer(club.players[0])->abilities[kPassing] = 9;
+  WorldSnapshot redo = WorldSnapshot::Capture(world, undo.Parts());
+  const Files after = SaveInto(world, scratch.MakeDir("after"));
+
+  WorldSnapshot::DropUnchanged(undo, redo);
+  EXPECT_EQ(undo.Parts(), std::vector{WorldPart::Country(kSpain)});
+  EXPECT_EQ(redo.Parts(), std::vector{WorldPart::Country(kSpain)});
+  ASSERT_TRUE(undo.Restore(world));
+  EXPECT_EQ(Differing(before, SaveInto(world, scratch.MakeDir("undone"))), std::vector<std::string>{});
+  ASSERT_TRUE(redo.Restore(world));
+  EXPECT_EQ(Differing(after, SaveInto(world, scratch.MakeDir("redone"))), std::vector<std::string>{});
 }
 
 }  // namespace

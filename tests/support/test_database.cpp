@@ -190,4 +190,13 @@ std::vector<std::pair<std::string, std::string>> FolderContents(const std::strin
   return files;
 }
 
+std::vector<std::string> DifferingFiles(const std::vector<std::pair<std::string, std::string>>& a,
+                                        const std::vector<std::pair<std::string, std::string>>& b) {
+  std::vector<std::string> names;
+  for (size_t i = 0; i < a.size() && i < b.size(); ++i)
+    if (a[i] != b[i]) names.push_back(a[i].first);
+  if (a.size() != b.size()) names.push_back("(number of files)");
+  return names;
+}
+
 }  // namespace torvale::testing

@@ -57,5 +57,8 @@ CPlayer& AddPerson(CWorldDatabase& world, std::string_view firstName, std::strin
 
 // File names and contents of every regular file directly in `folder`, sorted by name.
 std::vector<std::pair<std::string, std::string>> FolderContents(const std::string& folder);
+// The names of the files that differ between two FolderContents, for a readable failure.
+std::vector<std::string> DifferingFiles(const std::vector<std::pair<std::string, std::string>>& a,
+                                        const std::vector<std::pair<std::string, std::string>>& b);
 
 }  // namespace torvale::testing

@@ -48,14 +48,7 @@ class UndoHistoryTest : public test::EditorFixture {
     return testing::FolderContents(folder);
   }
 
-  // The files that differ, by name, for a readable failure.
-  static std::vector<std::string> Differing(const Files& a, const Files& b) {
-    std::vector<std::string> names;
-    for (size_t i = 0; i < a.size() && i < b.size(); ++i)
-      if (a[i] != b[i]) names.push_back(a[i].first);
-    if (a.size() != b.size()) names.push_back("(number of files)");
-    return names;
-  }
+  static std::vector<std::string> Differing(const Files& a, const Files& b) { return testing::DifferingFiles(a, b); }
 
   void EditInSquadEditor(CClub& club, const QString& surname, bool ok, uint32_t fetchFromFreeList) {
     SquadPickers pickers;
@@ -100,7 +93,7 @@ TEST(ChangeScope, ClubsAndCountrySettingsAreCoveredByTheirCountryAndMapToTheSmal
   EXPECT_EQ(SnapshotPartsOf(scope), (std::vector{WorldPart::Country(kGermany), WorldPart::CountrySettings(kSpain),
                                                  WorldPart::PlayersWithoutClub()}))
       << "a club of a country taken whole adds nothing";
-  EXPECT_TRUE(SnapshotPartsOf(ChangeScope::WholeWorld()).empty());
+  EXPECT_EQ(SnapshotPartsOf(ChangeScope::WholeWorld()), WholeWorldParts());
 }
 
 TEST_F(UndoHistoryTest, EveryKindOfEditIsTakenBackAndRedoneExactly) {
@@ -222,12 +215,12 @@ TEST_F(UndoHistoryTest, UnsavedMarkFollowsTheCleanPointAndTheHistoryKeepsAHundre
   EXPECT_EQ(World().SpareBytesA()[0], 20) << "the oldest steps were dropped";
   EXPECT_TRUE(Changes().IsModified()) << "the saved state is out of reach";
 
-  // A whole-world change cannot be kept: the history starts over, and the world stays unsaved.
+  // A change of the whole world is one step too; it drops the steps undone before it.
+  const uint8_t spare = World().SpareBytesB()[0];
   Changes().Commit(ChangeScope::WholeWorld(), "Import", [](CWorldDatabase& w) { w.SpareBytesB()[0] = 7; });
-  EXPECT_EQ(History().Stack().count(), 0);
-  EXPECT_TRUE(Changes().IsModified());
-  step(1);
+  EXPECT_EQ(History().Stack().count(), 1);
   History().Undo();
+  EXPECT_EQ(World().SpareBytesB()[0], spare);
   EXPECT_TRUE(Changes().IsModified());
 }
 

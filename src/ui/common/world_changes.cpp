@@ -72,6 +72,12 @@ ChangeScope ChangeScope::PlayersWithoutClub() { return ScopeOf(&ChangeScope::pla
 ChangeScope ChangeScope::Settings() { return ScopeOf(&ChangeScope::settings); }
 ChangeScope ChangeScope::WholeWorld() { return ScopeOf(&ChangeScope::wholeWorld); }
 
+ChangeScope ChangeScope::AllCountries() {
+  ChangeScope scope = PlayersWithoutClub();
+  for (int n = kFirstCountry; n <= kLastCountry; ++n) scope.countries.set(static_cast<size_t>(n));
+  return scope;
+}
+
 ChangeScope& ChangeScope::operator|=(const ChangeScope& other) {
   countries |= other.countries;
   countrySettings |= other.countrySettings;

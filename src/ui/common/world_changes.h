@@ -38,7 +38,7 @@ struct ChangeScope {
   bool rules = false;               // the global rules
   bool playersWithoutClub = false;  // the players without club
   bool settings = false;            // language, folder, starting selection and the other settings
-  bool wholeWorld = false;          // everything: a load, an import, a restore, a batch over the world
+  bool wholeWorld = false;          // everything, the folder too: an import or a restore of the database
 
   static ChangeScope Country(int number);
   static ChangeScope Countries(std::initializer_list<int> numbers);
@@ -51,6 +51,9 @@ struct ChangeScope {
   static ChangeScope Rules();
   static ChangeScope PlayersWithoutClub();
   static ChangeScope Settings();
+  // Every country and the players without club: a command over every club's persons (a
+  // person a club lists may be listed by the free list or a national squad too).
+  static ChangeScope AllCountries();
   static ChangeScope WholeWorld();
 
   ChangeScope& operator|=(const ChangeScope& other);

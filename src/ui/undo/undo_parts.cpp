@@ -6,7 +6,7 @@ namespace torvale {
 
 std::vector<WorldPart> SnapshotPartsOf(const ChangeScope& scope) {
   std::vector<WorldPart> parts;
-  if (scope.wholeWorld) return parts;
+  if (scope.wholeWorld) return WholeWorldParts();
   for (int n = 0; n < kCountrySlots; ++n) {
     const auto slot = static_cast<size_t>(n);
     if (scope.countries.test(slot))

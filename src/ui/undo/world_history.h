@@ -37,12 +37,14 @@ class WorldHistory : public QObject {
   void Undo();
   void Redo();
 
-  // Bytes the steps hold.
+  // Bytes the steps hold in memory, and in their temporary files.
   size_t MemoryBytes() const;
+  size_t TempFileBytes() const;
 
   // Puts a snapshot back as a change of `scope` that the history does not record (the steps
   // call it).
-  void Restore(const ChangeScope& scope, const WorldSnapshot& snapshot, const QString& text);
+  // False when the snapshot could not be read back (the world is unchanged then).
+  bool Restore(const ChangeScope& scope, const WorldSnapshot& snapshot, const QString& text);
 
  private:
   void AboutToChange(const ChangeScope& scope);

@@ -20,6 +20,8 @@ void WorldUndoStep::redo() {
   applied_ = true;
 }
 
+size_t WorldUndoStep::TempFileBytes() const { return before_.TempFileBytes() + after_.TempFileBytes(); }
+
 size_t WorldUndoStep::MemoryBytes() const {
   return sizeof(*this) + before_.MemoryBytes() + after_.MemoryBytes() + static_cast<size_t>(text().capacity()) * 2;
 }

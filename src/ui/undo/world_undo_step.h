@@ -23,6 +23,7 @@ class WorldUndoStep : public QUndoCommand {
   void redo() override;
 
   size_t MemoryBytes() const;
+  size_t TempFileBytes() const;
 
  private:
   WorldHistory& history_;
