@@ -34,6 +34,7 @@ struct LoadReport {
   bool Has(const std::string& file, LoadProblemKind kind) const;
   // One line per problem: "Country14.sav, Zeile 12: <text>" (Windows-1252).
   std::string Format() const;
+  friend bool operator==(const LoadReport&, const LoadReport&) = default;
 };
 
 // The German name of a kind ("fehlt", "nicht lesbar", "beschädigt", "repariert").

@@ -339,10 +339,11 @@ void CWorldDatabase::MarkCountryReplaced(int number) {
   unreadableFiles_.erase(CountryFileName(number));
 }
 
-void CWorldDatabase::RestoreUnreadableFiles(const std::set<std::string>& names) {
-  unreadableFiles_ = names;
+void CWorldDatabase::RestoreLoadState(const std::set<std::string>& unreadable, const LoadReport& report) {
+  unreadableFiles_ = unreadable;
+  lastLoadReport_ = report;
   for (int n = kFirstCountry; n <= kLastCountry; ++n)
-    if (CCountry* country = Country(n)) country->SetKeepReferencesAsRead(names.contains(CountryFileName(n)));
+    if (CCountry* country = Country(n)) country->SetKeepReferencesAsRead(unreadable.contains(CountryFileName(n)));
 }
 
 void CWorldDatabase::RemoveWithoutClubPersons() {

@@ -115,9 +115,9 @@ class CWorldDatabase final : public CountryDirectory,
   // The user replaced country `number` as a whole (a copy from another world, an import):
   // its file is written again on saving even though it could not be read.
   void MarkCountryReplaced(int number);
-  // Puts back which files were unreadable, as a load left them (an undo of an import that
-  // loaded another folder into this world).
-  void RestoreUnreadableFiles(const std::set<std::string>& names);
+  // Puts back which files were unreadable and what the load met, as a load left them (an
+  // undo of an import that loaded another folder into this world).
+  void RestoreLoadState(const std::set<std::string>& unreadable, const LoadReport& report);
 
   // ---- what the world owns ----
   bool IsLoaded() const { return loaded_ != 0; }

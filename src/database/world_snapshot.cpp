@@ -114,9 +114,11 @@ struct WorldSnapshot::Captured {
   std::array<uint8_t, 12> spareA = {};
   std::array<uint8_t, 12> spareB = {};
   uint8_t language = 0;
-  // The world's frame: the folder as chosen, the files it could not read, the calendars.
+  // The world's frame: the folder as chosen, the files it could not read and what its load
+  // met, the calendars.
   std::string folder;
   std::set<std::string> unreadableFiles;
+  LoadReport loadReport;
   std::vector<int32_t> calendars;
   // Where the text went when it was moved into the snapshot's temporary file.
   bool inTempFile = false;
@@ -241,6 +243,7 @@ WorldSnapshot WorldSnapshot::CaptureUnpacked(const CWorldDatabase& world, std::s
       case WorldPartKind::kFrame:
         captured.folder = world.AccessFolder();
         captured.unreadableFiles = world.UnreadableFiles();
+        captured.loadReport = world.LastLoadReport();
         for (int i = 0; i < kFrameworkCalendarCount; ++i) {
           const auto calendar = world.Calendars().GetFrameworkCalendar(i);
           captured.calendars.insert(captured.calendars.end(), calendar.begin(), calendar.end());
@@ -329,6 +332,8 @@ size_t WorldSnapshot::MemoryBytes() const {
     for (const std::string& name : c.countrySettings.names) bytes += name.capacity();
     bytes += c.folder.capacity() + c.calendars.capacity() * sizeof(int32_t);
     for (const std::string& name : c.unreadableFiles) bytes += name.capacity() + 4 * sizeof(void*);
+    for (const LoadProblem& problem : c.loadReport.problems)
+      bytes += sizeof problem + problem.file.capacity() + problem.text.capacity();
     bytes += c.countrySettings.nationalNewspaper.capacity() + c.countrySettings.notes.capacity();
   }
   return bytes;
@@ -520,7 +525,7 @@ void Restorer::Read(const WorldPart& part, const WorldSnapshot::Captured& captur
       return;
     case WorldPartKind::kFrame: {
       world_.SetFolder(captured.folder);
-      world_.RestoreUnreadableFiles(captured.unreadableFiles);
+      world_.RestoreLoadState(captured.unreadableFiles, captured.loadReport);
       auto day = captured.calendars.begin();
       for (int i = 0; i < kFrameworkCalendarCount && captured.calendars.end() - day >= kCalendarDays; ++i) {
         const auto calendar = world_.Calendars().GetFrameworkCalendar(i);

@@ -40,7 +40,7 @@ enum class WorldPartKind : uint8_t {
   kRules,
   kPlayersWithoutClub,
   kSettings,          // the world's starting selection, spare bytes and language
-  kFrame,             // the folder, the files unreadable at the last load, the framework calendars
+  kFrame,             // the folder, the last load's unreadable files and report, the framework calendars
 };
 
 struct WorldPart {

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -223,9 +224,14 @@ TEST(WorldSnapshot, TheWholeWorldKeptInATempFileTakesBackAnImport) {
   ChangeEverything(world);
   const std::string imported = scratch.MakeDir("imported");
   SaveInto(world, imported);
+  // The imported folder lacks a country: its load report says so, and undo takes that back too.
+  const LoadReport reportBefore = world.LastLoadReport();
+  std::filesystem::remove(imported + "/Country" + std::to_string(kSpain) + ".sav");
   world.InitEmptyWorld();
   world.Reset();
   ASSERT_TRUE(world.Load(imported));
+  const LoadReport reportImported = world.LastLoadReport();
+  ASSERT_NE(reportImported, reportBefore);
   world.Calendars().GetFrameworkCalendar(1)[10] = calendarBefore + 7;
   WorldSnapshot redo = WorldSnapshot::Capture(world, WholeWorldParts());
   ASSERT_TRUE(redo.MoveTextsToTempFile());
@@ -236,9 +242,11 @@ TEST(WorldSnapshot, TheWholeWorldKeptInATempFileTakesBackAnImport) {
   ASSERT_TRUE(undo.Restore(world));
   EXPECT_EQ(world.Folder(), folderBefore);
   EXPECT_EQ(world.Calendars().GetFrameworkCalendar(1)[10], calendarBefore);
+  EXPECT_EQ(world.LastLoadReport(), reportBefore);
   EXPECT_EQ(Differing(before, SaveInto(world, scratch.MakeDir("undone"))), std::vector<std::string>{});
   ASSERT_TRUE(redo.Restore(world));
   EXPECT_EQ(world.Folder(), NormalizePath(imported));
+  EXPECT_EQ(world.LastLoadReport(), reportImported);
   EXPECT_EQ(Differing(after, SaveInto(world, scratch.MakeDir("redone"))), std::vector<std::string>{});
 }
 
