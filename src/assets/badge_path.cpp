@@ -9,7 +9,6 @@ namespace {
 constexpr std::string_view kSizeFolder180 = "Badge180";
 constexpr std::string_view kSizeFolderFormat = "Badge%d";
 
-char Lower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
 char Upper(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
 
 void ReplaceAll(std::string& text, std::string_view from, std::string_view to) {
@@ -18,21 +17,6 @@ void ReplaceAll(std::string& text, std::string_view from, std::string_view to) {
 }
 
 }  // namespace
-
-bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
-  return a.size() == b.size() &&
-         std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) { return Lower(x) == Lower(y); });
-}
-
-bool EndsWithIgnoringCase(std::string_view text, std::string_view suffix) {
-  return text.size() >= suffix.size() && EqualsIgnoringCase(text.substr(text.size() - suffix.size()), suffix);
-}
-
-size_t FindIgnoringCase(std::string_view text, std::string_view part) {
-  const auto it = std::search(text.begin(), text.end(), part.begin(), part.end(),
-                              [](char x, char y) { return Lower(x) == Lower(y); });
-  return it == text.end() && !part.empty() ? std::string_view::npos : size_t(it - text.begin());
-}
 
 std::string MakeBadgeTemplate(std::string_view badgePath) {
   std::string out(badgePath);

@@ -7,6 +7,8 @@
 #include <string>
 #include <string_view>
 
+#include "platform/path.h"  // the letter-case helpers the badge code shares
+
 namespace torvale {
 
 // The four badge sizes in pixels, largest first; every operation over sizes keeps this order.
@@ -35,11 +37,5 @@ std::string BadgeDisplayName(std::string_view badgePath);
 
 // The group of a badge path: the text before its first backslash (or '/'), or the whole path.
 std::string_view BadgeGroupOf(std::string_view badgePath);
-
-// ASCII letter-case helpers shared by the badge code; badge names are Windows-1252 and, like the
-// game, only ASCII letters are folded.
-bool EqualsIgnoringCase(std::string_view a, std::string_view b);
-bool EndsWithIgnoringCase(std::string_view text, std::string_view suffix);
-size_t FindIgnoringCase(std::string_view text, std::string_view part);
 
 }  // namespace torvale

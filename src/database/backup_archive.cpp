@@ -1,7 +1,6 @@
 #include "database/backup_archive.h"
 
 #include <algorithm>
-#include <cctype>
 #include <charconv>
 #include <cstring>
 #include <filesystem>
@@ -41,12 +40,6 @@ int CountryNumberOf(std::string_view name) {
   const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), number);
   if (error != std::errc() || end != digits.data() + digits.size()) return 0;
   return number;
-}
-
-bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
-  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-           return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
-         });
 }
 
 // The folder's database files: countries by number, then the others by name. The commit

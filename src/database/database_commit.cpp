@@ -3,7 +3,6 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <cctype>
 #include <cstdio>
 #include <filesystem>
 #include <system_error>
@@ -19,13 +18,6 @@ namespace {
 
 constexpr std::string_view kRecordHeader = "TORVALE COMMIT 1";
 constexpr std::string_view kRecordEnd = "END";
-
-bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (size_t i = 0; i < a.size(); ++i)
-    if (std::tolower(static_cast<unsigned char>(a[i])) != std::tolower(static_cast<unsigned char>(b[i]))) return false;
-  return true;
-}
 
 std::string FileName(const std::string& path) {
   const size_t slash = path.rfind('/');

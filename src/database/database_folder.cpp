@@ -35,8 +35,7 @@ bool CreateDatabaseFolder(CWorldDatabase& world, std::string_view documentsFolde
 
   const std::string folder = ResolvePath(JoinPath(root, name));
   if (DirectoryExists(folder)) {
-    std::string question = LoadString(IDS_DATABASE_EXISTS);
-    if (const size_t at = question.find("%s"); at != std::string::npos) question.replace(at, 2, name);
+    const std::string question = FormatStringEntry(IDS_DATABASE_EXISTS, name);
     if (!confirmOverwrite || !confirmOverwrite(question)) return false;
     if (!DeleteFolder(folder, true)) return false;
   }

@@ -30,8 +30,7 @@ SaveAsOutcome SaveWorldAs(CWorldDatabase& world, std::string_view documentsFolde
 
   std::string aside;
   if (DirectoryExists(target)) {
-    std::string question = LoadString(IDS_DATABASE_EXISTS);
-    if (const size_t at = question.find("%s"); at != std::string::npos) question.replace(at, 2, name);
+    const std::string question = FormatStringEntry(IDS_DATABASE_EXISTS, name);
     if (!confirmOverwrite || !confirmOverwrite(question)) return SaveAsOutcome::kDeclined;
     aside = AsideFolderFor(target);
     fs::rename(target, aside, ec);

@@ -3,7 +3,6 @@
 #include <unistd.h>
 
 #include <algorithm>
-#include <cctype>
 #include <chrono>
 #include <cstdio>
 #include <ctime>
@@ -35,14 +34,6 @@ bool IsAllDigits(std::string_view name) {
   return !name.empty() && std::all_of(name.begin(), name.end(), [](char c) { return c >= '0' && c <= '9'; });
 }
 
-bool EndsWithIgnoringCase(std::string_view text, std::string_view suffix) {
-  if (text.size() < suffix.size()) return false;
-  const std::string_view tail = text.substr(text.size() - suffix.size());
-  return std::equal(tail.begin(), tail.end(), suffix.begin(), [](char a, char b) {
-    return std::tolower(static_cast<unsigned char>(a)) == std::tolower(static_cast<unsigned char>(b));
-  });
-}
-
 // A hard link keeps the old contents at no cost, since the save renames its new files over the
 // old names; a copy is the way out where links are not possible (another file system, a file
 // system without links).
@@ -60,10 +51,6 @@ std::string FileNamePart(std::string_view database) {
     if (c == '/' || c == '\\' || c == ':') c = '_';
   return part.empty() ? std::string("Datenbank") : part;
 }
-
-}  // namespace
-
-namespace {
 
 std::tm LocalTimeOf(int64_t timeMs) {
   const std::time_t seconds = static_cast<std::time_t>(timeMs / 1000);
@@ -229,9 +216,7 @@ std::optional<std::string> WorldBackups::TakeFailureReport() {
   std::lock_guard lock(state_);
   if (!failed_ || reported_) return std::nullopt;
   reported_ = true;
-  std::string text = LoadString(IDS_BACKUP_FAILED);
-  if (const size_t at = text.find("%s"); at != std::string::npos) text.replace(at, 2, folder_);
-  return text;
+  return FormatStringEntry(IDS_BACKUP_FAILED, folder_);
 }
 
 }  // namespace torvale

@@ -25,13 +25,6 @@ std::string LongtimeTimeText(int rangeMin, int rangeMax, int position, uint64_t 
   return text;
 }
 
-std::string FormatStringEntry(int id, std::string_view argument) {
-  std::string text = LoadString(id);
-  const size_t at = text.find("%s");
-  if (at != std::string::npos) text.replace(at, 2, argument);
-  return text;
-}
-
 CLongtimeOperation::~CLongtimeOperation() = default;
 
 void CLongtimeOperation::Run(LongtimeDialogRunner& runner) {

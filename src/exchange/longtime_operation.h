@@ -106,9 +106,6 @@ constexpr int IDS_LONGTIME_TIME_LINE = 824;  // elapsed and estimated minutes an
 // whole seconds, the total estimated as (max - min) * elapsed / (position - min).
 std::string LongtimeTimeText(int rangeMin, int rangeMax, int position, uint64_t elapsedMs);
 
-// The string-table entry `id` with its first "%s" replaced by `argument` (texts with one name).
-std::string FormatStringEntry(int id, std::string_view argument = {});
-
 class CLongtimeOperation : public LongtimeProgress {
  public:
   CLongtimeOperation() = default;

@@ -1,5 +1,6 @@
 #include "platform/path.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <filesystem>
@@ -12,12 +13,24 @@ namespace {
 
 char AsciiLower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
 
+}  // namespace
+
 bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (size_t i = 0; i < a.size(); ++i)
-    if (AsciiLower(a[i]) != AsciiLower(b[i])) return false;
-  return true;
+  return a.size() == b.size() &&
+         std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) { return AsciiLower(x) == AsciiLower(y); });
 }
+
+bool EndsWithIgnoringCase(std::string_view text, std::string_view suffix) {
+  return text.size() >= suffix.size() && EqualsIgnoringCase(text.substr(text.size() - suffix.size()), suffix);
+}
+
+size_t FindIgnoringCase(std::string_view text, std::string_view part) {
+  const auto it = std::search(text.begin(), text.end(), part.begin(), part.end(),
+                              [](char x, char y) { return AsciiLower(x) == AsciiLower(y); });
+  return it == text.end() && !part.empty() ? std::string_view::npos : size_t(it - text.begin());
+}
+
+namespace {
 
 // Finds the entry of `folder` whose name equals `name` ignoring case; empty when none.
 std::string FindEntryIgnoringCase(const std::string& folder, std::string_view name) {

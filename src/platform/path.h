@@ -20,6 +20,12 @@ std::string NormalizePath(std::string_view path);
 // Joins two path parts with a single '/'.
 std::string JoinPath(std::string_view folder, std::string_view name);
 
+// ASCII letter-case comparisons of names: the game's names are Windows-1252 and, like the
+// game, only ASCII letters are folded.
+bool EqualsIgnoringCase(std::string_view a, std::string_view b);
+bool EndsWithIgnoringCase(std::string_view text, std::string_view suffix);
+size_t FindIgnoringCase(std::string_view text, std::string_view part);
+
 // Names that files and archives carry (a club's badge, a person's picture, an archive entry)
 // come from strangers as much as the files do. True when `name` is made only of ordinary
 // components ('\\' counts as a separator like '/'): not empty, not absolute, no drive letter

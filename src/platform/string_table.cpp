@@ -52,6 +52,12 @@ std::string LoadString(int id) {
   return e ? Utf8ToCp1252(e->utf8) : std::string();
 }
 
+std::string FormatStringEntry(int id, std::string_view argument) {
+  std::string text = LoadString(id);
+  if (const size_t at = text.find("%s"); at != std::string::npos) text.replace(at, 2, argument);
+  return text;
+}
+
 bool HasString(int id) { return Find(id) != nullptr; }
 
 std::span<const StringTableEntry> StringTableEntries() { return kEntries; }

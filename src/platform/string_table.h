@@ -4,11 +4,15 @@
 
 #include <span>
 #include <string>
+#include <string_view>
 
 namespace torvale {
 
 // The text of entry `id`; empty when the table has no such entry.
 std::string LoadString(int id);
+// The text of entry `id` with its first "%s" replaced by `argument` (texts with one name); the
+// argument is inserted as it is, never read as a format.
+std::string FormatStringEntry(int id, std::string_view argument = {});
 // True when the table has entry `id`.
 bool HasString(int id);
 
